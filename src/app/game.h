@@ -1,0 +1,33 @@
+#pragma once
+
+#include "platform/platform.h"
+#include "state/gamestate.h"
+
+#include <memory>
+
+class Screens;
+
+// One run of the program: the shared game state, the platform it talks to
+// and the screens. Ending the day ends the run.
+class Game
+{
+public:
+    explicit Game(Platform &platform);
+    ~Game();
+    Game(const Game &) = delete;
+    Game &operator=(const Game &) = delete;
+
+    GameState state;
+    Platform &platform;
+
+    Screens &screens() { return *m_screens; }
+
+    // Ends the program at once: every window closes without asking, no
+    // timer ticks again, and the caller must do nothing more.
+    void endProgram();
+    bool ending() const { return m_ending; }
+
+private:
+    std::unique_ptr<Screens> m_screens;
+    bool m_ending = false;
+};

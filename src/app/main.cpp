@@ -1,0 +1,43 @@
+#include "app/game.h"
+#include "app/screens.h"
+#include "platform/qtdialogs.h"
+#include "platform/qtsound.h"
+#include "prep/form3.h"
+
+#include <QApplication>
+#include <QFont>
+#include <QIcon>
+
+#include <cstdio>
+
+int main(int argc, char *argv[])
+{
+    const bool platformChosen = qEnvironmentVariableIsSet("QT_QPA_PLATFORM");
+    if (!platformChosen && qEnvironmentVariableIsEmpty("DISPLAY") && qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY")) {
+        std::fputs("namiyose: no display found (DISPLAY and WAYLAND_DISPLAY are not set); "
+                   "the game needs a desktop to show its windows.\n",
+                   stderr);
+        return 2;
+    }
+
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("namiyose"));
+    QApplication::setApplicationDisplayName(QStringLiteral("ナミヨセ"));
+    QApplication::setWindowIcon(QIcon(QStringLiteral(":/pictures/namiyose.svg")));
+    QFont font(QStringLiteral("Noto Sans CJK JP"), 10);
+    font.setFamilies({QStringLiteral("Noto Sans CJK JP"), QStringLiteral("IPAGothic"), QStringLiteral("IPAPGothic")});
+    QApplication::setFont(font);
+
+    QtScheduler scheduler;
+    QtDialogs dialogs(scheduler);
+    SystemRandom random;
+    SystemClock clock;
+    QtSoundDevice sound;
+    FileSystem files;
+    Platform platform{scheduler, dialogs, random, clock, sound, files,
+                      ProgramDirs::forExecutable(QCoreApplication::applicationDirPath())};
+
+    Game game(platform);
+    game.screens().show(game.screens().form3());
+    return QApplication::exec();
+}

@@ -1,0 +1,6 @@
+#include "form7.h"
+
+Form7::Form7(Game &game)
+    : GameWindow(game, QStringLiteral("Form7"))
+{
+}

@@ -1,0 +1,3 @@
+#include "clock.h"
+
+Clock::~Clock() = default;

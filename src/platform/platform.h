@@ -1,0 +1,22 @@
+#pragma once
+
+#include "clock.h"
+#include "dialogs.h"
+#include "programdirs.h"
+#include "random.h"
+#include "sound.h"
+#include "textfiles.h"
+#include "timer.h"
+
+// Everything the screens and rules reach outside the game through. A real
+// run fills it with the Qt-backed pieces; a test with scripted ones.
+struct Platform
+{
+    Scheduler &scheduler;
+    Dialogs &dialogs;
+    RandomSource &random;
+    Clock &clock;
+    SoundDevice &sound;
+    FileSystem &files;
+    ProgramDirs dirs;
+};

@@ -1,0 +1,23 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+// Where the game finds its waves and keeps its data.
+struct ProgramDirs
+{
+    // The folder that holds the data folder "fishingdata": the program's own
+    // folder when it can be written, the user's data location otherwise.
+    QString dataRoot;
+    // Folders searched in order for the source waves: beside the program
+    // first, then the installed data folder.
+    QStringList waveSources;
+    // The folder where the waves are copied at start-up and played from.
+    QString soundInstallDir;
+
+    // The directories of a real run, from the executable's folder.
+    static ProgramDirs forExecutable(const QString &exeDir);
+    // True when a file can really be created in the folder (a permission
+    // bit says little when running as root or on a read-only mount).
+    static bool canWrite(const QString &dir);
+};

@@ -1,0 +1,59 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+#include <QStringList>
+
+#include <optional>
+
+// Shift_JIS as Windows writes it (code page 932), the encoding of every
+// data file of the game.
+namespace cp932 {
+
+// 〜 (U+301C) and − (U+2212) have no code in CP932 but look like ～ and －,
+// which do: fold them before encoding.
+QString normalise(const QString &text);
+// False when some character of the (normalised) text has no CP932 code.
+bool canEncode(const QString &text);
+// Encodes the normalised text; ok is false when a character had no code.
+QByteArray encode(const QString &text, bool *ok = nullptr);
+// Decodes; ok is false when the bytes were not valid CP932 (the bad bytes
+// become U+FFFD, so a reader never stops on them).
+QString decode(const QByteArray &bytes, bool *ok = nullptr);
+
+} // namespace cp932
+
+// The file system as the game uses it: whole files, read and written at
+// once. Every write replaces the file atomically, so a crash or a power
+// loss leaves the old file or the new one, never a torn one. Virtual so that
+// a test can make a write fail.
+class FileSystem
+{
+public:
+    virtual ~FileSystem();
+
+    virtual std::optional<QByteArray> readAll(const QString &path) const;
+    virtual bool writeAll(const QString &path, const QByteArray &bytes, QString *error = nullptr);
+    virtual bool exists(const QString &path) const;
+    virtual bool isDirectory(const QString &path) const;
+    virtual bool makeDirectory(const QString &path);
+    virtual bool copyFile(const QString &from, const QString &to);
+    virtual bool removeFile(const QString &path);
+    // Names (not paths) of the plain files in a directory, in name order.
+    virtual QStringList listFiles(const QString &directory) const;
+};
+
+struct TextReadResult
+{
+    bool found = false;        // the file existed and could be read
+    bool validEncoding = true; // every byte was valid CP932
+    QStringList lines;         // without line ends; no empty last line for a final CR LF
+};
+
+// Reads a CP932 text file whose lines end in CR LF or LF.
+TextReadResult readTextLines(const FileSystem &fs, const QString &path);
+// The bytes of a CP932 text file: every line followed by CR LF.
+QByteArray textFileBytes(const QStringList &lines, bool *ok = nullptr);
+// Writes the lines atomically as CP932 with CR LF after every line. Fails,
+// writing nothing, when a line holds a character CP932 cannot encode.
+bool writeTextLines(FileSystem &fs, const QString &path, const QStringList &lines, QString *error = nullptr);

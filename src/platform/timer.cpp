@@ -1,0 +1,223 @@
+#include "timer.h"
+
+#include <QCoreApplication>
+#include <QTimer>
+
+#include <algorithm>
+
+Timer::Timer(Scheduler &scheduler, const QString &name, QObject *parent)
+    : QObject(parent)
+    , m_scheduler(scheduler)
+{
+    setObjectName(name);
+}
+
+Timer::~Timer()
+{
+    m_scheduler.forget(this);
+}
+
+void Timer::setInterval(int ms)
+{
+    m_interval = ms;
+    if (m_enabled)
+        rearm();
+}
+
+void Timer::setEnabled(bool enabled)
+{
+    if (enabled == m_enabled)
+        return;
+    m_enabled = enabled;
+    if (enabled) {
+        rearm();
+    } else {
+        m_pending = false;
+        disarm();
+    }
+}
+
+void Timer::rearm()
+{
+    // An interval of zero never ticks, as with the window-system timers.
+    if (m_interval > 0)
+        arm();
+    else
+        disarm();
+}
+
+void Timer::fire()
+{
+    if (!m_enabled || m_scheduler.stopped())
+        return;
+    if (m_running || m_scheduler.modalOpen()) {
+        m_scheduler.hold(this);
+        return;
+    }
+    m_running = true;
+    ++m_scheduler.m_handlerDepth;
+    if (m_handler)
+        m_handler();
+    --m_scheduler.m_handlerDepth;
+    m_running = false;
+    m_scheduler.handlerFinished();
+}
+
+Scheduler::~Scheduler() = default;
+
+void Scheduler::enterModal()
+{
+    ++m_modalDepth;
+}
+
+void Scheduler::leaveModal()
+{
+    if (m_modalDepth > 0 && --m_modalDepth == 0 && !m_held.empty())
+        scheduleHeldTicks();
+}
+
+void Scheduler::handlerFinished()
+{
+    if (m_handlerDepth == 0 && !modalOpen() && !m_held.empty())
+        scheduleHeldTicks();
+}
+
+void Scheduler::hold(Timer *timer)
+{
+    timer->m_pending = true;
+    if (std::find(m_held.begin(), m_held.end(), timer) == m_held.end())
+        m_held.push_back(timer);
+}
+
+void Scheduler::forget(Timer *timer)
+{
+    m_held.erase(std::remove(m_held.begin(), m_held.end(), timer), m_held.end());
+}
+
+void Scheduler::deliverHeldTicks()
+{
+    if (modalOpen())
+        return;
+    std::vector<Timer *> held;
+    held.swap(m_held);
+    for (Timer *timer : held) {
+        if (!timer->m_pending || timer->m_running) {
+            if (timer->m_running)
+                m_held.push_back(timer);
+            continue;
+        }
+        timer->m_pending = false;
+        timer->fire();
+        if (modalOpen()) {
+            // A handler opened a box again: what is left waits for it.
+            for (Timer *rest : held)
+                if (rest->m_pending && std::find(m_held.begin(), m_held.end(), rest) == m_held.end())
+                    m_held.push_back(rest);
+            return;
+        }
+    }
+}
+
+// ---- real time -------------------------------------------------------------
+
+namespace {
+
+class QtGameTimer final : public Timer
+{
+public:
+    QtGameTimer(Scheduler &scheduler, const QString &name, QObject *parent)
+        : Timer(scheduler, name, parent)
+        , m_timer(new QTimer(this))
+    {
+        m_timer->setObjectName(name);
+        m_timer->setTimerType(Qt::PreciseTimer);
+        QObject::connect(m_timer, &QTimer::timeout, this, [this] { fire(); });
+    }
+
+protected:
+    void arm() override { m_timer->start(interval()); }
+    void disarm() override { m_timer->stop(); }
+
+private:
+    QTimer *m_timer;
+};
+
+} // namespace
+
+std::unique_ptr<Timer> QtScheduler::createTimer(const QString &name, QObject *parent)
+{
+    return std::make_unique<QtGameTimer>(*this, name, parent);
+}
+
+void QtScheduler::yieldEvents()
+{
+    QCoreApplication::processEvents();
+}
+
+void QtScheduler::scheduleHeldTicks()
+{
+    QMetaObject::invokeMethod(
+        QCoreApplication::instance(), [this] { deliverHeldTicks(); }, Qt::QueuedConnection);
+}
+
+// ---- virtual time ----------------------------------------------------------
+
+class VirtualScheduler::VTimer final : public Timer
+{
+public:
+    VTimer(VirtualScheduler &scheduler, const QString &name, QObject *parent)
+        : Timer(scheduler, name, parent)
+        , m_virtual(scheduler)
+    {
+        scheduler.m_timers.push_back(this);
+    }
+    ~VTimer() override
+    {
+        auto &timers = m_virtual.m_timers;
+        timers.erase(std::remove(timers.begin(), timers.end(), this), timers.end());
+    }
+
+    qint64 due = -1; // -1 while not counting
+
+protected:
+    void arm() override { due = m_virtual.now() + interval(); }
+    void disarm() override { due = -1; }
+
+private:
+    VirtualScheduler &m_virtual;
+};
+
+std::unique_ptr<Timer> VirtualScheduler::createTimer(const QString &name, QObject *parent)
+{
+    return std::make_unique<VTimer>(*this, name, parent);
+}
+
+void VirtualScheduler::yieldEvents()
+{
+    ++m_yields;
+}
+
+void VirtualScheduler::scheduleHeldTicks()
+{
+    // Held ticks come as soon as no handler runs: in virtual time nothing
+    // else can happen in between.
+    if (handlerDepth() == 0)
+        deliverHeldTicks();
+}
+
+void VirtualScheduler::advance(qint64 ms)
+{
+    const qint64 end = m_now + ms;
+    for (;;) {
+        VTimer *next = nullptr;
+        for (VTimer *t : m_timers)
+            if (t->due >= 0 && t->due <= end && (!next || t->due < next->due))
+                next = t;
+        if (!next || stopped())
+            break;
+        m_now = next->due;
+        next->due = m_now + next->interval();
+        next->fire();
+    }
+    m_now = end;
+}

@@ -1,0 +1,122 @@
+#pragma once
+
+#include <QObject>
+#include <QString>
+
+#include <functional>
+#include <memory>
+#include <vector>
+
+class QTimer;
+class Scheduler;
+
+// A game timer: an interval and an enabled flag, ticking while enabled.
+// Assigning the interval of a running timer restarts its countdown;
+// enabling a running timer leaves its countdown alone. A tick never
+// interrupts another handler: ticks that fall due while a message box is
+// open (or while this timer's own handler runs) are held and delivered as
+// one tick once the way is clear.
+class Timer : public QObject
+{
+public:
+    ~Timer() override;
+
+    void setInterval(int ms);
+    int interval() const { return m_interval; }
+    void setEnabled(bool enabled);
+    bool isEnabled() const { return m_enabled; }
+    void setHandler(std::function<void()> handler) { m_handler = std::move(handler); }
+
+    // Runs the handler as a due tick would (subject to the same gate).
+    void fire();
+
+protected:
+    Timer(Scheduler &scheduler, const QString &name, QObject *parent);
+    virtual void arm() = 0;    // (re)start the countdown from now
+    virtual void disarm() = 0; // stop counting
+
+    Scheduler &m_scheduler;
+
+private:
+    friend class Scheduler;
+    void rearm();
+
+    int m_interval = 0;
+    bool m_enabled = false;
+    bool m_running = false; // inside this timer's own handler
+    bool m_pending = false; // a tick fell due while the way was blocked (held)
+    std::function<void()> m_handler;
+};
+
+// Creates timers and decides when the way is clear for a tick. The real
+// scheduler runs on the Qt event loop; the virtual one runs on virtual time
+// so that a test can play hours of a day in milliseconds.
+class Scheduler
+{
+public:
+    virtual ~Scheduler();
+
+    virtual std::unique_ptr<Timer> createTimer(const QString &name, QObject *parent) = 0;
+    // Lets queued screen events run inside a long handler (the only yield of the game).
+    virtual void yieldEvents() = 0;
+
+    // A modal message box is open while the depth is above zero.
+    void enterModal();
+    void leaveModal();
+    bool modalOpen() const { return m_modalDepth > 0; }
+
+    // Once the program is ending, no timer ticks any more.
+    void stopAll() { m_stopped = true; }
+    bool stopped() const { return m_stopped; }
+
+protected:
+    // Called when a held tick may now be delivered; real time queues it on
+    // the event loop so it comes after the handler that opened the box.
+    virtual void scheduleHeldTicks() = 0;
+    void deliverHeldTicks();
+    int handlerDepth() const { return m_handlerDepth; }
+
+private:
+    friend class Timer;
+    void hold(Timer *timer);
+    void forget(Timer *timer);
+    void handlerFinished();
+
+    int m_modalDepth = 0;
+    int m_handlerDepth = 0;
+    bool m_stopped = false;
+    std::vector<Timer *> m_held;
+};
+
+class QtScheduler final : public Scheduler
+{
+public:
+    std::unique_ptr<Timer> createTimer(const QString &name, QObject *parent) override;
+    void yieldEvents() override;
+
+protected:
+    void scheduleHeldTicks() override;
+};
+
+class VirtualScheduler final : public Scheduler
+{
+public:
+    std::unique_ptr<Timer> createTimer(const QString &name, QObject *parent) override;
+    void yieldEvents() override;
+
+    // Advances virtual time, firing every tick that falls due in order.
+    void advance(qint64 ms);
+    qint64 now() const { return m_now; }
+    // Number of yields made by handlers so far.
+    int yields() const { return m_yields; }
+
+protected:
+    void scheduleHeldTicks() override;
+
+private:
+    class VTimer;
+    friend class VTimer;
+    qint64 m_now = 0;
+    int m_yields = 0;
+    std::vector<VTimer *> m_timers;
+};

@@ -1,0 +1,9 @@
+#pragma once
+
+#include "app/gamewindow.h"
+
+class Form3 : public GameWindow
+{
+public:
+    explicit Form3(Game &game);
+};

@@ -1,0 +1,6 @@
+#include "form6.h"
+
+Form6::Form6(Game &game)
+    : GameWindow(game, QStringLiteral("Form6"))
+{
+}

@@ -1,0 +1,9 @@
+#pragma once
+
+#include "app/gamewindow.h"
+
+class Form6 : public GameWindow
+{
+public:
+    explicit Form6(Game &game);
+};

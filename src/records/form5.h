@@ -1,0 +1,9 @@
+#pragma once
+
+#include "app/gamewindow.h"
+
+class Form5 : public GameWindow
+{
+public:
+    explicit Form5(Game &game);
+};

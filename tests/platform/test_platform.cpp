@@ -1,0 +1,344 @@
+#include "platform/platform.h"
+
+#include <QDir>
+#include <QElapsedTimer>
+#include <QEventLoop>
+#include <QFile>
+#include <QSaveFile>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+
+class TestPlatform : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void timerTicksEveryIntervalWhileEnabled();
+    void assigningIntervalRestartsRunningCountdown();
+    void enablingRunningTimerKeepsItsCountdown();
+    void ticksWaitBehindMessageBoxAndComeAsOne();
+    void timerDoesNotReenterItsOwnHandler();
+    void virtualTimeRunsADayQuickly();
+    void realTimerHoldsTicksWhileModal();
+    void scriptedDrawsComeInOrder_data();
+    void scriptedDrawsComeInOrder();
+    void scriptedDialogsAnswerAndRecord();
+    void cp932MatchesWindows_data();
+    void cp932MatchesWindows();
+    void cp932RefusesWhatItCannotEncode();
+    void textFilesEndEveryLineWithCrLf();
+    void textFilesReadCrLfAndLfAndBadBytes();
+    void failedWriteLeavesOldFileWhole();
+    void soundCommandsDriveOneDevice();
+    void programDirsFallBackWhenNotWritable();
+};
+
+void TestPlatform::timerTicksEveryIntervalWhileEnabled()
+{
+    VirtualScheduler s;
+    auto t = s.createTimer(QStringLiteral("T"), nullptr);
+    int ticks = 0;
+    t->setHandler([&] { ++ticks; });
+    t->setInterval(1000);
+    s.advance(5000);
+    QCOMPARE(ticks, 0); // disabled at the start
+    t->setEnabled(true);
+    s.advance(3500);
+    QCOMPARE(ticks, 3);
+    t->setEnabled(false);
+    s.advance(5000);
+    QCOMPARE(ticks, 3);
+    QCOMPARE(t->objectName(), QStringLiteral("T"));
+}
+
+void TestPlatform::assigningIntervalRestartsRunningCountdown()
+{
+    VirtualScheduler s;
+    auto t = s.createTimer(QStringLiteral("T"), nullptr);
+    int ticks = 0;
+    t->setHandler([&] { ++ticks; });
+    t->setInterval(1000);
+    t->setEnabled(true);
+    s.advance(900);
+    t->setInterval(1000); // same value still restarts
+    s.advance(900);
+    QCOMPARE(ticks, 0);
+    s.advance(100);
+    QCOMPARE(ticks, 1);
+}
+
+void TestPlatform::enablingRunningTimerKeepsItsCountdown()
+{
+    VirtualScheduler s;
+    auto t = s.createTimer(QStringLiteral("T"), nullptr);
+    int ticks = 0;
+    t->setHandler([&] { ++ticks; });
+    t->setInterval(1000);
+    t->setEnabled(true);
+    s.advance(900);
+    t->setEnabled(true);
+    s.advance(100);
+    QCOMPARE(ticks, 1);
+}
+
+void TestPlatform::ticksWaitBehindMessageBoxAndComeAsOne()
+{
+    // A clock tick opens a box; while it is open, other timers fall due many
+    // times but run once, after the handler.
+    VirtualScheduler s;
+    ScriptedDialogs dialogs(s);
+    auto clock = s.createTimer(QStringLiteral("clock"), nullptr);
+    auto fast = s.createTimer(QStringLiteral("fast"), nullptr);
+    QStringList order;
+    fast->setHandler([&] { order << QStringLiteral("fast"); });
+    clock->setHandler([&] {
+        order << QStringLiteral("clock-start");
+        s.enterModal();
+        fast->fire();
+        fast->fire();
+        s.leaveModal();
+        order << QStringLiteral("clock-end");
+    });
+    clock->setInterval(1000);
+    fast->setInterval(5000);
+    clock->setEnabled(true);
+    fast->setEnabled(true);
+    s.advance(1000);
+    QCOMPARE(order, (QStringList{QStringLiteral("clock-start"), QStringLiteral("clock-end"), QStringLiteral("fast")}));
+
+    // The dialog service holds ticks the same way.
+    order.clear();
+    dialogs.answer(AnswerOk);
+    clock->setHandler([&] {
+        order << QStringLiteral("clock");
+        dialogs.message(QString(), QStringLiteral("msg"));
+    });
+    s.advance(1000);
+    QCOMPARE(order, QStringList{QStringLiteral("clock")});
+}
+
+void TestPlatform::timerDoesNotReenterItsOwnHandler()
+{
+    VirtualScheduler s;
+    auto t = s.createTimer(QStringLiteral("T"), nullptr);
+    int depth = 0, maxDepth = 0, ticks = 0;
+    t->setHandler([&] {
+        ++ticks;
+        maxDepth = std::max(maxDepth, ++depth);
+        if (ticks == 1)
+            t->fire(); // a tick falling due during a yield inside the handler
+        --depth;
+    });
+    t->setInterval(1000);
+    t->setEnabled(true);
+    s.advance(1000);
+    QCOMPARE(maxDepth, 1);
+    QCOMPARE(ticks, 2); // the held tick came after the handler
+}
+
+void TestPlatform::virtualTimeRunsADayQuickly()
+{
+    VirtualScheduler s;
+    auto clock = s.createTimer(QStringLiteral("clock"), nullptr);
+    auto fast = s.createTimer(QStringLiteral("fast"), nullptr);
+    int minutes = 0, fastTicks = 0;
+    clock->setHandler([&] { ++minutes; });
+    fast->setHandler([&] { ++fastTicks; });
+    clock->setInterval(1000);
+    fast->setInterval(100);
+    clock->setEnabled(true);
+    fast->setEnabled(true);
+    QElapsedTimer elapsed;
+    elapsed.start();
+    s.advance(600 * 1000);
+    QCOMPARE(minutes, 600);
+    QCOMPARE(fastTicks, 6000);
+    QCOMPARE(s.now(), 600 * 1000);
+}
+
+void TestPlatform::realTimerHoldsTicksWhileModal()
+{
+    QtScheduler s;
+    auto t = s.createTimer(QStringLiteral("T"), nullptr);
+    int ticks = 0;
+    t->setHandler([&] { ++ticks; });
+    t->setInterval(10);
+    t->setEnabled(true);
+    s.enterModal();
+    QTest::qWait(100); // the box's own event loop runs meanwhile
+    QCOMPARE(ticks, 0);
+    t->setInterval(100000); // no further regular tick during the check
+    s.leaveModal();
+    QCOMPARE(ticks, 0); // not inside the handler that closed the box
+    QTest::qWait(20);
+    QCOMPARE(ticks, 1); // one tick for all that fell due
+}
+
+void TestPlatform::scriptedDrawsComeInOrder_data()
+{
+    QTest::addColumn<int>("k");
+    QTest::addColumn<int>("n");
+    for (int n : {3, 5, 6, 10, 15, 16, 20})
+        for (int k = 1; k <= n; ++k)
+            QTest::addRow("%d of %d", k, n) << k << n;
+}
+
+void TestPlatform::scriptedDrawsComeInOrder()
+{
+    QFETCH(int, k);
+    QFETCH(int, n);
+    ScriptedRandom r;
+    r.pushDraw(k, n);
+    r.push(0.0);
+    r.push(0.999999);
+    QCOMPARE(r.draw(n), k);
+    QCOMPARE(r.draw(n), 1);
+    QCOMPARE(r.draw(n), n);
+    QCOMPARE(r.overruns(), 0);
+    r.next();
+    QCOMPARE(r.overruns(), 1);
+}
+
+void TestPlatform::scriptedDialogsAnswerAndRecord()
+{
+    VirtualScheduler s;
+    ScriptedDialogs d(s);
+    d.answer(AnswerNo);
+    QCOMPARE(d.message(QStringLiteral("cap"), QStringLiteral("q?"), MessageButtons::YesNo), int(AnswerNo));
+    // Unscripted boxes take their first button.
+    QCOMPARE(d.message(QStringLiteral("cap"), QStringLiteral("q2"), MessageButtons::YesNo), int(AnswerYes));
+    QCOMPARE(d.message(QStringLiteral("cap"), QStringLiteral("ok"), MessageButtons::OkCancel, MessageIcon::Warning),
+             int(AnswerOk));
+    QCOMPARE(d.texts(), (QStringList{QStringLiteral("q?"), QStringLiteral("q2"), QStringLiteral("ok")}));
+    QCOMPARE(d.shown()[2].icon, MessageIcon::Warning);
+    QCOMPARE(d.shown()[0].caption, QStringLiteral("cap"));
+}
+
+void TestPlatform::cp932MatchesWindows_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::newRow("wave dash") << QStringLiteral("～") << QByteArray("\x81\x60");
+    QTest::newRow("wave dash folded") << QStringLiteral("〜") << QByteArray("\x81\x60");
+    QTest::newRow("minus") << QStringLiteral("－") << QByteArray("\x81\x7c");
+    QTest::newRow("minus folded") << QStringLiteral("−") << QByteArray("\x81\x7c");
+    QTest::newRow("circled one") << QStringLiteral("①") << QByteArray("\x87\x40");
+    QTest::newRow("taka") << QStringLiteral("髙") << QByteArray("\xfb\xfc");
+    QTest::newRow("chinu") << QStringLiteral("チヌ") << QByteArray("\x83\x60\x83\x6b");
+    QTest::newRow("ascii") << QStringLiteral("A1 ") << QByteArray("A1 ");
+}
+
+void TestPlatform::cp932MatchesWindows()
+{
+    QFETCH(QString, text);
+    QFETCH(QByteArray, bytes);
+    bool ok = false;
+    QCOMPARE(cp932::encode(text, &ok), bytes);
+    QVERIFY(ok);
+    QCOMPARE(cp932::decode(bytes, &ok), cp932::normalise(text));
+    QVERIFY(ok);
+}
+
+void TestPlatform::cp932RefusesWhatItCannotEncode()
+{
+    QVERIFY(!cp932::canEncode(QStringLiteral("釣り人😀")));
+    QVERIFY(!cp932::canEncode(QStringLiteral("Ω̈")));
+    QVERIFY(cp932::canEncode(QStringLiteral("釣り人Ａ")));
+}
+
+void TestPlatform::textFilesEndEveryLineWithCrLf()
+{
+    QTemporaryDir dir;
+    FileSystem fs;
+    const QString path = dir.filePath(QStringLiteral("釣り人.txt"));
+    QVERIFY(writeTextLines(fs, path, {QStringLiteral(" 1 "), QStringLiteral("釣人Ａ")}));
+    QFile f(path);
+    QVERIFY(f.open(QIODevice::ReadOnly));
+    QCOMPARE(f.readAll(), QByteArray(" 1 \r\n\x92\xde\x90\x6c\x82\x60\r\n"));
+    QString error;
+    QVERIFY(!writeTextLines(fs, path, {QStringLiteral("😀")}, &error));
+    QVERIFY(f.seek(0));
+    QCOMPARE(f.readAll().size(), 13); // the refused write left the file alone
+}
+
+void TestPlatform::textFilesReadCrLfAndLfAndBadBytes()
+{
+    QTemporaryDir dir;
+    FileSystem fs;
+    const QString path = dir.filePath(QStringLiteral("a.txt"));
+    QVERIFY(fs.writeAll(path, QByteArray("a\r\nb\nc")));
+    TextReadResult r = readTextLines(fs, path);
+    QVERIFY(r.found);
+    QVERIFY(r.validEncoding);
+    QCOMPARE(r.lines, (QStringList{QStringLiteral("a"), QStringLiteral("b"), QStringLiteral("c")}));
+
+    QVERIFY(fs.writeAll(path, QByteArray("x\xff\x81\r\n", 5)));
+    r = readTextLines(fs, path);
+    QVERIFY(r.found);
+    QVERIFY(!r.validEncoding);
+    QCOMPARE(r.lines.size(), 1);
+
+    QVERIFY(fs.writeAll(path, QByteArray()));
+    r = readTextLines(fs, path);
+    QVERIFY(r.found);
+    QVERIFY(r.lines.isEmpty());
+
+    r = readTextLines(fs, dir.filePath(QStringLiteral("missing.txt")));
+    QVERIFY(!r.found);
+    r = readTextLines(fs, dir.path()); // a folder is no file
+    QVERIFY(!r.found);
+}
+
+void TestPlatform::failedWriteLeavesOldFileWhole()
+{
+    QTemporaryDir dir;
+    FileSystem fs;
+    const QString path = dir.filePath(QStringLiteral("チヌ記録.txt"));
+    QVERIFY(writeTextLines(fs, path, {QStringLiteral(" 1 "), QStringLiteral("old")}));
+    // The target is in a folder that does not exist: nothing may be written.
+    QVERIFY(!writeTextLines(fs, dir.filePath(QStringLiteral("nope/x.txt")), {QStringLiteral("new")}));
+    // A writer that dies before its commit leaves the old file untouched.
+    {
+        QSaveFile torn(path);
+        QVERIFY(torn.open(QIODevice::WriteOnly));
+        torn.write("half");
+        // destroyed without commit
+    }
+    QCOMPARE(readTextLines(fs, path).lines, (QStringList{QStringLiteral(" 1 "), QStringLiteral("old")}));
+    QCOMPARE(fs.listFiles(dir.path()), QStringList{QStringLiteral("チヌ記録.txt")});
+}
+
+void TestPlatform::soundCommandsDriveOneDevice()
+{
+    RecordingSound s;
+    QCOMPARE(s.send(QStringLiteral("open /x/my dir/NamiyoseV1スタート.wav type waveaudio alias WaveFile")), 0);
+    QCOMPARE(s.openPath(), QStringLiteral("/x/my dir/NamiyoseV1スタート.wav"));
+    QVERIFY(s.send(QStringLiteral("open /x/b.wav type waveaudio alias WaveFile")) != 0); // one at a time
+    QCOMPARE(s.send(QStringLiteral("play WaveFile")), 0);
+    QVERIFY(s.playing());
+    QCOMPARE(s.send(QStringLiteral("stop WaveFile")), 0);
+    QCOMPARE(s.send(QStringLiteral("close WaveFile")), 0);
+    QVERIFY(!s.isOpen());
+    QCOMPARE(s.send(QStringLiteral("stop WaveFile")), 0); // nothing open: nothing happens
+    QCOMPARE(s.send(QStringLiteral("close WaveFile")), 0);
+    QVERIFY(s.send(QStringLiteral("play WaveFile")) != 0);
+    QVERIFY(s.send(QStringLiteral("seek WaveFile")) != 0);
+    QCOMPARE(s.played(), QStringList{QStringLiteral("/x/my dir/NamiyoseV1スタート.wav")});
+}
+
+void TestPlatform::programDirsFallBackWhenNotWritable()
+{
+    QTemporaryDir dir;
+    QVERIFY(ProgramDirs::canWrite(dir.path()));
+    QVERIFY(!ProgramDirs::canWrite(dir.filePath(QStringLiteral("missing"))));
+    const ProgramDirs here = ProgramDirs::forExecutable(dir.path());
+    QCOMPARE(here.dataRoot, dir.path());
+    QCOMPARE(here.waveSources.first(), dir.path());
+    const ProgramDirs away = ProgramDirs::forExecutable(dir.filePath(QStringLiteral("missing")));
+    QVERIFY(away.dataRoot != dir.filePath(QStringLiteral("missing")));
+    QVERIFY(!away.soundInstallDir.isEmpty());
+}
+
+QTEST_GUILESS_MAIN(TestPlatform)
+#include "test_platform.moc"
