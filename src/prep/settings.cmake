@@ -1,0 +1,1 @@
+target_sources(namiyose_screens PRIVATE ${CMAKE_CURRENT_LIST_DIR}/form3.cpp ${CMAKE_CURRENT_LIST_DIR}/form3.h)
