@@ -11,7 +11,7 @@ if [ "${1:-}" = "--sanitize" ]; then
     export ASAN_OPTIONS=detect_leaks=0:abort_on_error=1
     export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
 fi
-scripts/setup-debian.sh
+scripts/setup-debian.sh desktop-file-utils appstream
 cmake -S . -B "$dir" "${opts[@]}" >/dev/null
 cmake --build "$dir" -j"$(nproc)"
 cd "$dir"

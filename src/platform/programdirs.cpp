@@ -1,6 +1,7 @@
 #include "programdirs.h"
 
 #include <QDir>
+#include <QFileInfo>
 #include <QStandardPaths>
 #include <QTemporaryFile>
 
@@ -14,9 +15,13 @@ ProgramDirs ProgramDirs::forExecutable(const QString &exeDir)
 {
     ProgramDirs dirs;
     const QString userData = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
-    dirs.dataRoot = canWrite(exeDir) ? exeDir : userData;
+    const QString installedData = QDir::cleanPath(exeDir + QStringLiteral("/../share/namiyose"));
+    // An installed game (its waves under share/) keeps the player's data in
+    // the player's own folder even when it could write beside the program.
+    const bool installed = QFileInfo(installedData).isDir() && !QFileInfo::exists(exeDir + QStringLiteral("/スタート.wav"));
+    dirs.dataRoot = (!installed && canWrite(exeDir)) ? exeDir : userData;
     dirs.soundInstallDir = userData;
-    dirs.waveSources << exeDir << QDir::cleanPath(exeDir + QStringLiteral("/../share/namiyose"));
+    dirs.waveSources << exeDir << installedData;
     for (const QString &dir : QStandardPaths::standardLocations(QStandardPaths::AppDataLocation))
         if (!dirs.waveSources.contains(dir))
             dirs.waveSources << dir;

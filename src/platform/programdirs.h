@@ -7,7 +7,8 @@
 struct ProgramDirs
 {
     // The folder that holds the data folder "fishingdata": the program's own
-    // folder when it can be written, the user's data location otherwise.
+    // folder when it can be written and the game is not an installed copy,
+    // the user's data location otherwise.
     QString dataRoot;
     // Folders searched in order for the source waves: beside the program
     // first, then the installed data folder.
