@@ -22,7 +22,6 @@ int main(int argc, char *argv[])
 
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("namiyose"));
-    QApplication::setApplicationDisplayName(QStringLiteral("ナミヨセ"));
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/pictures/namiyose.svg")));
     QFont font(QStringLiteral("Noto Sans CJK JP"), 10);
     font.setFamilies({QStringLiteral("Noto Sans CJK JP"), QStringLiteral("IPAGothic"), QStringLiteral("IPAPGothic")});

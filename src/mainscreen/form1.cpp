@@ -1,28 +1,722 @@
 #include "form1.h"
 
+#include "app/game.h"
+#include "app/screens.h"
+#include "clocktide.h"
+#include "daystart.h"
+#include "mainscreen/fishing/buttoncolours.h"
 #include "mainscreen/fishing/fishingaction.h"
+#include "mainscreentexts.h"
+#include "platform/picturebox.h"
+#include "prep/form2.h"
+#include "prep/form3.h"
+#include "rafts.h"
 #include "records/dayend.h"
+
+#include <QAction>
+#include <QDir>
+#include <QEvent>
+#include <QGroupBox>
+#include <QLabel>
+#include <QListWidget>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QRegion>
+
+#include <exception>
+#include <limits>
+
+namespace T = mainscreentexts;
+
+// The name of a member, as its objectName.
+#define NAME_OF(member) QString::fromUtf8(#member)
+
+namespace {
+
+// ---- geometry in pixels ----
+constexpr int Margin = 10;
+constexpr int LeftWidth = 262;
+constexpr int CentreLeft = Margin + LeftWidth + 10;
+constexpr int CentreWidth = 345;
+constexpr int RightLeft = CentreLeft + CentreWidth + 10;
+constexpr int RightWidth = 285;
+constexpr int AreaWidth = RightLeft + RightWidth + Margin;
+constexpr int BandTop = 424; // the fishing buttons and the catch list
+constexpr int BandHeight = 140;
+constexpr int AreaHeight = BandTop + BandHeight + Margin;
+constexpr int TipWidth = 327, TipHeight = 105;    // the rod-tip view
+constexpr int RodWidth = 331, RodHeight = 208;    // the rod view
+constexpr int ChinuWidth = 450, ChinuHeight = 377; // the landed chinu as it opens
+constexpr QPoint ChinuOpensAt{50, 100};           // where the fishing puts it in its area
+constexpr int BarHeight = 20;
+
+const QColor SeaBackground(0xe4, 0xef, 0xf3);
+const QString BoxStyle = QStringLiteral("QLabel { background: white; border: 1px solid #7d8c99; padding: 0px 3px; }");
+
+QLabel *makeLabel(QWidget *parent, const QString &name, const QString &caption, QRect geometry,
+                  Qt::Alignment alignment = Qt::AlignLeft | Qt::AlignVCenter)
+{
+    auto *label = new QLabel(caption, parent);
+    label->setObjectName(name);
+    label->setTextFormat(Qt::PlainText);
+    label->setAlignment(alignment);
+    label->setGeometry(geometry);
+    return label;
+}
+
+// A value box: white, a thin border and a little padding.
+QLabel *makeBox(QWidget *parent, const QString &name, const QString &caption, QRect geometry)
+{
+    QLabel *box = makeLabel(parent, name, caption, geometry, Qt::AlignCenter);
+    box->setStyleSheet(BoxStyle);
+    return box;
+}
+
+QLabel *makeBar(QWidget *parent, const QString &name, QRect geometry, const QString &style)
+{
+    QLabel *bar = makeLabel(parent, name, QString(), geometry);
+    bar->setStyleSheet(style);
+    return bar;
+}
+
+QPushButton *makeButton(QWidget *parent, const QString &name, const QString &caption, QRect geometry)
+{
+    auto *button = new QPushButton(caption, parent);
+    button->setObjectName(name);
+    button->setGeometry(geometry);
+    return button;
+}
+
+PictureBox *makePicture(QWidget *parent, const QString &pictureName, QRect geometry)
+{
+    auto *picture = new PictureBox(parent);
+    picture->setPictureName(pictureName);
+    picture->setGeometry(geometry);
+    return picture;
+}
+
+void enlarge(QWidget *widget, qreal points, bool bold)
+{
+    QFont font = widget->font();
+    font.setPointSizeF(font.pointSizeF() + points);
+    font.setBold(bold);
+    widget->setFont(font);
+}
+
+// The landed chinu opens where the fishing places it inside its own area;
+// that area lies over the centre of the screen and is shown only while the
+// picture is, so that it never takes a click meant for the screen below.
+class LandingFollower : public QObject
+{
+public:
+    LandingFollower(QWidget *area, QWidget *picture, QObject *parent)
+        : QObject(parent)
+        , m_area(area)
+    {
+        picture->installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        auto *picture = static_cast<QWidget *>(watched);
+        if (event->type() == QEvent::ShowToParent) {
+            m_area->setMask(QRegion(picture->geometry()));
+            m_area->show();
+            m_area->raise();
+        } else if (event->type() == QEvent::HideToParent) {
+            m_area->hide();
+        } else if ((event->type() == QEvent::Move || event->type() == QEvent::Resize) && !picture->isHidden()) {
+            m_area->setMask(QRegion(picture->geometry()));
+        }
+        return false;
+    }
+
+private:
+    QWidget *m_area;
+};
+
+} // namespace
 
 Form1::Form1(Game &game)
     : GameWindow(game, QStringLiteral("Form1"))
 {
+    setWindowTitle(T::Caption());
+    buildControls();
+    createTimers();
+    // Both wire themselves to the controls and timers made above.
     m_fishing = std::make_unique<FishingAction>(*this);
     m_dayEnd = std::make_unique<DayEnd>(*this);
 }
 
 Form1::~Form1() = default;
 
-void Form1::initialise() {}
-void Form1::load() {}
-bool Form1::queryUnload(bool) { return false; }
-void Form1::StartDay() {}
-void Form1::ChooseDayBaits() {}
-void Form1::InitTide() {}
-void Form1::SetTimeBar() {}
-void Form1::DrainTimeBar() {}
-void Form1::EndDay() {}
-void Form1::StartMusic() {}
-void Form1::StopMusic() {}
-void Form1::StopEffect() {}
-void Form1::PlayEffect(const QString &) {}
-QString Form1::wavePath(const QString &) const { return {}; }
+void Form1::buildControls()
+{
+    // ---- menus ----
+    QMenuBar *menus = menuBar();
+    const auto addMenu = [&](QAction *&action, const QString &name, const QString &caption) {
+        action = menus->addAction(caption);
+        action->setObjectName(name);
+    };
+    addMenu(仕掛けを作る, NAME_OF(仕掛けを作る), T::MenuRig());
+    addMenu(スタート, NAME_OF(スタート), T::MenuStart());
+    addMenu(釣果を保存, NAME_OF(釣果を保存), T::MenuSave());
+    addMenu(納竿, NAME_OF(納竿), T::MenuPackUp());
+    connect(仕掛けを作る, &QAction::triggered, this, [this] { OpenRigScreen(); });
+    connect(スタート, &QAction::triggered, this, [this] { StartDay(); });
+
+    auto *area = new QWidget(this);
+    area->setObjectName(QStringLiteral("Form1Area"));
+    area->setAutoFillBackground(true);
+    QPalette sea = area->palette();
+    sea.setColor(QPalette::Window, SeaBackground);
+    area->setPalette(sea);
+    area->setFixedSize(AreaWidth, AreaHeight);
+    setCentralWidget(area);
+
+    // ---- left: raft, angler, target, raft data, rig ----
+    Label7 = makeLabel(area, QStringLiteral("Label7"), T::Label7(), {Margin, Margin, 54, 30});
+    Label8 = makeBox(area, QStringLiteral("Label8"), QString(), {Margin + 58, Margin, LeftWidth - 58, 30});
+    enlarge(Label8, 2, true);
+    Label6 = makeBox(area, QStringLiteral("Label6"), QString(), {Margin, 48, 120, 26});
+    Label5.set(QStringLiteral("Label5"), 0,
+               makeLabel(area, QString(), T::Label5(), {Margin + 128, 48, 50, 26}));
+    Label4.set(QStringLiteral("Label4"), 0,
+               makeBox(area, QString(), T::Label4Target(), {Margin + 180, 48, LeftWidth - 180, 26}));
+
+    Frame1 = new QGroupBox(T::Frame1(), area);
+    Frame1->setObjectName(QStringLiteral("Frame1"));
+    Frame1->setGeometry(Margin, 84, LeftWidth, 206);
+    {
+        constexpr int headX = 12, valueX = 118, valueW = 86, unitX = 208, rowH = 24, step = 29;
+        int y = 28;
+        const auto row = [&](int element, const QString &heading, QLabel *&value, const QString &valueName,
+                             const QString &design) {
+            Label4.set(QStringLiteral("Label4"), element, makeLabel(Frame1, QString(), heading, {headX, y, 102, rowH}));
+            value = makeBox(Frame1, valueName, design, {valueX, y, valueW, rowH});
+            y += step;
+        };
+        row(4, T::Label4Depth(), La1, QStringLiteral("La1"), T::La1());
+        Label30 = makeLabel(Frame1, QStringLiteral("Label30"), T::Label30(), {unitX, 28, 40, rowH});
+        row(1, T::Label4Current(), La2, QStringLiteral("La2"), T::La2());
+        row(10, T::Label4Aim(), La6, QStringLiteral("La6"), T::La6());
+        row(2, T::Label4Stealers(), La3, QStringLiteral("La3"), T::La3());
+        row(3, T::Label4Number(), La4, QStringLiteral("La4"), T::La4());
+        Label4.set(QStringLiteral("Label4"), 8, makeLabel(Frame1, QString(), T::Label4Size(), {headX, y, 102, rowH}));
+        Label37 = makeLabel(Frame1, QStringLiteral("Label37"), T::Label37(), {valueX - 2, y, 36, rowH});
+        La5 = makeBox(Frame1, QStringLiteral("La5"), T::La5(), {valueX + 36, y, valueW - 36, rowH});
+        Label38 = makeLabel(Frame1, QStringLiteral("Label38"), T::Label38(), {unitX, y, 40, rowH});
+    }
+
+    Frame2 = new QGroupBox(T::Frame2(), area);
+    Frame2->setObjectName(QStringLiteral("Frame2"));
+    Frame2->setGeometry(Margin, 300, LeftWidth, 118);
+    {
+        constexpr int headX = 12, valueX = 78, rowH = 24;
+        const int valueW = LeftWidth - valueX - 12;
+        Label39 = makeLabel(Frame2, QStringLiteral("Label39"), T::Label39(), {headX, 26, 62, rowH});
+        Label42 = makeBox(Frame2, QStringLiteral("Label42"), T::NotSet(), {valueX, 26, valueW, rowH});
+        Label40 = makeLabel(Frame2, QStringLiteral("Label40"), T::Label40(), {headX, 55, 62, rowH});
+        Label43 = makeBox(Frame2, QStringLiteral("Label43"), T::NotSet(), {valueX, 55, valueW, rowH});
+        Label41 = makeLabel(Frame2, QStringLiteral("Label41"), T::Label41(), {headX, 84, 62, rowH});
+        Label44 = makeBox(Frame2, QStringLiteral("Label44"), T::NotSet(), {valueX, 84, valueW, rowH});
+    }
+
+    // ---- centre: the rod tip over the water and the rod ----
+    auto *view = new QFrame(area);
+    view->setObjectName(QStringLiteral("RodViewFrame"));
+    view->setFrameShape(QFrame::StyledPanel);
+    view->setGeometry(CentreLeft, Margin, CentreWidth, 408);
+    view->setStyleSheet(QStringLiteral("#RodViewFrame { background: #f7fbfc; border: 1px solid #9fb4c0; border-radius: 4px; }"));
+    const int tipX = CentreLeft + (CentreWidth - TipWidth) / 2;
+    const int rodX = CentreLeft + (CentreWidth - RodWidth) / 2;
+    Image2 = makePicture(area, QStringLiteral("rodtip_1"), {tipX, Margin + 20, TipWidth, TipHeight});
+    Image2->setObjectName(QStringLiteral("Image2"));
+    const int rodY = Margin + 20 + TipHeight + 40;
+    Image1 = makePicture(area, QStringLiteral("rod_0"), {rodX, rodY, RodWidth, RodHeight});
+    Image1->setObjectName(QStringLiteral("Image1"));
+    Image5 = makePicture(area, QStringLiteral("dayover"), {rodX, rodY, RodWidth, RodHeight});
+    Image5->setObjectName(QStringLiteral("Image5"));
+    Image5->hide();
+
+    Command6 = makeButton(area, QStringLiteral("Command6"), QString(),
+                          {CentreLeft + 14, rodY + (RodHeight - 72) / 2, CentreWidth - 28, 72});
+    enlarge(Command6, 5, true);
+    Command6->setStyleSheet(QStringLiteral(
+        "QPushButton { background: #fff7d6; border: 2px solid #c48a2c; border-radius: 8px; color: #5a3b0c; }"
+        "QPushButton:hover { background: #ffefb0; }"
+        "QPushButton:pressed { background: #f5dd8c; }"));
+    connect(Command6, &QPushButton::clicked, this, [this] { PressPrompt(); });
+
+    // ---- right: clock, end time, time left, tide ----
+    constexpr int barX = RightLeft + (RightWidth - BarFullWidth) / 2;
+    Label9 = makeLabel(area, QStringLiteral("Label9"), T::Label9(), {barX, Margin, 80, 34});
+    Label10 = makeBox(area, QStringLiteral("Label10"), QString(), {barX + 90, Margin, 130, 34});
+    enlarge(Label10, 5, true);
+    Label47 = makeLabel(area, QStringLiteral("Label47"), T::Label47(), {barX, 52, 80, 28});
+    Label46 = makeBox(area, QStringLiteral("Label46"), QString(), {barX + 90, 52, 130, 28});
+    enlarge(Label46, 1, false);
+
+    const QString emptyBar = QStringLiteral("QLabel { background: #cdeecb; border: 1px solid #6f8f6c; }");
+    Label1 = makeLabel(area, QStringLiteral("Label1"), T::Label1(), {barX, 92, 120, 22});
+    Label11 = makeBar(area, QStringLiteral("Label11"), {barX, 116, BarFullWidth, BarHeight}, emptyBar);
+    Label15 = makeBar(area, QStringLiteral("Label15"), {barX, 118, BarFullWidth, BarHeight - 4},
+                      QStringLiteral("QLabel { background: #2f6fd0; }"));
+    Label2 = makeLabel(area, QStringLiteral("Label2"), T::Label2(), {barX, 148, 120, 22});
+    Label12 = makeBar(area, QStringLiteral("Label12"), {barX, 172, BarFullWidth, BarHeight}, emptyBar);
+    Label16 = makeBar(area, QStringLiteral("Label16"), {barX, 174, 0, BarHeight - 4},
+                      QStringLiteral("QLabel { background: #d9432f; }"));
+    Label13 = makeLabel(area, QStringLiteral("Label13"), T::Label13(), {barX, 194, 44, 22});
+    Label14 = makeLabel(area, QStringLiteral("Label14"), T::Label14(), {barX + BarFullWidth - 44, 194, 44, 22},
+                        Qt::AlignRight | Qt::AlignVCenter);
+    // Only one arrow shows at a time: they share the middle under the gauge.
+    Label17 = makeLabel(area, QStringLiteral("Label17"), T::Label17(), {barX + 52, 194, BarFullWidth - 104, 22},
+                        Qt::AlignCenter);
+    Label18 = makeLabel(area, QStringLiteral("Label18"), T::Label18(), {barX + 52, 194, BarFullWidth - 104, 22},
+                        Qt::AlignCenter);
+    for (QLabel *arrow : {Label17, Label18}) {
+        arrow->setStyleSheet(QStringLiteral("QLabel { color: #b03020; font-weight: bold; }"));
+        arrow->hide();
+    }
+
+    auto *tideTimes = new QFrame(area);
+    tideTimes->setObjectName(QStringLiteral("TideTimesFrame"));
+    tideTimes->setGeometry(barX - 6, 228, BarFullWidth + 12, 80);
+    tideTimes->setStyleSheet(QStringLiteral("#TideTimesFrame { border: 1px solid #9fb4c0; border-radius: 4px; }"));
+    const auto tideRow = [&](int y, QLabel *&head, const QString &headName, const QString &caption, QLabel *&first,
+                             const QString &firstName, QLabel *&firstHour, const QString &firstHourName,
+                             QLabel *&second, const QString &secondName, QLabel *&secondHour,
+                             const QString &secondHourName) {
+        head = makeLabel(area, headName, caption, {barX + 4, y, 58, 28});
+        first = makeBox(area, firstName, QString(), {barX + 70, y, 44, 28});
+        firstHour = makeLabel(area, firstHourName, T::HourMark(), {barX + 118, y, 22, 28});
+        second = makeBox(area, secondName, QString(), {barX + 150, y, 44, 28});
+        secondHour = makeLabel(area, secondHourName, T::HourMark(), {barX + 198, y, 22, 28});
+    };
+    tideRow(236, Label20, QStringLiteral("Label20"), T::Label20(), Label22, QStringLiteral("Label22"), Label21,
+            QStringLiteral("Label21"), Label24, QStringLiteral("Label24"), Label23, QStringLiteral("Label23"));
+    tideRow(272, Label19, QStringLiteral("Label19"), T::Label19(), Label26, QStringLiteral("Label26"), Label25,
+            QStringLiteral("Label25"), Label28, QStringLiteral("Label28"), Label27, QStringLiteral("Label27"));
+
+    // ---- bottom band: the fishing buttons, the bait list, the catch list ----
+    auto *band = new QFrame(area);
+    band->setObjectName(QStringLiteral("FishingBand"));
+    band->setGeometry(Margin, BandTop, AreaWidth - 2 * Margin, BandHeight);
+    band->setStyleSheet(QStringLiteral("#FishingBand { background: #d7e7ee; border: 1px solid #9fb4c0; border-radius: 4px; }"));
+    constexpr int buttonW = 122, buttonH = 48, buttonGap = 10;
+    const int buttonY = BandTop + (BandHeight - buttonH) / 2;
+    int x = Margin + 12;
+    const auto fishingButton = [&](QPushButton *&button, const QString &name, const QString &caption) {
+        button = makeButton(area, name, caption, {x, buttonY, buttonW, buttonH});
+        enlarge(button, 1, true);
+        button->setEnabled(false);
+        x += buttonW + buttonGap;
+    };
+    fishingButton(Command1, QStringLiteral("Command1"), T::Command1());
+    fishingButton(Command2, QStringLiteral("Command2"), T::Command2());
+    fishingButton(Command3, QStringLiteral("Command3"), T::Command3());
+    for (QPushButton *button : {Command1, Command2, Command3})
+        buttoncolours::setInactive(button);
+    fishingButton(Command5, QStringLiteral("Command5"), T::Command5());
+    const int baitListX = x;
+    constexpr int baitListW = 104;
+
+    // The catch list and its two counters fill the rest of the band.
+    constexpr int counterW = 62;
+    const int bandRight = AreaWidth - Margin - 10;
+    const int listX = baitListX + baitListW + 10;
+    List1 = new QListWidget(area);
+    List1->setObjectName(QStringLiteral("List1"));
+    List1->setGeometry(listX, BandTop + 8, bandRight - counterW - 8 - listX, BandHeight - 16);
+    Label33 = makeBox(area, QStringLiteral("Label33"), T::Label33(), {bandRight - counterW, BandTop + 8, counterW, 30});
+    Label34 = makeBox(area, QStringLiteral("Label34"), T::Label34(), {bandRight - counterW, BandTop + 44, counterW, 30});
+    enlarge(Label33, 1, true);
+    enlarge(Label34, 1, true);
+
+    // The bait list opens beside エサの交換.
+    List2 = new QListWidget(area);
+    List2->setObjectName(QStringLiteral("List2"));
+    List2->addItems(T::baits());
+    List2->setGeometry(baitListX, BandTop + 6, baitListW, BandHeight - 12);
+    List2->hide();
+
+    // ---- stored pictures, never shown themselves ----
+    for (int i = 1; i <= 8; ++i)
+        Picture1.set(QStringLiteral("Picture1"), i,
+                     makePicture(area, QStringLiteral("rodtip_") + QString::number(i), {0, 0, TipWidth, TipHeight}))
+            ->hide();
+    for (int i : {5, 6})
+        Picture2.set(QStringLiteral("Picture2"), i,
+                     makePicture(area, QStringLiteral("chinu_") + QString::number(i), {0, 0, ChinuWidth, ChinuHeight}))
+            ->hide();
+    for (int i = 0; i <= 5; ++i)
+        Picture3.set(QStringLiteral("Picture3"), i,
+                     makePicture(area, QStringLiteral("rod_") + QString::number(i), {0, 0, RodWidth, RodHeight}))
+            ->hide();
+
+    // ---- the landed chinu, opening over the centre ----
+    m_landingArea = new QWidget(area);
+    m_landingArea->setObjectName(QStringLiteral("LandingArea"));
+    const int chinuX = CentreLeft + (CentreWidth - ChinuWidth) / 2;
+    const int chinuY = Margin + 6;
+    m_landingArea->setGeometry(chinuX - ChinuOpensAt.x(), chinuY - ChinuOpensAt.y(), ChinuOpensAt.x() + ChinuWidth,
+                               ChinuOpensAt.y() + ChinuHeight);
+    m_landingArea->hide();
+    PictureBox *chinu = Picture1.set(QStringLiteral("Picture1"), 0,
+                                     makePicture(m_landingArea, QStringLiteral("chinu_0"),
+                                                 {ChinuOpensAt, QSize(ChinuWidth, ChinuHeight)}));
+    chinu->hide();
+    new LandingFollower(m_landingArea, chinu, this);
+    const QString onPicture = QStringLiteral("QLabel { color: #1c3550; font-weight: bold; }");
+    Label45 = makeLabel(chinu, QStringLiteral("Label45"), T::Label45(), {120, 14, 60, 40},
+                        Qt::AlignRight | Qt::AlignVCenter);
+    Label36 = makeLabel(chinu, QStringLiteral("Label36"), QString(), {186, 14, 78, 40}, Qt::AlignCenter);
+    Label35 = makeLabel(chinu, QStringLiteral("Label35"), T::Label35(), {270, 14, 80, 40});
+    for (QLabel *label : {Label45, Label36, Label35}) {
+        label->setStyleSheet(onPicture);
+        enlarge(label, 8, true);
+    }
+    Label36->setStyleSheet(QStringLiteral(
+        "QLabel { color: #b02418; font-weight: bold; background: rgba(255,255,255,200); border-radius: 6px; }"));
+    Command4 = makeButton(chinu, QStringLiteral("Command4"), T::Command4(),
+                          {ChinuWidth - 104 - 16, ChinuHeight - 40 - 14, 104, 40});
+    enlarge(Command4, 2, true);
+
+    const QMargins frame = contentsMargins();
+    setFixedSize(AreaWidth + frame.left() + frame.right(),
+                 AreaHeight + menus->sizeHint().height() + frame.top() + frame.bottom());
+}
+
+void Form1::createTimers()
+{
+    Scheduler &scheduler = game().platform.scheduler;
+    const auto make = [&](std::unique_ptr<Timer> &timer, const QString &name, int interval) {
+        timer = scheduler.createTimer(name, this);
+        timer->setInterval(interval);
+    };
+    make(Timer時間管理, NAME_OF(Timer時間管理), 1000);
+    make(Timer1音楽1, NAME_OF(Timer1音楽1), 800);
+    make(Timer竿の音, NAME_OF(Timer竿の音), 100);
+    make(Timer1, NAME_OF(Timer1), 100);
+    make(Timerダンゴ管理, NAME_OF(Timerダンゴ管理), 3000); // drawn anew at each drop
+    make(Timer竿の動き, NAME_OF(Timer竿の動き), 1000);
+    make(Timerあたり, NAME_OF(Timerあたり), 100);           // set for each bite step
+    make(Timer竿のしなり, NAME_OF(Timer竿のしなり), 100);
+    make(Timer1ボラのタイマー, NAME_OF(Timer1ボラのタイマー), 1000);
+    make(Timer1ばらし, NAME_OF(Timer1ばらし), 1000);
+
+    Timer時間管理->setHandler([this] { ClockTick(); });
+    Timer1音楽1->setHandler([this] { MusicTick(); });
+    Timer竿の音->setHandler([this] { RodSoundTick(); });
+    Timer1->setHandler([this] { AnimateLandedChinu(); });
+}
+
+// ---- start-up ------------------------------------------------------------
+
+void Form1::initialise()
+{
+    if (const rafts::Raft *raft = rafts::byNumber(state().SpotNo)) {
+        QLabel *cells[7] = {nullptr, La1, La2, La3, La4, La5, La6};
+        for (int i = 1; i <= 6; ++i)
+            cells[i]->setText(raft->cells[std::size_t(i)]);
+    }
+}
+
+void Form1::load()
+{
+    GameState &s = state();
+    スタート->setEnabled(false);
+    釣果を保存->setEnabled(false);
+    Label6->setText(s.AnglerName);
+    Label4(0)->setText(s.TargetFish);
+    Form3 &settings = game().screens().form3();
+    Label8->setText(settings.Label1->text());
+    Label22->setText(settings.Label5->text());
+    Label24->setText(settings.Label6->text());
+    Label26->setText(settings.Label7->text());
+    Label28->setText(settings.Label8->text());
+    MusicMode = T::Bgm();
+    MinutesLeft = qint16(s.DayMinutes);
+    ClockHour = 7;
+    ClockMinute = 0;
+    Label10->setText(T::FirstClock());
+    TimeBarWidth = BarFullWidth;
+    showTimeBar();
+    InitTide();
+    ChooseDayBaits();
+    Command6->setText(T::FirstPrompt());
+}
+
+bool Form1::queryUnload(bool byCloseControl)
+{
+    if (!byCloseControl)
+        return false;
+    message(T::UseNoukan());
+    return true;
+}
+
+void Form1::OpenRigScreen()
+{
+    仕掛けを作る->setText(T::RigMenuChanged());
+    Screens &screens = game().screens();
+    screens.show(screens.form2());
+}
+
+void Form1::PressPrompt()
+{
+    if (仕掛けを作る->text() == T::MenuRig())
+        OpenRigScreen();
+    else
+        StartDay();
+}
+
+void Form1::AnimateLandedChinu()
+{
+    if (Picture2.has(ShowFrame))
+        Picture1(0)->setPicture(*Picture2(ShowFrame));
+    ShowFrame = ShowFrame == 5 ? 6 : 5;
+}
+
+// ---- the start of the day ------------------------------------------------
+
+void Form1::StartDay()
+{
+    Timer1音楽1->setEnabled(true);
+    Command6->hide();
+    daystart::Shown shown;
+    shown.raft = {QString(), La1->text(), La2->text(), La3->text(), La4->text(), La5->text(), La6->text()};
+    shown.target = Label4(0)->text();
+    shown.leader = Label42->text();
+    shown.hook = Label43->text();
+    shown.bait = Label44->text();
+    daystart::applyClasses(shown, state());
+    スタート->setEnabled(false);
+    Image1->setPicture(*Picture3(0));
+    Image5->hide();
+    Timer時間管理->setEnabled(true);
+    Command1->setEnabled(true);
+    buttoncolours::setActive(Command1);
+    Command1->setFocus();
+}
+
+void Form1::ChooseDayBaits()
+{
+    const QStringList baits = daystart::baits();
+    for (int i = 1; i <= 6; ++i)
+        DayBaits[std::size_t(i)] = baits.at(i - 1);
+    const std::array<int, 3> picks = daystart::drawGoodBaits(game().platform.random);
+    for (std::size_t i = 1; i <= 3; ++i) {
+        DayBaitPicks[i] = picks[i - 1];
+        GoodBaits[i] = DayBaits[std::size_t(picks[i - 1])];
+    }
+}
+
+// ---- clock and tide ------------------------------------------------------
+
+void Form1::InitTide()
+{
+    clocktide::Tide tide{TideBarWidth, TideHours, TideBarRest, TideBarFull, TideNow,
+                         !Label17->isHidden(), !Label18->isHidden()};
+    if (!clocktide::initTide(tide, game().screens().form3().Label7->text(), BarFullWidth))
+        return;
+    TideBarWidth = tide.bar;
+    TideHours = tide.hours;
+    TideBarRest = tide.rest;
+    TideBarFull = tide.full;
+    TideNow = tide.now;
+    Label17->setVisible(tide.ebbShown);
+    Label18->setVisible(tide.floodShown);
+    showTideBar();
+}
+
+void Form1::ClockTick()
+{
+    GameState &s = state();
+    try {
+        if (Label10->text().left(2) == s.EndHour) {
+            DrainTimeBar();
+            if (game().ending())
+                return;
+            EndDay();
+        } else {
+            ClockMinute += 1;
+            if (MinutesLeft == std::numeric_limits<qint16>::min())
+                throw clocktide::TickFailure{};
+            MinutesLeft -= 1;
+            if (MinutesLeft < 5)
+                Timer竿の動き->setEnabled(false); // no new bites in the last minutes
+            Label10->setText(clocktide::clockCaption(ClockHour, ClockMinute));
+            HourTurned = QStringLiteral("0");
+            if (ClockMinute == 60) {
+                ClockMinute = 0;
+                ClockHour += 1;
+                HourTurned = QStringLiteral("1");
+                Label10->setText(clocktide::clockCaption(ClockHour, ClockMinute));
+                if (MinutesLeft > 0)
+                    SetTimeBar();
+            }
+            TimeBarWidth = clocktide::timeBarAfterMinute(TimeBarWidth, BarFullWidth, s.DayMinutes);
+            showTimeBar();
+        }
+
+        clocktide::Tide tide{TideBarWidth, TideHours, TideBarRest, TideBarFull, TideNow,
+                             !Label17->isHidden(), !Label18->isHidden()};
+        clocktide::tideMinute(tide, HourTurned == QLatin1String("1"), BarFullWidth);
+        TideBarWidth = tide.bar;
+        TideHours = tide.hours;
+        TideBarRest = tide.rest;
+        TideBarFull = tide.full;
+        TideNow = tide.now;
+        Label17->setVisible(tide.ebbShown);
+        Label18->setVisible(tide.floodShown);
+        showTideBar();
+    } catch (const clocktide::TickFailure &) {
+        TideBarWidth = clocktide::snappedTideBar(TideBarWidth, BarFullWidth);
+        showTideBar();
+    } catch (const std::exception &) {
+        TideBarWidth = clocktide::snappedTideBar(TideBarWidth, BarFullWidth);
+        showTideBar();
+    }
+}
+
+void Form1::SetTimeBar()
+{
+    TimeBarWidth = clocktide::timeBarAtHour(clocktide::endHourNumber(state().EndHour), ClockHour, BarFullWidth,
+                                            state().DayMinutes);
+    showTimeBar();
+}
+
+void Form1::DrainTimeBar()
+{
+    if (TimeBarWidth <= 0)
+        return;
+    const float end = TimeBarWidth;
+    Game &g = game();
+    for (int i = 1; i <= end; ++i) {
+        TimeBarWidth -= 1;
+        showTimeBar();
+        g.platform.scheduler.yieldEvents();
+        if (g.ending())
+            return; // the angler packed up meanwhile: this screen is going
+    }
+}
+
+void Form1::EndDay()
+{
+    if (state().HookPhase != 0)
+        return; // a fish is on: the next minute tries again
+    DayEnding = 1;
+    for (Timer *timer : {Timer竿の音.get(), Timer時間管理.get(), Timerあたり.get(), Timerダンゴ管理.get(),
+                         Timer竿のしなり.get(), Timer竿の動き.get()})
+        timer->setEnabled(false);
+    Image5->show();
+    Image5->raise();
+    Command1->setEnabled(false);
+    Command2->setEnabled(false);
+    Command3->setEnabled(false);
+    message(T::BoatmanTimeUp() + QStringLiteral("\n\n") + T::BoatmanToday() + GoodBaits[1] + T::BoatmanBlank()
+            + GoodBaits[2] + T::BoatmanBlank() + GoodBaits[3] + T::BoatmanWorked());
+    if (List1->count() >= 1)
+        釣果を保存->setEnabled(true);
+}
+
+void Form1::showTimeBar()
+{
+    Label15->resize(qMax(0, int(clocktide::roundedWidth(TimeBarWidth))), Label15->height());
+}
+
+void Form1::showTideBar()
+{
+    Label16->resize(qMax(0, int(clocktide::roundedWidth(TideBarWidth))), Label16->height());
+}
+
+// ---- sound ---------------------------------------------------------------
+
+QString Form1::wavePath(const QString &name) const
+{
+    return game().platform.dirs.soundInstallDir + QLatin1Char('/') + T::WavePrefix() + name + T::WaveSuffix();
+}
+
+void Form1::StartMusic()
+{
+    MusicTicks = 0;
+    if (MusicMode == T::Bgm())
+        McCommands[1] = T::Open() + wavePath(T::WaveStart()) + T::OpenTail();
+    else if (MusicMode == T::Big())
+        McCommands[1] = T::Open() + wavePath(T::Big()) + T::OpenTail();
+    McCommands[2] = T::Play();
+    SoundDevice &sound = game().platform.sound;
+    McResult = sound.send(McCommands[1]);
+    McResult = sound.send(McCommands[2]);
+    MusicFlags[1] = 1;
+}
+
+void Form1::StopMusic()
+{
+    McCommands[1] = T::Stop();
+    McCommands[2] = T::Close();
+    SoundDevice &sound = game().platform.sound;
+    McResult = sound.send(McCommands[1]);
+    McResult = sound.send(McCommands[2]);
+    MusicFlags[1] = 0;
+}
+
+void Form1::StopEffect()
+{
+    McCommands[3] = T::Stop();
+    McCommands[4] = T::Close();
+    SoundDevice &sound = game().platform.sound;
+    McResult = sound.send(McCommands[3]);
+    McResult = sound.send(McCommands[4]);
+}
+
+void Form1::PlayEffect(const QString &name)
+{
+    McCommands[3] = T::Open() + wavePath(name) + T::OpenTail();
+    McCommands[4] = T::Play();
+    SoundDevice &sound = game().platform.sound;
+    McResult = sound.send(McCommands[3]);
+    McResult = sound.send(McCommands[4]);
+}
+
+void Form1::MusicTick()
+{
+    if (MusicMode == T::Big()) {
+        StartMusic();
+    } else if (MusicMode == T::Bgm()) {
+        if (MusicFlags[1] == 1)
+            MusicTicks += 1;
+        else
+            StartMusic();
+        if (MusicTicks == 60) {
+            // The tune is over: the next tick starts it again.
+            MusicTicks = 0;
+            StopMusic();
+        }
+    }
+    if (DayEnding == 1) {
+        StopMusic();
+        Timer1音楽1->setEnabled(false);
+    }
+}
+
+void Form1::RodSoundTick()
+{
+    GameState &s = state();
+    if (s.RodSoundState == 1) {
+        PlayEffect(T::WaveBite());
+        s.RodSoundState = 0;
+    } else if (s.RodSoundState == 0) {
+        s.RodSoundTicks += 1;
+        if (s.RodSoundTicks == 10) {
+            // The bite sound comes round again every 1.1 s while the fish fights.
+            StopEffect();
+            s.RodSoundState = 1;
+            s.RodSoundTicks = 0;
+        }
+    } else if (s.RodSoundState == 2) {
+        StopEffect();
+        Timer竿の音->setEnabled(false);
+    }
+}

@@ -47,6 +47,14 @@ public:
     // The installed path of a wave: soundInstallDir + "/NamiyoseV1" + name + ".wav".
     QString wavePath(const QString &name) const;
 
+    // ---- handlers of the main screen's own controls and timers ----
+    void OpenRigScreen();      // menu 仕掛けを作る
+    void PressPrompt();        // Command6
+    void ClockTick();          // Timer時間管理
+    void MusicTick();          // Timer1音楽1
+    void RodSoundTick();       // Timer竿の音
+    void AnimateLandedChinu(); // Timer1
+
     // The fishing action and the day's end, wired to their own controls.
     FishingAction &fishing() { return *m_fishing; }
     DayEnd &dayEnd() { return *m_dayEnd; }
@@ -119,6 +127,13 @@ public:
     std::unique_ptr<Timer> Timer1ばらし;      // 1000 ms, never enabled
 
 private:
+    void buildControls();
+    void createTimers();
+    void showTimeBar();
+    void showTideBar();
+    // The picture box that the landed chinu opens in; shown while it is.
+    QWidget *m_landingArea = nullptr;
+
     std::unique_ptr<FishingAction> m_fishing;
     std::unique_ptr<DayEnd> m_dayEnd;
 };

@@ -23,7 +23,7 @@ QString normalise(const QString &text)
 
 QByteArray encode(const QString &text, bool *ok)
 {
-    QStringEncoder encoder(codecName);
+    QStringEncoder encoder(codecName, QStringConverter::Flag::Stateless);
     QByteArray bytes = encoder.encode(normalise(text));
     if (ok)
         *ok = encoder.isValid() && !encoder.hasError();
@@ -39,7 +39,9 @@ bool canEncode(const QString &text)
 
 QString decode(const QByteArray &bytes, bool *ok)
 {
-    QStringDecoder decoder(codecName);
+    // Stateless, so that a lead byte cut off at the end of a file counts as
+    // an error instead of being kept back for input that never comes.
+    QStringDecoder decoder(codecName, QStringConverter::Flag::Stateless);
     QString text = decoder.decode(bytes);
     if (ok)
         *ok = decoder.isValid() && !decoder.hasError();

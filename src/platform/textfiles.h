@@ -18,7 +18,7 @@ bool canEncode(const QString &text);
 // Encodes the normalised text; ok is false when a character had no code.
 QByteArray encode(const QString &text, bool *ok = nullptr);
 // Decodes; ok is false when the bytes were not valid CP932 (the bad bytes
-// become U+FFFD, so a reader never stops on them).
+// become a substitute character, so a reader never stops on them).
 QString decode(const QByteArray &bytes, bool *ok = nullptr);
 
 } // namespace cp932

@@ -1,6 +1,210 @@
 #include "form2.h"
 
+#include "app/game.h"
+#include "app/screens.h"
+#include "mainscreen/form1.h"
+#include "rigrules.h"
+#include "rigtexts.h"
+
+#include <QAction>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QRadioButton>
+
+namespace T = rigtexts;
+
+namespace {
+
+constexpr int Margin = 12;
+constexpr int FrameTop = 60;
+constexpr int RowStep = 28;
+constexpr int FrameHeight = 28 + 6 * RowStep + 8;
+constexpr int LeaderWidth = 118, HookWidth = 142, BaitWidth = 142;
+constexpr int WindowWidth = Margin + LeaderWidth + 10 + HookWidth + 10 + BaitWidth + Margin;
+constexpr int ButtonHeight = 38;
+constexpr int WindowHeight = FrameTop + FrameHeight + 14 + ButtonHeight + Margin;
+
+} // namespace
+
 Form2::Form2(Game &game)
     : GameWindow(game, QStringLiteral("Form2"))
 {
+    setWindowTitle(T::Caption());
+    auto *area = new QWidget(this);
+    area->setObjectName(QStringLiteral("Form2Area"));
+    area->setAutoFillBackground(true);
+    QPalette sea = area->palette();
+    sea.setColor(QPalette::Window, QColor(0xe4, 0xef, 0xf3));
+    area->setPalette(sea);
+    setCentralWidget(area);
+
+    Label1 = new QLabel(T::Label1(), area);
+    Label1->setObjectName(QStringLiteral("Label1"));
+    Label1->setGeometry(Margin, Margin + 4, 52, 32);
+    Label2 = new QLabel(area);
+    Label2->setObjectName(QStringLiteral("Label2"));
+    Label2->setTextFormat(Qt::PlainText);
+    Label2->setAlignment(Qt::AlignCenter);
+    Label2->setGeometry(Margin + 56, Margin + 4, 84, 32);
+    Label2->setStyleSheet(QStringLiteral("QLabel { background: white; border: 1px solid #7d8c99; padding: 0px 3px; }"));
+    QFont bold = Label2->font();
+    bold.setPointSizeF(bold.pointSizeF() + 2);
+    bold.setBold(true);
+    Label2->setFont(bold);
+    Command1 = new QPushButton(T::Command1(), area);
+    Command1->setObjectName(QStringLiteral("Command1"));
+    Command1->setGeometry(Margin + 150, Margin + 4, 124, 32);
+    Combo1 = new QComboBox(area);
+    Combo1->setObjectName(QStringLiteral("Combo1"));
+    Combo1->addItems({T::Chinu(), T::Mullet()});
+    Combo1->setCurrentIndex(-1);
+    Combo1->setGeometry(Margin + 284, Margin + 6, WindowWidth - Margin - 284 - Margin, 28);
+    Combo1->hide();
+
+    const auto makeFrame = [&](const QString &name, const QString &caption, int x, int width) {
+        auto *frame = new QGroupBox(caption, area);
+        frame->setObjectName(name);
+        frame->setGeometry(x, FrameTop, width, FrameHeight);
+        return frame;
+    };
+    Frame1 = makeFrame(QStringLiteral("Frame1"), T::Frame1(), Margin, LeaderWidth);
+    Frame2 = makeFrame(QStringLiteral("Frame2"), T::Frame2(), Margin + LeaderWidth + 10, HookWidth);
+    Frame3 = makeFrame(QStringLiteral("Frame3"), T::Frame3(), Margin + LeaderWidth + 10 + HookWidth + 10, BaitWidth);
+    for (int i = 1; i <= 12; ++i) {
+        QGroupBox *frame = i <= 3 ? Frame1 : i <= 6 ? Frame2 : Frame3;
+        const int row = i <= 3 ? i - 1 : i <= 6 ? i - 4 : i - 7;
+        auto *option = new QRadioButton(frame);
+        option->setObjectName(QStringLiteral("Option") + QString::number(i));
+        option->setGeometry(14, 28 + row * RowStep, frame->width() - 20, 24);
+        m_options[std::size_t(i)] = option;
+        connect(option, &QRadioButton::clicked, this, [this, i] { ClickOption(i); });
+    }
+
+    Command2 = new QPushButton(T::Command2(), area);
+    Command2->setObjectName(QStringLiteral("Command2"));
+    Command2->setGeometry(WindowWidth - Margin - 140, WindowHeight - Margin - ButtonHeight, 140, ButtonHeight);
+    QFont done = Command2->font();
+    done.setBold(true);
+    done.setPointSizeF(done.pointSizeF() + 1);
+    Command2->setFont(done);
+
+    connect(Command1, &QPushButton::clicked, this, [this] { ShowTargetList(); });
+    connect(Combo1, &QComboBox::activated, this, [this] { PickTarget(); });
+    connect(Command2, &QPushButton::clicked, this, [this] { CompleteRig(); });
+
+    setFixedSize(WindowWidth, WindowHeight);
+}
+
+QRadioButton *Form2::option(int number) const
+{
+    return m_options.at(std::size_t(number));
+}
+
+void Form2::selectOption(int number)
+{
+    option(number)->setChecked(true);
+    ClickOption(number);
+}
+
+void Form2::load()
+{
+    Label2->setText(state().TargetFish);
+    for (int i = 1; i <= 12; ++i)
+        option(i)->setVisible(true);
+    SetUpRig();
+}
+
+void Form2::activate()
+{
+    // Only on a change of rig: the options start from the rig being fished.
+    Form1 *mainScreen = game().screens().loadedForm1();
+    if (!mainScreen || mainScreen->仕掛けを作る->text() != T::RigMenuChanged())
+        return;
+    if (Label2->text() == T::Chinu()) {
+        PreselectRig();
+        for (int i = 7; i <= 12; ++i)
+            if (option(i)->text() == mainScreen->Label44->text())
+                selectOption(i);
+    } else if (Label2->text() == T::Mullet()) {
+        PreselectRig();
+    }
+}
+
+bool Form2::queryUnload(bool byCloseControl)
+{
+    if (!byCloseControl)
+        return false;
+    message(T::UseDone());
+    return true;
+}
+
+void Form2::SetUpRig()
+{
+    const std::optional<rigrules::SetUp> setUp = rigrules::setUpFor(Label2->text());
+    if (!setUp)
+        return;
+    for (const auto &[number, caption] : setUp->captions)
+        option(number)->setText(caption);
+    for (int number : setUp->hidden)
+        option(number)->setVisible(false);
+}
+
+void Form2::PreselectRig()
+{
+    Form1 &mainScreen = game().screens().form1();
+    for (int i = 1; i <= 3; ++i) {
+        if (option(i)->text() == mainScreen.Label42->text())
+            selectOption(i);
+        if (option(i + 3)->text() == mainScreen.Label43->text())
+            selectOption(i + 3);
+    }
+}
+
+void Form2::ClickOption(int number)
+{
+    const QString caption = option(number)->text();
+    if (number <= 3)
+        state().Leader = caption;
+    else if (number <= 6)
+        state().Hook = caption;
+    else
+        state().Bait = caption;
+}
+
+void Form2::ShowTargetList()
+{
+    Combo1->show();
+}
+
+void Form2::PickTarget()
+{
+    state().TargetFish = Combo1->currentText();
+    Label2->setText(state().TargetFish);
+    for (int i = 1; i <= 12; ++i)
+        option(i)->setVisible(true);
+    SetUpRig();
+}
+
+void Form2::CompleteRig()
+{
+    GameState &s = state();
+    const QString missing = rigrules::missingChoice(s.Leader, s.Hook, s.TargetFish, s.Bait);
+    if (!missing.isEmpty()) {
+        message(missing);
+        return;
+    }
+    Form1 &mainScreen = game().screens().form1();
+    mainScreen.Label42->setText(s.Leader);
+    mainScreen.Label43->setText(s.Hook);
+    mainScreen.Label44->setText(s.Bait);
+    mainScreen.Label4(0)->setText(s.TargetFish);
+    if (Label2->text() == T::Chinu())
+        s.TargetCode = 1;
+    else if (Label2->text() == T::Mullet())
+        s.TargetCode = 2;
+    closeFromCode();
+    mainScreen.スタート->setEnabled(true);
+    mainScreen.Command6->setText(T::StartPrompt());
 }

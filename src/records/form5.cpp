@@ -1,6 +1,259 @@
 #include "form5.h"
 
+#include "app/game.h"
+#include "app/screens.h"
+#include "rankings/form6.h"
+#include "records/catchtexts.h"
+#include "records/datafiles.h"
+
+#include <QAction>
+#include <QDir>
+#include <QLabel>
+#include <QListWidget>
+#include <QMenuBar>
+#include <QPushButton>
+
+namespace {
+
+constexpr int panelWidth = 580;
+constexpr int panelHeight = 452;
+
+// A value box: white, a thin border, a little room inside.
+QLabel *valueBox(QWidget *parent, const QString &name, const QRect &at, Qt::Alignment align)
+{
+    auto *label = new QLabel(parent);
+    label->setObjectName(name);
+    label->setGeometry(at);
+    label->setAlignment(align | Qt::AlignVCenter);
+    label->setStyleSheet(QStringLiteral("QLabel { background: white; border: 1px solid #8a9aa8; padding: 0 6px; }"));
+    return label;
+}
+
+} // namespace
+
 Form5::Form5(Game &game)
     : GameWindow(game, QStringLiteral("Form5"))
 {
+    setWindowTitle(catchtexts::Caption());
+
+    auto *panel = new QWidget(this);
+    panel->setObjectName(QStringLiteral("Form5Panel"));
+    panel->setFixedSize(panelWidth, panelHeight);
+    panel->setAutoFillBackground(true);
+    QPalette sand = panel->palette();
+    sand.setColor(QPalette::Window, QColor(244, 237, 220));
+    panel->setPalette(sand);
+    setCentralWidget(panel);
+
+    Label1 = new QLabel(catchtexts::Title(), panel);
+    Label1->setObjectName(QStringLiteral("Label1"));
+    Label1->setGeometry(16, 10, 260, 40);
+    QFont titleFont = Label1->font();
+    titleFont.setPointSize(16);
+    titleFont.setBold(true);
+    Label1->setFont(titleFont);
+    Label1->setStyleSheet(QStringLiteral("QLabel { color: #1f4e79; }"));
+
+    Label9 = new QLabel(panel);
+    Label9->setObjectName(QStringLiteral("Label9"));
+    Label9->setGeometry(300, 16, 264, 30);
+    Label9->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    QFont dateFont = Label9->font();
+    dateFont.setPointSize(12);
+    Label9->setFont(dateFont);
+
+    // Two columns of figures: heading, box, unit.
+    const auto heading = [&](int index, const QString &text, const QRect &at) {
+        auto *label = Label2.set(QStringLiteral("Label2"), index, new QLabel(text, panel));
+        label->setGeometry(at);
+        label->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    };
+    constexpr int rowHeight = 28;
+    constexpr int row1 = 62, row2 = 100, row3 = 138;
+    constexpr int leftHead = 16, leftBox = 134, rightHead = 304, rightBox = 408;
+
+    heading(0, catchtexts::Angler(), QRect(leftHead, row1, 112, rowHeight));
+    Label6 = valueBox(panel, QStringLiteral("Label6"), QRect(leftBox, row1, 156, rowHeight), Qt::AlignLeft);
+    heading(1, catchtexts::Raft(), QRect(rightHead, row1, 98, rowHeight));
+    Label3 = valueBox(panel, QStringLiteral("Label3"), QRect(rightBox, row1, 156, rowHeight), Qt::AlignLeft);
+
+    heading(2, catchtexts::AllFish(), QRect(leftHead, row2, 112, rowHeight));
+    Label4 = valueBox(panel, QStringLiteral("Label4"), QRect(leftBox, row2, 92, rowHeight), Qt::AlignRight);
+    heading(6, catchtexts::FishUnit(), QRect(leftBox + 98, row2, 56, rowHeight));
+    heading(3, catchtexts::ChinuCount(), QRect(rightHead, row2, 98, rowHeight));
+    Label5 = valueBox(panel, QStringLiteral("Label5"), QRect(rightBox, row2, 92, rowHeight), Qt::AlignRight);
+    heading(7, catchtexts::ChinuUnit(), QRect(rightBox + 98, row2, 56, rowHeight));
+
+    heading(4, catchtexts::ChinuTotal(), QRect(leftHead, row3, 116, rowHeight));
+    Label8 = valueBox(panel, QStringLiteral("Label8"), QRect(leftBox, row3, 92, rowHeight), Qt::AlignRight);
+    heading(8, catchtexts::Centi(), QRect(leftBox + 98, row3, 56, rowHeight));
+    heading(5, catchtexts::Biggest(), QRect(rightHead, row3, 98, rowHeight));
+    Label7 = valueBox(panel, QStringLiteral("Label7"), QRect(rightBox, row3, 92, rowHeight), Qt::AlignRight);
+    heading(9, catchtexts::Centi(), QRect(rightBox + 98, row3, 56, rowHeight));
+
+    // The buttons come first in the focus chain, so that the list shows
+    // no current entry when the screen opens.
+    Command2 = new QPushButton(catchtexts::ChinuOnly(), panel);
+    Command2->setObjectName(QStringLiteral("Command2"));
+    Command2->setGeometry(panelWidth - 16 - 120 - 12 - 160, 404, 160, 34);
+    Command1 = new QPushButton(catchtexts::Close(), panel);
+    Command1->setObjectName(QStringLiteral("Command1"));
+    Command1->setGeometry(panelWidth - 16 - 120, 404, 120, 34);
+
+    // The chinu-only list lies exactly over the whole list.
+    const QRect listPlace(16, 182, panelWidth - 32, 208);
+    List1 = new QListWidget(panel);
+    List1->setObjectName(QStringLiteral("List1"));
+    List1->setGeometry(listPlace);
+    List2 = new QListWidget(panel);
+    List2->setObjectName(QStringLiteral("List2"));
+    List2->setGeometry(listPlace);
+    List2->hide();
+
+    保存 = menuBar()->addAction(catchtexts::SaveMenu());
+    保存->setObjectName(QStringLiteral("保存"));
+    過去の記録 = menuBar()->addAction(catchtexts::PastRecordsMenu());
+    過去の記録->setObjectName(QStringLiteral("過去の記録"));
+
+    connect(Command1, &QPushButton::clicked, this, [this] { Command1Click(); });
+    connect(Command2, &QPushButton::clicked, this, [this] { Command2Click(); });
+    connect(保存, &QAction::triggered, this, [this] { 保存Click(); });
+    connect(過去の記録, &QAction::triggered, this, [this] { 過去の記録Click(); });
+}
+
+void Form5::initialise()
+{
+    setFixedSize(panelWidth, panelHeight + menuBar()->sizeHint().height());
+}
+
+void Form5::load()
+{
+    GameState &s = state();
+    SavedFlag = 0;
+    // One stamp for the whole visit, so the day file and the record line
+    // of a save always carry the same time.
+    const QDateTime now = game().platform.clock.now();
+    s.SaveStamp = numberformat::SaveStamp(now);
+    Label9->setText(numberformat::ShortDate(now.date()));
+    datafiles::EnsureDirectory(game().platform.files,
+                               datafiles::AnglerDirectory(datafiles::DataDirectory(s.AppDir), s.AnglerName));
+}
+
+bool Form5::queryUnload(bool byCloseControl)
+{
+    if (!byCloseControl)
+        return false;
+    message(catchtexts::UseCloseButton());
+    return true;
+}
+
+void Form5::Command1Click()
+{
+    GameState &s = state();
+    if (SavedFlag == 0 && numberformat::Val(Label5->text()) > 0) {
+        s.Answer = message(catchtexts::SaveQuestion(), MessageButtons::YesNo);
+        if (s.Answer == AnswerYes) {
+            // A save that could not be written leaves the day unsaved, so
+            // that "閉じる" asks again rather than dropping the day.
+            if (SaveToday() != SaveResult::Failed)
+                SavedFlag = 1;
+            return;
+        }
+    }
+    game().endProgram();
+}
+
+void Form5::fillChinuList()
+{
+    List2->clear();
+    for (int i = 0; i < List1->count(); ++i) {
+        const QString entry = List1->item(i)->text();
+        if (IsChinuEntry(entry))
+            List2->addItem(entry);
+    }
+}
+
+void Form5::Command2Click()
+{
+    if (Command2->text() != catchtexts::ShowAll()) {
+        Command2->setText(catchtexts::ShowAll());
+        fillChinuList();
+        if (List2->count() > 0) {
+            List1->hide();
+            List2->show();
+        }
+    } else {
+        Command2->setText(catchtexts::ChinuOnly());
+        List1->show();
+        List2->hide();
+    }
+}
+
+void Form5::保存Click()
+{
+    SaveToday();
+}
+
+Form5::SaveResult Form5::SaveToday()
+{
+    GameState &s = state();
+    if (SavedFlag != 0) {
+        message(catchtexts::AlreadySaved());
+        return SaveResult::AlreadySaved;
+    }
+    if (s.TargetFish != catchtexts::Chinu()) {
+        message(catchtexts::OnlyChinu());
+        return SaveResult::NotChinuDay;
+    }
+
+    SaveResult result = SaveResult::NoChinu;
+    if (s.ChinuCount > 0) {
+        fillChinuList();
+        const QString raftName = Label3->text();
+        const QString fileName = datafiles::DayFileName(s.SaveStamp, s.ChinuCount, raftName);
+        QStringList entries;
+        for (int i = 0; i < List2->count(); ++i)
+            entries.append(List2->item(i)->text());
+
+        FileSystem &fs = game().platform.files;
+        const QString folder = datafiles::AnglerDirectory(s.DataDir, s.AnglerName);
+        // The folder may have failed at load or gone since: make it now.
+        datafiles::EnsureDirectory(fs, folder);
+        QString error;
+        if (!datafiles::WriteDayFile(fs, s.DataDir, s.AnglerName, fileName, raftName, entries, &error)) {
+            message(catchtexts::SaveFailed() + QStringLiteral("\n\n") + catchtexts::DayFileNotWritten()
+                        + QLatin1Char('\n') + QDir(folder).filePath(fileName) + QStringLiteral("\n\n")
+                        + catchtexts::NothingSavedYet() + QLatin1Char('\n') + catchtexts::TryAgain(),
+                    MessageButtons::Ok, MessageIcon::Warning);
+            return SaveResult::Failed;
+        }
+        if (!AddDayRecord(&error)) {
+            message(catchtexts::SaveFailed() + QStringLiteral("\n\n") + catchtexts::RecordNotWritten()
+                        + QLatin1Char('\n') + datafiles::RecordFilePath(s.DataDir) + QStringLiteral("\n\n")
+                        + catchtexts::TryAgain(),
+                    MessageButtons::Ok, MessageIcon::Warning);
+            return SaveResult::Failed;
+        }
+        message(catchtexts::SavedFirst() + QStringLiteral("\n\n") + catchtexts::SavedHint());
+        result = SaveResult::Saved;
+    } else {
+        message(catchtexts::NoChinu());
+    }
+    SavedFlag = 1;
+    保存->setEnabled(false);
+    return result;
+}
+
+bool Form5::AddDayRecord(QString *error)
+{
+    const GameState &s = state();
+    const QString line = datafiles::FormatRecordLine(s.SaveStamp, numberformat::Val(Label7->text()), s.SpotNo,
+                                                     s.ChinuCount, s.ChinuTotalLength, s.AnglerName);
+    return datafiles::AddRecordLine(game().platform.files, s.DataDir, line, error);
+}
+
+void Form5::過去の記録Click()
+{
+    Screens &screens = game().screens();
+    screens.show(screens.form6());
 }

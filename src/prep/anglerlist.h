@@ -1,0 +1,40 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+class FileSystem;
+
+// The angler list 釣り人.txt in the data folder: a count line written as a
+// space, the digits and a space, then one name per line, in CP932 with CR LF
+// after every line. It has no size limit.
+
+// dataDir + "/釣り人.txt".
+QString anglerListPath(const QString &dataDir);
+
+// The names of the list in file order; none when the file is missing.
+// Tolerant of what older lists may hold: blanks around the count and the
+// names, LF line ends, a last line without its line end, a count larger
+// than the names that follow (the names present are read) or a count that
+// is not a number (every following line is read). Empty lines and lines
+// that are not valid CP932 (or hold control codes) are skipped, so no broken name is ever offered.
+QStringList readAnglerNames(const FileSystem &fs, const QString &dataDir);
+
+// The lines of the file for these names, count line first.
+QStringList anglerListLines(const QStringList &names);
+
+// Replaces the list with these names, atomically (the old list stays whole
+// when the write fails). Creates the data folder when it is missing.
+bool writeAnglerNames(FileSystem &fs, const QString &dataDir, const QStringList &names, QString *error = nullptr);
+
+enum class AnglerAdded {
+    AlreadyListed, // the name is in the file: nothing is written
+    Added, // appended to names and the list rewritten from names
+    NotWritten, // appended to names, but the file could not be written
+};
+
+// Registers an angler: when the name is not in the file yet, it is added
+// at the end of names (the list as the settings screen offers it) and the
+// file is rewritten from names.
+AnglerAdded addAnglerName(FileSystem &fs, const QString &dataDir, QStringList &names, const QString &name,
+                          QString *error = nullptr);

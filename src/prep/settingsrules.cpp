@@ -1,0 +1,114 @@
+#include "settingsrules.h"
+
+#include "platform/random.h"
+#include "platform/textfiles.h"
+#include "settingstexts.h"
+
+#include <QFile>
+
+namespace settings {
+
+TideHours tideHoursFor(int x)
+{
+    TideHours hours;
+    hours.firstHigh = x;
+    hours.secondHigh = x + 12;
+    const int low1 = x + 6;
+    const int low2 = x + 18 <= 24 ? x + 18 : x - 6;
+    hours.earlierLow = qMin(low1, low2);
+    hours.laterLow = qMax(low1, low2);
+    return hours;
+}
+
+TideHours drawTideHours(RandomSource &random)
+{
+    return tideHoursFor(random.draw(12));
+}
+
+QString endHourOf(const QString &endTime)
+{
+    return endTime.left(2);
+}
+
+int dayMinutesFor(const QString &endTime)
+{
+    bool ok = false;
+    const int hour = endHourOf(endTime).toInt(&ok);
+    return ok ? (hour - 7) * 60 : 0;
+}
+
+QString cleanAnglerName(const QString &typed)
+{
+    return cp932::normalise(typed.trimmed());
+}
+
+NameCheck checkAnglerName(const QString &name)
+{
+    if (name.isEmpty())
+        return { NameProblem::Empty, {} };
+    if (name == QLatin1String(".") || name == QLatin1String(".."))
+        return { NameProblem::DotName, name };
+    if (name == QStringLiteral("すべて"))
+        return { NameProblem::AllAnglersWord, name };
+    static const QString marks = QStringLiteral("/\\:*?\"<>|");
+    for (const QChar c : name)
+        if (marks.contains(c))
+            return { NameProblem::ForbiddenMark, QString(c) };
+    for (const QChar c : name)
+        if (c.category() == QChar::Other_Control)
+            return { NameProblem::ControlCharacter, {} };
+    // Whole characters, so that a character outside the basic plane is
+    // named as it was typed.
+    for (qsizetype i = 0; i < name.size();) {
+        const qsizetype length = name.at(i).isHighSurrogate() && i + 1 < name.size() ? 2 : 1;
+        const QString character = name.mid(i, length);
+        if (!cp932::canEncode(character))
+            return { NameProblem::NotInCodePage, character };
+        i += length;
+    }
+    // A folder name holds at most 255 bytes on the disks the game runs on.
+    if (QFile::encodeName(name).size() > 255)
+        return { NameProblem::TooLong, {} };
+    return {};
+}
+
+QString nameProblemMessage(const NameCheck &check)
+{
+    const QString again = QStringLiteral("\n別の名前を入力してください。");
+    switch (check.problem) {
+    case NameProblem::None:
+        return {};
+    case NameProblem::Empty:
+        return settingstexts::MsgEnterName();
+    case NameProblem::DotName:
+        return QStringLiteral("「") + check.character + QStringLiteral("」は釣り人名には使えません。") + again;
+    case NameProblem::AllAnglersWord:
+        return QStringLiteral("「") + check.character
+            + QStringLiteral("」は記録の画面で釣り人全員を表す言葉なので、釣り人名には使えません。") + again;
+    case NameProblem::ForbiddenMark:
+        return QStringLiteral("釣り人名に記号「") + check.character
+            + QStringLiteral("」は使えません。\n/ \\ : * ? \" < > | の記号は使わずに入力してください。");
+    case NameProblem::ControlCharacter:
+        return QStringLiteral("釣り人名に使えない見えない文字が入っています。") + again;
+    case NameProblem::TooLong:
+        return QStringLiteral("釣り人名が長すぎます。\n短い名前を入力してください。");
+    case NameProblem::NotInCodePage:
+        return QStringLiteral("釣り人名の「") + check.character + QStringLiteral("」は釣りの記録に書けない文字です。")
+            + again;
+    }
+    return {};
+}
+
+QString crossingRefusal(const QString &raft, const QString &targetFish, const QString &endTime,
+                        const QString &anglerName)
+{
+    if (raft.isEmpty())
+        return settingstexts::MsgChooseSpot();
+    if (targetFish.isEmpty())
+        return settingstexts::MsgChooseFish();
+    if (endTime.isEmpty())
+        return settingstexts::MsgChooseEnd();
+    return nameProblemMessage(checkAnglerName(cleanAnglerName(anglerName)));
+}
+
+} // namespace settings

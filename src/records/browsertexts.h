@@ -1,0 +1,60 @@
+#pragma once
+
+#include <QString>
+
+// The per-angler pane's captions and messages, exactly as the game shows
+// them.
+namespace browsertexts {
+
+// Frame5
+inline QString Frame() { return QStringLiteral("個人別のデータ"); }
+
+// Label1, above Combo2
+inline QString PickName() { return QStringLiteral("名前選択"); }
+
+// Label6
+inline QString Longest() { return QStringLiteral("最長寸"); }
+
+// Label8
+inline QString Count() { return QStringLiteral("枚数"); }
+
+// Label9
+inline QString Total() { return QStringLiteral("合計長寸"); }
+
+// Command6
+inline QString ShowLines() { return QStringLiteral("明細表示"); }
+
+// Command5
+inline QString Delete() { return QStringLiteral("削除"); }
+
+// Command4
+inline QString BackToList() { return QStringLiteral("一覧へ"); }
+
+// after the chinu count
+inline QString Mai() { return QStringLiteral("枚"); }
+
+// after a length
+inline QString Cm() { return QStringLiteral("cm"); }
+
+// the warning above 490 day files, after the angler's name
+inline QString TooManyFiles1() { return QStringLiteral("さんのデータファイル数が490件を超えました。"); }
+
+// second paragraph
+inline QString TooManyFiles2() { return QStringLiteral("読み込めるデータ数は500件までです。余分なデータを削除することをお勧めします。"); }
+
+// last paragraph
+inline QString TooManyFiles3() { return QStringLiteral("削除するには、データ名をクリックして削除ボタンを押してください。"); }
+
+// Command6 without a chosen day
+inline QString ChooseToShow() { return QStringLiteral("表示する項目を選択してください。"); }
+
+// Command5 without a chosen day
+inline QString ChooseToDelete() { return QStringLiteral("削除するファイルの項目を選択してください。"); }
+
+// the delete question, after the day's item
+inline QString DeleteQuestion1() { return QStringLiteral("のファイルを削除します。"); }
+
+// its last paragraph
+inline QString DeleteQuestion2() { return QStringLiteral("なおこのファイルを削除しても，ランキングリストには影響はありません。"); }
+
+} // namespace browsertexts

@@ -1,0 +1,320 @@
+#include "datafiles.h"
+
+#include <QDir>
+#include <QStringDecoder>
+
+#include <algorithm>
+
+namespace datafiles {
+
+namespace {
+
+const QByteArray lineEnd = QByteArrayLiteral("\r\n");
+
+// The lines of a file as bytes: cut at LF (never a byte of a CP932
+// double-byte character), without the CR before it, without the empty
+// piece after a final line end.
+QList<QByteArray> byteLines(const QByteArray &bytes)
+{
+    QList<QByteArray> lines = bytes.split('\n');
+    if (!lines.isEmpty() && lines.last().isEmpty())
+        lines.removeLast();
+    for (QByteArray &line : lines)
+        if (line.endsWith('\r'))
+            line.chop(1);
+    return lines;
+}
+
+bool isBlank(QStringView text)
+{
+    return text.trimmed().isEmpty();
+}
+
+// Decodes CP932 text (a line, or a whole file). Text holding bytes that
+// are not CP932 (or a lead byte cut off at its end) is marked with U+FFFD,
+// so such a line is never blank and never a saved day, while its bytes stay
+// in the file.
+QString decodeText(const QByteArray &raw, bool *ok = nullptr)
+{
+    // A fresh stateless decoder each time: a spent one may keep its error,
+    // and a stateful one swallows a lead byte at the end without a word.
+    QStringDecoder decoder("windows-31j", QStringConverter::Flag::Stateless);
+    QString text = decoder.decode(raw);
+    const bool good = decoder.isValid() && !decoder.hasError();
+    if (!good) {
+        const QChar replacement(0xFFFD);
+        text.replace(QChar(0x1A), replacement); // the toolkit's substitute for a bad byte
+        if (!text.contains(replacement))
+            text.append(replacement);
+    }
+    if (ok)
+        *ok = good;
+    return text;
+}
+
+// The decoded lines of a file. Bytes that are not CP932 spoil only the line
+// they stand in.
+QStringList textLines(const QByteArray &bytes, bool *validEncoding)
+{
+    bool ok = false;
+    const QString whole = decodeText(bytes, &ok);
+    if (validEncoding)
+        *validEncoding = ok;
+    QStringList lines;
+    if (ok) {
+        if (whole.isEmpty())
+            return lines;
+        lines = whole.split(QLatin1Char('\n'));
+        if (lines.last().isEmpty())
+            lines.removeLast();
+        for (QString &line : lines)
+            if (line.endsWith(QLatin1Char('\r')))
+                line.chop(1);
+        return lines;
+    }
+    const QList<QByteArray> raw = byteLines(bytes);
+    lines.reserve(raw.size());
+    for (const QByteArray &line : raw)
+        lines.append(decodeText(line));
+    return lines;
+}
+
+bool isCountLine(QStringView line)
+{
+    const QStringView digits = line.trimmed();
+    if (digits.isEmpty())
+        return false;
+    for (QChar c : digits)
+        if (c < QLatin1Char('0') || c > QLatin1Char('9'))
+            return false;
+    return true;
+}
+
+int countValue(QStringView line)
+{
+    return int(std::min<qint64>(numberformat::Val(line), 32767));
+}
+
+bool holdsLineBreak(const QString &text)
+{
+    return text.contains(QLatin1Char('\n'));
+}
+
+void setError(QString *error, const QString &text)
+{
+    if (error)
+        *error = text;
+}
+
+// A file name that stays inside its folder.
+bool isPlainName(const QString &name)
+{
+    return !name.isEmpty() && name != QStringLiteral(".") && name != QStringLiteral("..")
+        && !name.contains(QLatin1Char('/'));
+}
+
+QString dayFilePath(const QString &dataDir, const QString &angler, const QString &fileName)
+{
+    return QDir(AnglerDirectory(dataDir, angler)).filePath(fileName);
+}
+
+} // namespace
+
+QString DataDirectory(const QString &appDir)
+{
+    return QDir(appDir).filePath(QStringLiteral("fishingdata"));
+}
+
+QString RecordFileName()
+{
+    return QStringLiteral("チヌ記録.txt");
+}
+
+QString RecordFilePath(const QString &dataDir)
+{
+    return QDir(dataDir).filePath(RecordFileName());
+}
+
+QString AnglerDirectory(const QString &dataDir, const QString &angler)
+{
+    return dataDir + QLatin1Char('/') + angler;
+}
+
+bool EnsureDirectory(FileSystem &fs, const QString &path)
+{
+    if (fs.isDirectory(path))
+        return true;
+    fs.makeDirectory(path);
+    return fs.isDirectory(path);
+}
+
+RecordFile ReadRecordFile(const FileSystem &fs, const QString &dataDir)
+{
+    RecordFile file;
+    const QString path = RecordFilePath(dataDir);
+    if (!fs.exists(path))
+        return file;
+    file.found = true;
+    const std::optional<QByteArray> bytes = fs.readAll(path);
+    if (!bytes) {
+        file.readable = false;
+        return file;
+    }
+    const QStringList lines = textLines(*bytes, &file.validEncoding);
+    file.lines.reserve(lines.size());
+    bool first = true;
+    for (const QString &line : lines) {
+        if (isBlank(line))
+            continue;
+        if (first && isCountLine(line)) {
+            file.hasCountLine = true;
+            file.declaredCount = countValue(line);
+        } else {
+            file.lines.append(line);
+        }
+        first = false;
+    }
+    return file;
+}
+
+QString FormatRecordLine(const QString &stamp, qint64 longest, int raft, qint64 count, qint64 total,
+                         const QString &angler)
+{
+    return QStringLiteral("記録") + stamp + numberformat::Format(longest, u"0#") + QString::number(raft)
+        + numberformat::Format(count, u"00#") + numberformat::Format(total, u"000#") + angler;
+}
+
+bool AddRecordLine(FileSystem &fs, const QString &dataDir, const QString &line, QString *error)
+{
+    bool encoded = false;
+    const QByteArray newLine = cp932::encode(line, &encoded);
+    if (!encoded || holdsLineBreak(line)) {
+        setError(error, QStringLiteral("the record line cannot be written in CP932"));
+        return false;
+    }
+
+    // The old lines go back byte for byte: a line this program cannot read
+    // is still somebody's day.
+    QList<QByteArray> oldLines;
+    const QString path = RecordFilePath(dataDir);
+    if (fs.exists(path)) {
+        const std::optional<QByteArray> bytes = fs.readAll(path);
+        if (!bytes) {
+            // Never replace a file we could not read: that would lose every day in it.
+            setError(error, QStringLiteral("the record file exists but cannot be read"));
+            return false;
+        }
+        // Both cut at the same LF bytes, so they pair line for line.
+        const QList<QByteArray> raw = byteLines(*bytes);
+        const QStringList text = textLines(*bytes, nullptr);
+        Q_ASSERT(raw.size() == text.size());
+        bool first = true;
+        for (qsizetype i = 0; i < raw.size() && i < text.size(); ++i) {
+            if (isBlank(text[i]))
+                continue;
+            if (!(first && isCountLine(text[i])))
+                oldLines.append(raw[i]);
+            first = false;
+        }
+    }
+
+    QByteArray out = QByteArray::number(oldLines.size() + 1) + lineEnd + newLine + lineEnd;
+    for (const QByteArray &raw : std::as_const(oldLines))
+        out += raw + lineEnd;
+    return fs.writeAll(path, out, error);
+}
+
+bool RewriteRecordFile(FileSystem &fs, const QString &dataDir, const QStringList &lines, QString *error)
+{
+    for (const QString &line : lines)
+        if (holdsLineBreak(line)) {
+            setError(error, QStringLiteral("a record line holds a line break"));
+            return false;
+        }
+    QStringList all;
+    all.reserve(lines.size() + 1);
+    all.append(QString::number(lines.size()));
+    all.append(lines);
+    bool encoded = false;
+    const QByteArray bytes = textFileBytes(all, &encoded);
+    if (!encoded) {
+        setError(error, QStringLiteral("a record line cannot be written in CP932"));
+        return false;
+    }
+    return fs.writeAll(RecordFilePath(dataDir), bytes, error);
+}
+
+QString DayFileName(const QString &stamp, qint64 count, const QString &raftName)
+{
+    return stamp + numberformat::Format(count, u"00#") + raftName + QStringLiteral(".txt");
+}
+
+bool WriteDayFile(FileSystem &fs, const QString &dataDir, const QString &angler, const QString &fileName,
+                  const QString &raftName, const QStringList &entries, QString *error)
+{
+    if (!isPlainName(fileName)) {
+        setError(error, QStringLiteral("not a file name"));
+        return false;
+    }
+    QStringList lines{raftName};
+    lines.append(entries);
+    for (const QString &line : std::as_const(lines))
+        if (holdsLineBreak(line)) {
+            setError(error, QStringLiteral("a line of the day holds a line break"));
+            return false;
+        }
+    bool encoded = false;
+    const QByteArray bytes = textFileBytes(lines, &encoded);
+    if (!encoded) {
+        setError(error, QStringLiteral("a line of the day cannot be written in CP932"));
+        return false;
+    }
+    return fs.writeAll(dayFilePath(dataDir, angler, fileName), bytes, error);
+}
+
+QStringList ListDayFiles(const FileSystem &fs, const QString &dataDir, const QString &angler)
+{
+    const QString dir = AnglerDirectory(dataDir, angler);
+    if (angler.isEmpty() || !fs.isDirectory(dir))
+        return {};
+    QStringList names;
+    // Only the day files: a stray temporary file of an interrupted save is
+    // not a day.
+    for (const QString &name : fs.listFiles(dir))
+        if (name.endsWith(QStringLiteral(".txt")))
+            names.append(name);
+    std::sort(names.begin(), names.end());
+    return names;
+}
+
+DayFile ReadDayFile(const FileSystem &fs, const QString &dataDir, const QString &angler, const QString &fileName)
+{
+    DayFile file;
+    if (!isPlainName(fileName) || angler.isEmpty())
+        return file;
+    const std::optional<QByteArray> bytes = fs.readAll(dayFilePath(dataDir, angler, fileName));
+    if (!bytes)
+        return file;
+    file.found = true;
+    QStringList lines = textLines(*bytes, &file.validEncoding);
+    const qint64 count = numberformat::Val(QStringView(fileName).mid(17, 3));
+    if (lines.size() > count + 1)
+        lines.erase(lines.begin() + qsizetype(count + 1), lines.end());
+    for (QString &line : lines) {
+        qsizetype skip = 0;
+        while (skip < line.size() && line[skip] == QLatin1Char(' '))
+            ++skip;
+        line.remove(0, skip);
+    }
+    file.lines = lines;
+    return file;
+}
+
+bool DeleteDayFile(FileSystem &fs, const QString &dataDir, const QString &angler, const QString &fileName)
+{
+    if (!isPlainName(fileName) || angler.isEmpty())
+        return false;
+    return fs.removeFile(dayFilePath(dataDir, angler, fileName));
+}
+
+} // namespace datafiles

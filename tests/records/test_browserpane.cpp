@@ -1,0 +1,261 @@
+#include "app/game.h"
+#include "records/browserpane.h"
+#include "records/datafiles.h"
+#include "support/testgame.h"
+
+#include <QComboBox>
+#include <QDir>
+#include <QFile>
+#include <QGroupBox>
+#include <QLabel>
+#include <QListWidget>
+#include <QPushButton>
+#include <QTest>
+
+namespace {
+
+const QString A = QStringLiteral("釣人Ａ");
+const QString B = QStringLiteral("釣人Ｂ");
+const QString Caption = QStringLiteral("過去の記録");
+
+QString chinu(int cm)
+{
+    return QStringLiteral("チヌ  ") + QString::number(cm) + QStringLiteral("センチ");
+}
+
+// The pane in its frame, on a whole test game whose data folder holds the
+// day files written by the tests.
+struct Pane
+{
+    TestGame t;
+    QGroupBox frame;
+    BrowserPane *pane = nullptr;
+
+    Pane()
+    {
+        t.state().AppDir = t.dir();
+        pane = new BrowserPane(&frame, t.game(), [this](const QString &text, MessageButtons buttons, MessageIcon icon) {
+            return t.dialogs.message(Caption, text, buttons, icon);
+        });
+        pane->setAnglers({ A, B });
+    }
+
+    QString dataDir() { return datafiles::DataDirectory(t.dir()); }
+
+    // Saves a day of the angler as the catch screen does.
+    QString saveDay(const QString &angler, const QString &stamp, const QString &raft, const QList<int> &lengths)
+    {
+        QStringList entries;
+        for (int cm : lengths)
+            entries << chinu(cm);
+        const QString name = datafiles::DayFileName(stamp, lengths.size(), raft);
+        datafiles::EnsureDirectory(t.files, datafiles::AnglerDirectory(dataDir(), angler));
+        datafiles::WriteDayFile(t.files, dataDir(), angler, name, raft, entries);
+        return name;
+    }
+
+    void chooseAngler(int index)
+    {
+        pane->Combo2->setCurrentIndex(index);
+        emit pane->Combo2->activated(index);
+    }
+
+    QStringList list1() const
+    {
+        QStringList texts;
+        for (int i = 0; i < pane->List1->count(); ++i)
+            texts << pane->List1->item(i)->text();
+        return texts;
+    }
+
+    QStringList list2() const
+    {
+        QStringList texts;
+        for (int i = 0; i < pane->List2->count(); ++i)
+            texts << pane->List2->item(i)->text();
+        return texts;
+    }
+
+    QStringList figures() const
+    {
+        return { pane->Label31->text(), pane->Label12->text(), pane->Label13->text(), pane->Label15->text() };
+    }
+};
+
+} // namespace
+
+class TestBrowserPane : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void listsTheDaysAndShowsOne();
+    void linesViewAndBack();
+    void showAndDeleteNeedAChosenDay();
+    void deletingTheOnlyDay();
+    void vanishedDayShowsBlankFigures();
+    void warnsAbove490DayFiles_data();
+    void warnsAbove490DayFiles();
+    void anotherAnglerWhileTheLinesAreShown();
+};
+
+void TestBrowserPane::listsTheDaysAndShowsOne()
+{
+    Pane p;
+    p.saveDay(A, QStringLiteral("2002年10月07日09時10分"), QStringLiteral("北の離れ"), { 33 });
+    p.saveDay(A, QStringLiteral("2002年10月05日14時30分"), QStringLiteral("大浜"), { 45, 38, 52 });
+    p.saveDay(A, QStringLiteral("2002年10月06日16時00分"), QStringLiteral("湾入り口"), { 40, 41 });
+    p.saveDay(B, QStringLiteral("2002年10月06日16時00分"), QStringLiteral("大浜"), { 20 });
+
+    p.chooseAngler(0);
+    QCOMPARE(p.list1(),
+             (QStringList { QStringLiteral("2002年10月05日 大浜 3枚"), QStringLiteral("2002年10月06日 湾入り口 2枚"),
+                            QStringLiteral("2002年10月07日 北の離れ 1枚") }));
+    QVERIFY(!p.pane->Command5->isEnabled());
+    QVERIFY(p.t.dialogs.texts().isEmpty());
+
+    p.pane->List1->setCurrentRow(0);
+    QCOMPARE(p.figures(),
+             (QStringList { QStringLiteral("2002年10月05日 大浜 3枚"), QStringLiteral("52cm"), QStringLiteral("3枚"),
+                            QStringLiteral("135cm") }));
+    QCOMPARE(p.list2(), (QStringList { QStringLiteral("大浜"), chinu(45), chinu(38), chinu(52) }));
+    QVERIFY(p.pane->List2->isHidden());
+    QVERIFY(p.pane->Command5->isEnabled());
+    QVERIFY(p.pane->Command6->isEnabled());
+}
+
+void TestBrowserPane::linesViewAndBack()
+{
+    Pane p;
+    p.saveDay(A, QStringLiteral("2002年10月05日14時30分"), QStringLiteral("大浜"), { 45 });
+    p.chooseAngler(0);
+    p.pane->List1->setCurrentRow(0);
+
+    p.pane->Command6->click();
+    QVERIFY(!p.pane->List2->isHidden());
+    QVERIFY(p.pane->List1->isHidden());
+    QVERIFY(!p.pane->Command4->isHidden());
+    QVERIFY(!p.pane->Command5->isEnabled());
+    QVERIFY(!p.pane->Command6->isEnabled());
+
+    p.pane->Command4->click();
+    QVERIFY(!p.pane->List1->isHidden());
+    QVERIFY(p.pane->List2->isHidden());
+    QVERIFY(p.pane->Command4->isHidden());
+    QVERIFY(p.pane->Command5->isEnabled());
+    QVERIFY(p.pane->Command6->isEnabled());
+    QCOMPARE(p.figures(), (QStringList { QString(), QString(), QString(), QString() }));
+}
+
+void TestBrowserPane::showAndDeleteNeedAChosenDay()
+{
+    Pane p;
+    p.saveDay(A, QStringLiteral("2002年10月05日14時30分"), QStringLiteral("大浜"), { 45 });
+    p.chooseAngler(0);
+    p.pane->Command6->setEnabled(true); // as "一覧へ" leaves them
+    p.pane->Command5->setEnabled(true);
+    p.pane->Command6->click();
+    p.pane->Command5->click();
+    QCOMPARE(p.t.dialogs.texts(),
+             (QStringList { QStringLiteral("表示する項目を選択してください。"),
+                            QStringLiteral("削除するファイルの項目を選択してください。") }));
+    QVERIFY(p.pane->List2->isHidden());
+    QCOMPARE(p.list1().size(), 1);
+}
+
+void TestBrowserPane::deletingTheOnlyDay()
+{
+    Pane p;
+    const QString name = p.saveDay(A, QStringLiteral("2002年10月05日14時30分"), QStringLiteral("大浜"), { 45, 38 });
+    const QString path = datafiles::AnglerDirectory(p.dataDir(), A) + QLatin1Char('/') + name;
+    p.chooseAngler(0);
+    p.pane->List1->setCurrentRow(0);
+
+    p.t.dialogs.answer(AnswerCancel);
+    p.pane->Command5->click();
+    QVERIFY(QFile::exists(path));
+    QCOMPARE(p.t.state().Answer, int(AnswerCancel));
+    QCOMPARE(p.t.dialogs.shown().back().buttons, MessageButtons::OkCancel);
+    QCOMPARE(p.t.dialogs.texts().back(),
+             QStringLiteral("2002年10月05日 大浜 2枚のファイルを削除します。\n\n"
+                            "なおこのファイルを削除しても，ランキングリストには影響はありません。"));
+
+    p.t.dialogs.answer(AnswerOk);
+    p.pane->Command5->click();
+    QVERIFY(!QFile::exists(path));
+    QCOMPARE(p.pane->List1->count(), 0);
+    QCOMPARE(p.figures(), (QStringList { QString(), QString(), QString(), QString() }));
+}
+
+void TestBrowserPane::vanishedDayShowsBlankFigures()
+{
+    Pane p;
+    const QString name = p.saveDay(A, QStringLiteral("2002年10月05日14時30分"), QStringLiteral("大浜"), { 45 });
+    p.chooseAngler(0);
+    QVERIFY(QFile::remove(datafiles::AnglerDirectory(p.dataDir(), A) + QLatin1Char('/') + name));
+    p.pane->List1->setCurrentRow(0);
+    QCOMPARE(p.figures(), (QStringList { QStringLiteral("2002年10月05日 大浜 1枚"), QString(), QString(), QString() }));
+    QCOMPARE(p.pane->List2->count(), 0);
+}
+
+void TestBrowserPane::warnsAbove490DayFiles_data()
+{
+    QTest::addColumn<int>("files");
+    QTest::addColumn<bool>("warned");
+    QTest::newRow("490") << 490 << false;
+    QTest::newRow("491") << 491 << true;
+}
+
+void TestBrowserPane::warnsAbove490DayFiles()
+{
+    QFETCH(int, files);
+    QFETCH(bool, warned);
+    Pane p;
+    // Only their names matter here: plain writes keep the test quick.
+    const QString folder = datafiles::AnglerDirectory(p.dataDir(), B);
+    QVERIFY(QDir().mkpath(folder));
+    const QDateTime first(QDate(2000, 1, 1), QTime(14, 0));
+    for (int i = 0; i < files; ++i) {
+        QFile day(folder + QLatin1Char('/')
+                  + datafiles::DayFileName(first.addDays(i).toString(QStringLiteral("yyyy年MM月dd日hh時mm分")), 1,
+                                           QStringLiteral("大浜")));
+        QVERIFY(day.open(QIODevice::WriteOnly));
+    }
+
+    const QString warning = B
+        + QStringLiteral("さんのデータファイル数が490件を超えました。\n\n"
+                         "読み込めるデータ数は500件までです。余分なデータを削除することをお勧めします。\n\n"
+                         "削除するには、データ名をクリックして削除ボタンを押してください。");
+    for (int time = 1; time <= 2; ++time) {
+        p.chooseAngler(1);
+        QCOMPARE(p.pane->List1->count(), files); // every day is listed
+        QCOMPARE(p.t.dialogs.texts(), warned ? QStringList(time, warning) : QStringList());
+    }
+    if (warned)
+        QCOMPARE(p.t.dialogs.shown().front().icon, MessageIcon::Warning);
+}
+
+void TestBrowserPane::anotherAnglerWhileTheLinesAreShown()
+{
+    Pane p;
+    p.saveDay(A, QStringLiteral("2002年10月05日14時30分"), QStringLiteral("大浜"), { 45 });
+    p.saveDay(B, QStringLiteral("2002年10月06日14時30分"), QStringLiteral("大浜"), { 30 });
+    p.chooseAngler(0);
+    p.pane->List1->setCurrentRow(0);
+    p.pane->Command6->click();
+
+    p.chooseAngler(1);
+    QVERIFY(!p.pane->List1->isHidden());
+    QVERIFY(p.pane->List2->isHidden());
+    QVERIFY(!p.pane->Command4->isHidden());
+    QVERIFY(!p.pane->Command5->isEnabled());
+    QVERIFY(!p.pane->Command6->isEnabled());
+    QCOMPARE(p.list1(), QStringList { QStringLiteral("2002年10月06日 大浜 1枚") });
+
+    p.pane->List1->setCurrentRow(0);
+    QVERIFY(p.pane->Command5->isEnabled());
+    QVERIFY(p.pane->Command6->isEnabled());
+}
+
+QTEST_MAIN(TestBrowserPane)
+#include "test_browserpane.moc"
