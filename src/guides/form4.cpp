@@ -1,5 +1,6 @@
 #include "form4.h"
 
+#include "app/controls.h"
 #include "app/game.h"
 #include "app/screens.h"
 #include "mainscreen/rafts.h"
@@ -39,17 +40,6 @@ constexpr int RowsWidth = UnitLeft + 30 - RowsLeft;
 
 const QString boxStyle = QStringLiteral("QLabel { background: white; border: 1px solid #7d8c99; padding: 0px 2px; }");
 
-QLabel *makeLabel(QWidget *parent, const QString &name, const QString &caption, QRect geometry,
-                  Qt::Alignment alignment = Qt::AlignLeft | Qt::AlignVCenter)
-{
-    auto *label = new QLabel(caption, parent);
-    if (!name.isEmpty())
-        label->setObjectName(name);
-    label->setTextFormat(Qt::PlainText);
-    label->setAlignment(alignment);
-    label->setGeometry(geometry);
-    return label;
-}
 
 QLabel *makeBox(QWidget *parent, const QString &name, QRect geometry)
 {

@@ -1,5 +1,6 @@
 #include "form1.h"
 
+#include "app/controls.h"
 #include "app/game.h"
 #include "app/screens.h"
 #include "clocktide.h"
@@ -53,16 +54,6 @@ constexpr int BarHeight = 20;
 const QColor SeaBackground(0xe4, 0xef, 0xf3);
 const QString BoxStyle = QStringLiteral("QLabel { background: white; border: 1px solid #7d8c99; padding: 0px 3px; }");
 
-QLabel *makeLabel(QWidget *parent, const QString &name, const QString &caption, QRect geometry,
-                  Qt::Alignment alignment = Qt::AlignLeft | Qt::AlignVCenter)
-{
-    auto *label = new QLabel(caption, parent);
-    label->setObjectName(name);
-    label->setTextFormat(Qt::PlainText);
-    label->setAlignment(alignment);
-    label->setGeometry(geometry);
-    return label;
-}
 
 // A value box: white, a thin border and a little padding.
 QLabel *makeBox(QWidget *parent, const QString &name, const QString &caption, QRect geometry)
@@ -79,13 +70,6 @@ QLabel *makeBar(QWidget *parent, const QString &name, QRect geometry, const QStr
     return bar;
 }
 
-QPushButton *makeButton(QWidget *parent, const QString &name, const QString &caption, QRect geometry)
-{
-    auto *button = new QPushButton(caption, parent);
-    button->setObjectName(name);
-    button->setGeometry(geometry);
-    return button;
-}
 
 PictureBox *makePicture(QWidget *parent, const QString &pictureName, QRect geometry)
 {

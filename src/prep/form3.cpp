@@ -1,5 +1,6 @@
 #include "form3.h"
 
+#include "app/controls.h"
 #include "anglerlist.h"
 #include "app/game.h"
 #include "app/screens.h"
@@ -58,16 +59,6 @@ constexpr MapTag mapTags[5] = {
     { { 171, 185 }, { 174, 210 } }, // 鴨の越し, in the narrow passage
 };
 
-QLabel *makeLabel(QWidget *parent, const QString &name, const QString &caption, QRect geometry,
-                  Qt::Alignment alignment = Qt::AlignLeft | Qt::AlignVCenter)
-{
-    auto *label = new QLabel(caption, parent);
-    label->setObjectName(name);
-    label->setTextFormat(Qt::PlainText);
-    label->setAlignment(alignment);
-    label->setGeometry(geometry);
-    return label;
-}
 
 // A value box: white, a thin border and a little padding.
 QLabel *makeBox(QWidget *parent, const QString &name, QRect geometry)
@@ -77,13 +68,6 @@ QLabel *makeBox(QWidget *parent, const QString &name, QRect geometry)
     return box;
 }
 
-QPushButton *makeButton(QWidget *parent, const QString &name, const QString &caption, QRect geometry)
-{
-    auto *button = new QPushButton(caption, parent);
-    button->setObjectName(name);
-    button->setGeometry(geometry);
-    return button;
-}
 
 QComboBox *makePickList(QWidget *parent, const QString &name, const QStringList &items, QRect geometry)
 {

@@ -1,5 +1,6 @@
 #include "form6.h"
 
+#include "app/controls.h"
 #include "app/game.h"
 #include "app/screens.h"
 #include "prep/anglerlist.h"
@@ -48,16 +49,6 @@ QString PruneFailed()
     return QStringLiteral("記録ファイルを書き換えられませんでした。データは削除されていません。");
 }
 
-QLabel *makeLabel(QWidget *parent, const QString &name, const QString &caption, QRect geometry,
-                  Qt::Alignment alignment = Qt::AlignLeft | Qt::AlignVCenter)
-{
-    auto *label = new QLabel(caption, parent);
-    label->setObjectName(name);
-    label->setTextFormat(Qt::PlainText);
-    label->setAlignment(alignment);
-    label->setGeometry(geometry);
-    return label;
-}
 
 // A value box: white, a thin border and a little padding.
 QLabel *makeBox(QWidget *parent, const QString &name, QRect geometry)
@@ -71,13 +62,6 @@ QLabel *makeBox(QWidget *parent, const QString &name, QRect geometry)
     return box;
 }
 
-QPushButton *makeButton(QWidget *parent, const QString &name, const QString &caption, QRect geometry)
-{
-    auto *button = new QPushButton(caption, parent);
-    button->setObjectName(name);
-    button->setGeometry(geometry);
-    return button;
-}
 
 QComboBox *makeCombo(QWidget *parent, const QString &name, QRect geometry)
 {

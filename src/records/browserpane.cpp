@@ -1,5 +1,6 @@
 #include "browserpane.h"
 
+#include "app/controls.h"
 #include "app/game.h"
 #include "records/browser.h"
 #include "records/browsertexts.h"
@@ -20,14 +21,6 @@ constexpr int ColumnWidth = 220;
 constexpr int ListLeft = Pad + ColumnWidth + 16;
 constexpr int ListTop = 56;
 
-QLabel *makeLabel(QWidget *parent, const QString &name, const QString &caption, QRect geometry)
-{
-    auto *label = new QLabel(caption, parent);
-    label->setObjectName(name);
-    label->setTextFormat(Qt::PlainText);
-    label->setGeometry(geometry);
-    return label;
-}
 
 QLabel *makeBox(QWidget *parent, const QString &name, QRect geometry)
 {
@@ -37,13 +30,6 @@ QLabel *makeBox(QWidget *parent, const QString &name, QRect geometry)
     return box;
 }
 
-QPushButton *makeButton(QWidget *parent, const QString &name, const QString &caption, QRect geometry)
-{
-    auto *button = new QPushButton(caption, parent);
-    button->setObjectName(name);
-    button->setGeometry(geometry);
-    return button;
-}
 
 } // namespace
 
