@@ -10,6 +10,7 @@ Timer::Timer(Scheduler &scheduler, const QString &name, QObject *parent)
     , m_scheduler(scheduler)
 {
     setObjectName(name);
+    m_scheduler.m_allTimers.push_back(this);
 }
 
 Timer::~Timer()
@@ -33,6 +34,7 @@ void Timer::setEnabled(bool enabled)
         rearm();
     } else {
         m_pending = false;
+        m_frozen = -1;
         disarm();
     }
 }
@@ -40,17 +42,23 @@ void Timer::setEnabled(bool enabled)
 void Timer::rearm()
 {
     // An interval of zero never ticks, as with the window-system timers.
-    if (m_interval > 0)
-        arm();
-    else
+    if (m_interval <= 0) {
+        m_frozen = -1;
         disarm();
+    } else if (m_scheduler.paused()) {
+        // Started while paused: the countdown begins on resume.
+        m_frozen = m_interval;
+        disarm();
+    } else {
+        arm();
+    }
 }
 
 void Timer::fire()
 {
     if (!m_enabled || m_scheduler.stopped())
         return;
-    if (m_running || m_scheduler.modalOpen()) {
+    if (m_running || m_scheduler.blocked()) {
         m_scheduler.hold(this);
         return;
     }
@@ -72,13 +80,40 @@ void Scheduler::enterModal()
 
 void Scheduler::leaveModal()
 {
-    if (m_modalDepth > 0 && --m_modalDepth == 0 && !m_held.empty())
+    if (m_modalDepth > 0 && --m_modalDepth == 0 && !m_paused && !m_held.empty())
+        scheduleHeldTicks();
+}
+
+void Scheduler::pause()
+{
+    if (m_paused)
+        return;
+    m_paused = true;
+    for (Timer *timer : m_allTimers) {
+        if (!timer->m_enabled)
+            continue;
+        timer->m_frozen = timer->remaining();
+        timer->disarm();
+    }
+}
+
+void Scheduler::resume()
+{
+    if (!m_paused)
+        return;
+    m_paused = false;
+    for (Timer *timer : m_allTimers) {
+        if (timer->m_enabled && timer->m_frozen >= 0)
+            timer->armFor(timer->m_frozen);
+        timer->m_frozen = -1;
+    }
+    if (!modalOpen() && m_handlerDepth == 0 && !m_held.empty())
         scheduleHeldTicks();
 }
 
 void Scheduler::handlerFinished()
 {
-    if (m_handlerDepth == 0 && !modalOpen() && !m_held.empty())
+    if (m_handlerDepth == 0 && !blocked() && !m_held.empty())
         scheduleHeldTicks();
 }
 
@@ -92,11 +127,12 @@ void Scheduler::hold(Timer *timer)
 void Scheduler::forget(Timer *timer)
 {
     m_held.erase(std::remove(m_held.begin(), m_held.end(), timer), m_held.end());
+    m_allTimers.erase(std::remove(m_allTimers.begin(), m_allTimers.end(), timer), m_allTimers.end());
 }
 
 void Scheduler::deliverHeldTicks()
 {
-    if (modalOpen())
+    if (blocked())
         return;
     std::vector<Timer *> held;
     held.swap(m_held);
@@ -108,7 +144,7 @@ void Scheduler::deliverHeldTicks()
         }
         timer->m_pending = false;
         timer->fire();
-        if (modalOpen()) {
+        if (blocked()) {
             // A handler opened a box again: what is left waits for it.
             for (Timer *rest : held)
                 if (rest->m_pending && std::find(m_held.begin(), m_held.end(), rest) == m_held.end())
@@ -131,15 +167,32 @@ public:
     {
         m_timer->setObjectName(name);
         m_timer->setTimerType(Qt::PreciseTimer);
-        QObject::connect(m_timer, &QTimer::timeout, this, [this] { fire(); });
+        QObject::connect(m_timer, &QTimer::timeout, this, [this] {
+            if (m_resumed) {
+                // The first tick after a pause came: back to the interval.
+                m_resumed = false;
+                m_timer->start(interval());
+            }
+            fire();
+        });
     }
 
 protected:
-    void arm() override { m_timer->start(interval()); }
-    void disarm() override { m_timer->stop(); }
+    void armFor(qint64 ms) override
+    {
+        m_resumed = ms != interval();
+        m_timer->start(static_cast<int>(ms));
+    }
+    void disarm() override
+    {
+        m_resumed = false;
+        m_timer->stop();
+    }
+    qint64 remaining() const override { return m_timer->isActive() ? m_timer->remainingTime() : -1; }
 
 private:
     QTimer *m_timer;
+    bool m_resumed = false;
 };
 
 } // namespace
@@ -180,8 +233,9 @@ public:
     qint64 due = -1; // -1 while not counting
 
 protected:
-    void arm() override { due = m_virtual.now() + interval(); }
+    void armFor(qint64 ms) override { due = m_virtual.now() + ms; }
     void disarm() override { due = -1; }
+    qint64 remaining() const override { return due < 0 ? -1 : due - m_virtual.now(); }
 
 private:
     VirtualScheduler &m_virtual;

@@ -32,8 +32,12 @@ public:
 
 protected:
     Timer(Scheduler &scheduler, const QString &name, QObject *parent);
-    virtual void arm() = 0;    // (re)start the countdown from now
+    void arm() { armFor(m_interval); } // (re)start the countdown from now
+    // Counts down ms once, then goes on at the interval (a resumed countdown).
+    virtual void armFor(qint64 ms) = 0;
     virtual void disarm() = 0; // stop counting
+    // What is left of the countdown; -1 when not counting.
+    virtual qint64 remaining() const = 0;
 
     Scheduler &m_scheduler;
 
@@ -45,6 +49,7 @@ private:
     bool m_enabled = false;
     bool m_running = false; // inside this timer's own handler
     bool m_pending = false; // a tick fell due while the way was blocked (held)
+    qint64 m_frozen = -1;   // the countdown left when the game was paused
     std::function<void()> m_handler;
 };
 
@@ -65,6 +70,14 @@ public:
     void leaveModal();
     bool modalOpen() const { return m_modalDepth > 0; }
 
+    // The player's pause: every timer's countdown stops where it is and
+    // goes on from there on resume, so a paused day plays out exactly as
+    // the same day unpaused. Nothing ticks and no held tick comes while
+    // paused.
+    void pause();
+    void resume();
+    bool paused() const { return m_paused; }
+
     // Once the program is ending, no timer ticks any more.
     void stopAll() { m_stopped = true; }
     bool stopped() const { return m_stopped; }
@@ -82,10 +95,14 @@ private:
     void forget(Timer *timer);
     void handlerFinished();
 
+    bool blocked() const { return modalOpen() || m_paused; }
+
     int m_modalDepth = 0;
     int m_handlerDepth = 0;
     bool m_stopped = false;
+    bool m_paused = false;
     std::vector<Timer *> m_held;
+    std::vector<Timer *> m_allTimers; // every live timer, for the pause
 };
 
 class QtScheduler final : public Scheduler

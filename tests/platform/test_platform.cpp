@@ -21,6 +21,8 @@ private slots:
     void timerDoesNotReenterItsOwnHandler();
     void virtualTimeRunsADayQuickly();
     void realTimerHoldsTicksWhileModal();
+    void pauseFreezesEveryCountdown();
+    void realTimerPausesAndResumesWhereItWas();
     void scriptedDrawsComeInOrder_data();
     void scriptedDrawsComeInOrder();
     void scriptedDialogsAnswerAndRecord();
@@ -173,6 +175,60 @@ void TestPlatform::realTimerHoldsTicksWhileModal()
     QCOMPARE(ticks, 0); // not inside the handler that closed the box
     QTest::qWait(20);
     QCOMPARE(ticks, 1); // one tick for all that fell due
+}
+
+// A paused stretch moves nothing: after it every timer is exactly as far
+// from its next tick as when the pause began, and a timer started during
+// the pause starts counting on resume.
+void TestPlatform::pauseFreezesEveryCountdown()
+{
+    VirtualScheduler s;
+    auto a = s.createTimer(QStringLiteral("A"), nullptr);
+    auto b = s.createTimer(QStringLiteral("B"), nullptr);
+    auto c = s.createTimer(QStringLiteral("C"), nullptr);
+    QList<QPair<QString, qint64>> ticks;
+    qint64 paused = 0;
+    for (Timer *t : {a.get(), b.get(), c.get()})
+        t->setHandler([&, t] { ticks << qMakePair(t->objectName(), s.now() - paused); });
+    a->setInterval(1000);
+    b->setInterval(300);
+    c->setInterval(500);
+    a->setEnabled(true);
+    b->setEnabled(true);
+    s.advance(1100); // A at 1000; B at 300, 600, 900
+    s.pause();
+    QVERIFY(s.paused());
+    c->setEnabled(true);
+    a->fire(); // a tick that comes anyway is held until the resume
+    s.advance(60000);
+    QCOMPARE(ticks.size(), 4);
+    paused = 60000;
+    s.resume();
+    s.advance(900); // B at 1200, 1500, 1800; C at 1600; A held, then at 2000
+    const QList<QPair<QString, qint64>> expected{
+        {QStringLiteral("B"), 300},  {QStringLiteral("B"), 600},  {QStringLiteral("B"), 900},
+        {QStringLiteral("A"), 1000}, {QStringLiteral("A"), 1100}, {QStringLiteral("B"), 1200},
+        {QStringLiteral("B"), 1500}, {QStringLiteral("C"), 1600}, {QStringLiteral("B"), 1800},
+        {QStringLiteral("A"), 2000},
+    };
+    QCOMPARE(ticks, expected);
+}
+
+void TestPlatform::realTimerPausesAndResumesWhereItWas()
+{
+    QtScheduler s;
+    auto t = s.createTimer(QStringLiteral("T"), nullptr);
+    int ticks = 0;
+    t->setHandler([&] { ++ticks; });
+    t->setInterval(200);
+    t->setEnabled(true);
+    QTest::qWait(100);
+    s.pause();
+    QTest::qWait(400);
+    QCOMPARE(ticks, 0);
+    s.resume();
+    QTRY_COMPARE_WITH_TIMEOUT(ticks, 1, 1000);
+    QTRY_COMPARE_WITH_TIMEOUT(ticks, 2, 1000); // and on at the interval
 }
 
 void TestPlatform::scriptedDrawsComeInOrder_data()
