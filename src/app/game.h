@@ -1,5 +1,6 @@
 #pragma once
 
+#include "daylog/dayevent.h"
 #include "platform/platform.h"
 #include "state/gamestate.h"
 
@@ -19,6 +20,9 @@ public:
 
     GameState state;
     Platform &platform;
+    // What happens on the raft, for the day's log, the status line and the
+    // simulator to follow.
+    daylog::DayEventHub dayEvents;
 
     Screens &screens() { return *m_screens; }
 
