@@ -210,6 +210,7 @@ Form5::SaveResult Form5::SaveToday()
     if (s.ChinuCount > 0) {
         fillChinuList();
         const QString raftName = Label3->text();
+        s.SaveStamp = datafiles::FreeDayStamp(game().platform.files, s.DataDir, s.AnglerName, s.SaveStamp, s.ChinuCount, raftName);
         const QString fileName = datafiles::DayFileName(s.SaveStamp, s.ChinuCount, raftName);
         QStringList entries;
         for (int i = 0; i < List2->count(); ++i)
