@@ -40,7 +40,9 @@ QStringList readAnglerNames(const FileSystem &fs, const QString &dataDir)
     bool numeric = false;
     const int count = file.lines.first().trimmed().toInt(&numeric);
     const int available = int(file.lines.size()) - 1;
-    const int n = numeric ? qBound(0, count, available) : available;
+    // A negative count is no count at all: every name that follows is read,
+    // as for a count that is not a number.
+    const int n = numeric && count >= 0 ? qMin(count, available) : available;
     QStringList names;
     for (int i = 1; i <= n; ++i) {
         const QString name = nameOf(file.lines.at(i));

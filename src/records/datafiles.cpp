@@ -251,6 +251,38 @@ QString DayFileName(const QString &stamp, qint64 count, const QString &raftName)
     return stamp + numberformat::Format(count, u"00#") + raftName + QStringLiteral(".txt");
 }
 
+namespace {
+
+// The bytes of a day file, or nothing (with the reason) when its lines
+// cannot be written.
+std::optional<QByteArray> dayFileBytes(const QString &raftName, const QStringList &entries, QString *error)
+{
+    QStringList lines{raftName};
+    lines.append(entries);
+    for (const QString &line : std::as_const(lines))
+        if (holdsLineBreak(line)) {
+            setError(error, QStringLiteral("a line of the day holds a line break"));
+            return std::nullopt;
+        }
+    bool encoded = false;
+    const QByteArray bytes = textFileBytes(lines, &encoded);
+    if (!encoded) {
+        setError(error, QStringLiteral("a line of the day cannot be written in CP932"));
+        return std::nullopt;
+    }
+    return bytes;
+}
+
+// Whether a file already holds exactly these bytes: the same save tried
+// again after its record line could not be written.
+bool holdsAlready(const FileSystem &fs, const QString &path, const QByteArray &bytes)
+{
+    const std::optional<QByteArray> there = fs.readAll(path);
+    return there && *there == bytes;
+}
+
+} // namespace
+
 bool WriteDayFile(FileSystem &fs, const QString &dataDir, const QString &angler, const QString &fileName,
                   const QString &raftName, const QStringList &entries, QString *error)
 {
@@ -259,36 +291,32 @@ bool WriteDayFile(FileSystem &fs, const QString &dataDir, const QString &angler,
         setError(error, QStringLiteral("the day file would lie outside the data folder"));
         return false;
     }
-    // Another day's file is never replaced (FreeDayStamp finds a free name).
+    const std::optional<QByteArray> bytes = dayFileBytes(raftName, entries, error);
+    if (!bytes)
+        return false;
+    // Another day's file is never replaced (FreeDayStamp finds a free name);
+    // the very same day, saved again, is already there.
     if (fs.exists(*path)) {
+        if (holdsAlready(fs, *path, *bytes))
+            return true;
         setError(error, QStringLiteral("a day file of that name is already there"));
         return false;
     }
-    QStringList lines{raftName};
-    lines.append(entries);
-    for (const QString &line : std::as_const(lines))
-        if (holdsLineBreak(line)) {
-            setError(error, QStringLiteral("a line of the day holds a line break"));
-            return false;
-        }
-    bool encoded = false;
-    const QByteArray bytes = textFileBytes(lines, &encoded);
-    if (!encoded) {
-        setError(error, QStringLiteral("a line of the day cannot be written in CP932"));
-        return false;
-    }
-    return fs.writeAll(*path, bytes, error);
+    return fs.writeAll(*path, *bytes, error);
 }
 
 QString FreeDayStamp(const FileSystem &fs, const QString &dataDir, const QString &angler, const QString &stamp,
-                     qint64 count, const QString &raftName)
+                     const QString &raftName, const QStringList &entries)
 {
+    const std::optional<QByteArray> bytes = dayFileBytes(raftName, entries, nullptr);
     const QDateTime at = QDateTime::fromString(stamp, QStringLiteral("yyyy年MM月dd日HH時mm分"));
     const auto taken = [&](const QString &candidate) {
         const std::optional<QString> path
-            = dayFilePath(dataDir, angler, DayFileName(candidate, count, raftName), datafolder::Use::Write);
+            = dayFilePath(dataDir, angler, DayFileName(candidate, entries.size(), raftName), datafolder::Use::Write);
         // A name that cannot be written counts as taken; a dangling link too.
-        return !path || fs.exists(*path) || QFileInfo(*path).isSymLink();
+        if (!path || QFileInfo(*path).isSymLink())
+            return true;
+        return fs.exists(*path) && !(bytes && holdsAlready(fs, *path, *bytes));
     };
     if (!at.isValid() || !taken(stamp))
         return stamp;

@@ -78,17 +78,20 @@ bool RewriteRecordFile(FileSystem &fs, const QString &dataDir, const QStringList
 // e.g. "2002年10月05日14時30分005大浜.txt".
 QString DayFileName(const QString &stamp, qint64 count, const QString &raftName);
 
-// The stamp under which a save of this day takes a name of its own: the
-// stamp itself when its day file name is free, else the next minute whose
-// name is free, so that two saves in one minute keep both days and the
-// record line can carry the very stamp of its day file. A stamp that is not
-// a save stamp comes back as it is.
+// The stamp under which a save of this day (its raft name and chinu
+// entries; the count is theirs) takes a name of its own: the stamp itself
+// when its day file name is free, else the next minute whose name is free,
+// so that two saves in one minute keep both days and the record line can
+// carry the very stamp of its day file. A name holding exactly this day
+// already (the same save tried again) counts as free. A stamp that is not a
+// save stamp comes back as it is.
 QString FreeDayStamp(const FileSystem &fs, const QString &dataDir, const QString &angler, const QString &stamp,
-                     qint64 count, const QString &raftName);
+                     const QString &raftName, const QStringList &entries);
 
 // Creates the day file in the angler's folder: the raft name, then the
 // entries. The folder must exist (EnsureDirectory). Never replaces a file
-// already there, and writes nothing outside the data folder.
+// already there (one holding exactly this day counts as written), and
+// writes nothing outside the data folder.
 bool WriteDayFile(FileSystem &fs, const QString &dataDir, const QString &angler, const QString &fileName,
                   const QString &raftName, const QStringList &entries, QString *error = nullptr);
 
