@@ -1,6 +1,7 @@
 #include "anglerlist.h"
 
 #include "platform/textfiles.h"
+#include "prep/settingsrules.h"
 
 #include <QDir>
 
@@ -12,14 +13,16 @@ QString nameOf(const QString &line)
     return line.trimmed();
 }
 
-// Bytes that were not CP932 decode as a substitute character (U+001A or
-// U+FFFD): such a name could never be written back or name a folder.
-bool isBroken(const QString &name)
+// A line that the settings screen would refuse as a typed name (bytes that
+// were not CP932, "..", a data file's own name, a mark that splits paths) is
+// never offered: it could name a folder outside the data folder or block
+// every save. It stays in the file as it is.
+bool isOffered(const QString &name)
 {
     for (const QChar c : name)
-        if (c == QChar::ReplacementCharacter || c.category() == QChar::Other_Control)
-            return true;
-    return false;
+        if (c == QChar::ReplacementCharacter)
+            return false;
+    return settings::checkAnglerName(name).problem == settings::NameProblem::None;
 }
 
 } // namespace
@@ -37,11 +40,13 @@ QStringList readAnglerNames(const FileSystem &fs, const QString &dataDir)
     bool numeric = false;
     const int count = file.lines.first().trimmed().toInt(&numeric);
     const int available = int(file.lines.size()) - 1;
-    const int n = numeric ? qBound(0, count, available) : available;
+    // A negative count is no count at all: every name that follows is read,
+    // as for a count that is not a number.
+    const int n = numeric && count >= 0 ? qMin(count, available) : available;
     QStringList names;
     for (int i = 1; i <= n; ++i) {
         const QString name = nameOf(file.lines.at(i));
-        if (!name.isEmpty() && !isBroken(name))
+        if (isOffered(name))
             names << name;
     }
     return names;

@@ -16,8 +16,10 @@ QString anglerListPath(const QString &dataDir);
 // Tolerant of what older lists may hold: blanks around the count and the
 // names, LF line ends, a last line without its line end, a count larger
 // than the names that follow (the names present are read) or a count that
-// is not a number (every following line is read). Empty lines and lines
-// that are not valid CP932 (or hold control codes) are skipped, so no broken name is ever offered.
+// is not a number or negative (every following line is read). Empty lines,
+// lines that are not valid CP932 and lines that the settings screen would
+// refuse as a typed name ("..", "../外1", "チヌ記録.txt", …) are skipped, so
+// no broken or unsafe name is ever offered; they stay in the file.
 QStringList readAnglerNames(const FileSystem &fs, const QString &dataDir);
 
 // The lines of the file for these names, count line first.

@@ -8,6 +8,7 @@
 #include "guides/form7.h"
 #include "mainscreen/form1.h"
 #include "platform/picturebox.h"
+#include "records/datafiles.h"
 #include "rankings/form6.h"
 #include "settingsdetailbutton.h"
 #include "settingsrules.h"
@@ -15,7 +16,6 @@
 #include "waveinstall.h"
 
 #include <QComboBox>
-#include <QDir>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -231,7 +231,7 @@ void Form3::load()
     Label7->setText(QString::number(tides.earlierLow));
     Label8->setText(QString::number(tides.laterLow));
 
-    const QString dataDir = QDir(state().AppDir).filePath(QStringLiteral("fishingdata"));
+    const QString dataDir = datafiles::DataDirectory(state().AppDir);
     state().AnglerNames = readAnglerNames(platform.files, dataDir);
     Combo3->addItems(state().AnglerNames);
     Combo3->setCurrentIndex(-1); // the name box starts empty
@@ -394,7 +394,7 @@ void Form3::RegisterAngler()
     QStringList listed;
     for (int i = 0; i < Combo3->count(); ++i)
         listed << Combo3->itemText(i);
-    const QString dataDir = QDir(state().AppDir).filePath(QStringLiteral("fishingdata"));
+    const QString dataDir = datafiles::DataDirectory(state().AppDir);
     const AnglerAdded added = addAnglerName(game().platform.files, dataDir, listed, name);
     if (added == AnglerAdded::AlreadyListed)
         return;

@@ -42,6 +42,32 @@ QString cleanAnglerName(const QString &typed)
     return cp932::normalise(typed.trimmed());
 }
 
+bool isDataFileName(const QString &name)
+{
+    // Full-width letters and dots, half-width kana and capitals all fold to
+    // one form, as they do on the disks that ignore case.
+    QString folded = name.normalized(QString::NormalizationForm_KC).toCaseFolded();
+    if (folded.startsWith(QLatin1Char('.')))
+        folded.remove(0, 1); // a hidden temporary copy
+    static const QString ownFiles[] = {
+        QStringLiteral("チヌ記録.txt"),
+        QStringLiteral("釣り人.txt"),
+        QStringLiteral("namiyose-log.sqlite"),
+    };
+    for (const QString &file : ownFiles) {
+        if (folded == file)
+            return true;
+        // "….bak", "….lock", a temporary "….XXXXXX", the log's "-wal",
+        // "-shm" and "-journal".
+        if (folded.size() > file.size() && folded.startsWith(file)) {
+            const QChar next = folded.at(file.size());
+            if (next == QLatin1Char('.') || next == QLatin1Char('-') || next == QLatin1Char('~'))
+                return true;
+        }
+    }
+    return false;
+}
+
 NameCheck checkAnglerName(const QString &name)
 {
     if (name.isEmpty())
@@ -50,6 +76,8 @@ NameCheck checkAnglerName(const QString &name)
         return { NameProblem::DotName, name };
     if (name == QStringLiteral("すべて"))
         return { NameProblem::AllAnglersWord, name };
+    if (isDataFileName(name))
+        return { NameProblem::DataFileName, name };
     static const QString marks = QStringLiteral("/\\:*?\"<>|");
     for (const QChar c : name)
         if (marks.contains(c))
@@ -63,6 +91,11 @@ NameCheck checkAnglerName(const QString &name)
         const qsizetype length = name.at(i).isHighSurrogate() && i + 1 < name.size() ? 2 : 1;
         const QString character = name.mid(i, length);
         if (!cp932::canEncode(character))
+            return { NameProblem::NotInCodePage, character };
+        // Some characters are written as a code that reads back as another
+        // (U+F86F comes back as №): the list would then name a folder that
+        // does not exist.
+        if (cp932::decode(cp932::encode(character)) != cp932::normalise(character))
             return { NameProblem::NotInCodePage, character };
         i += length;
     }
@@ -85,6 +118,9 @@ QString nameProblemMessage(const NameCheck &check)
     case NameProblem::AllAnglersWord:
         return QStringLiteral("「") + check.character
             + QStringLiteral("」は記録の画面で釣り人全員を表す言葉なので、釣り人名には使えません。") + again;
+    case NameProblem::DataFileName:
+        return QStringLiteral("「") + check.character
+            + QStringLiteral("」は釣りの記録を収めるファイルの名前なので、釣り人名には使えません。") + again;
     case NameProblem::ForbiddenMark:
         return QStringLiteral("釣り人名に記号「") + check.character
             + QStringLiteral("」は使えません。\n/ \\ : * ? \" < > | の記号は使わずに入力してください。");

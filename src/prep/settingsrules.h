@@ -37,9 +37,11 @@ enum class NameProblem {
     Empty, // nothing but blanks
     DotName, // "." or "..", which name folders themselves
     AllAnglersWord, // the past-records screen's word for every angler
+    DataFileName, // the name of one of the data folder's own files
     ForbiddenMark, // / \ : * ? " < > |
     ControlCharacter, // tabs, line feeds and other invisible codes
-    NotInCodePage, // a character the data files cannot hold (CP932)
+    NotInCodePage, // a character the data files cannot hold (CP932), or
+                   // one they would give back as another character
     TooLong, // longer than a folder name may be
 };
 
@@ -52,8 +54,15 @@ struct NameCheck
 // The name as it will be used: blanks trimmed at both ends and the look-alike
 // characters folded the way the data files write them (〜 as ～).
 QString cleanAnglerName(const QString &typed);
-// Checks a cleaned name.
+// Checks a cleaned name. The angler list's lines go through the same check
+// before a name read from it is ever offered.
 NameCheck checkAnglerName(const QString &name);
+
+// Whether the name is that of one of the data folder's own files (the
+// record file, the angler list, the day log), or of a backup, temporary or
+// lock file made beside one, compared the way a file system that ignores
+// case and width would.
+bool isDataFileName(const QString &name);
 // The message that refuses the name, in the game's words; empty for None.
 QString nameProblemMessage(const NameCheck &check);
 

@@ -19,20 +19,50 @@ QString DayItem(const QString &fileName)
         + numberformat::Format(QStringView(fileName).mid(17, 3), u"#") + T::Mai();
 }
 
+std::optional<int> PlausibleLength(const QString &entry)
+{
+    // The length stands from character 5 on, blanks allowed before it.
+    QStringView rest = QStringView(entry).mid(4);
+    while (!rest.isEmpty() && rest.front() == QLatin1Char(' '))
+        rest = rest.mid(1);
+    qsizetype digits = 0;
+    while (digits < rest.size() && rest[digits] >= QLatin1Char('0') && rest[digits] <= QLatin1Char('9'))
+        ++digits;
+    if (digits == 0)
+        return std::nullopt;
+    const qint64 length = numberformat::Val(rest.left(digits));
+    if (length > MaxFishLength)
+        return std::nullopt;
+    return int(length);
+}
+
 DayFigures FiguresOf(const QStringList &dayLines)
 {
     DayFigures figures;
     if (dayLines.isEmpty())
         return figures;
-    int longest = 0;
-    int total = 0;
+    // Sums in 64 bits: even a hand-edited file of huge numbers cannot wrap.
+    qint64 longest = 0;
+    qint64 total = 0;
+    bool readable = true;
     for (qsizetype i = 1; i < dayLines.size(); ++i) {
-        const int length = EntryLength(dayLines.at(i));
-        longest = std::max(longest, length);
-        total += length;
+        const std::optional<int> length = PlausibleLength(dayLines.at(i));
+        if (!length) {
+            readable = false;
+            continue;
+        }
+        longest = std::max<qint64>(longest, *length);
+        total += *length;
+    }
+    figures.count = QString::number(dayLines.size() - 1) + T::Mai();
+    if (!readable) {
+        // A length no chinu could have: the file was damaged or edited, and
+        // any figure made from it would mislead.
+        figures.longest = T::Unreadable();
+        figures.total = T::Unreadable();
+        return figures;
     }
     figures.longest = (dayLines.size() > 1 ? QString::number(longest) : QString()) + T::Cm();
-    figures.count = QString::number(dayLines.size() - 1) + T::Mai();
     figures.total = numberformat::Format(total, u"#,###") + T::Cm();
     return figures;
 }

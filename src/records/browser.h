@@ -3,6 +3,8 @@
 #include <QString>
 #include <QStringList>
 
+#include <optional>
+
 // The per-angler pane of the past-records screen: an angler's saved days
 // as a list, and the figures of one day.
 namespace browser {
@@ -22,9 +24,17 @@ struct DayFigures
     QString total; // "1,234cm"
 };
 
+// The longest chinu a day file may hold, in cm; anything longer is damage.
+inline constexpr int MaxFishLength = 999;
+
+// The length of a chinu entry ("チヌ  45センチ"): the digits from character
+// 5 on. Nothing when there are none or they make more than MaxFishLength.
+std::optional<int> PlausibleLength(const QString &entry);
+
 // The figures of a day from its lines (the raft name, then the chinu
 // entries). A day whose file could not be read has no lines and shows
-// blank figures.
+// blank figures; a day with an entry whose length cannot be a fish shows
+// its longest and total as unreadable.
 DayFigures FiguresOf(const QStringList &dayLines);
 
 // The warning for an angler with too many day files.

@@ -36,6 +36,9 @@ inline QString Mai() { return QStringLiteral("枚"); }
 // after a length
 inline QString Cm() { return QStringLiteral("cm"); }
 
+// the longest and total of a day holding a length no chinu could have
+inline QString Unreadable() { return QStringLiteral("読めません"); }
+
 // the warning above 490 day files, after the angler's name
 inline QString TooManyFiles1() { return QStringLiteral("さんのデータファイル数が490件を超えました。"); }
 

@@ -1,6 +1,10 @@
 #include "datafiles.h"
 
+#include "datafolder/datafolder.h"
+
+#include <QDateTime>
 #include <QDir>
+#include <QFileInfo>
 #include <QStringDecoder>
 
 #include <algorithm>
@@ -106,16 +110,12 @@ void setError(QString *error, const QString &text)
         *error = text;
 }
 
-// A file name that stays inside its folder.
-bool isPlainName(const QString &name)
+// A day file's path, checked to stay inside the data folder: nothing for a
+// name from a hostile list line or a planted link.
+std::optional<QString> dayFilePath(const QString &dataDir, const QString &angler, const QString &fileName,
+                                   datafolder::Use use)
 {
-    return !name.isEmpty() && name != QStringLiteral(".") && name != QStringLiteral("..")
-        && !name.contains(QLatin1Char('/'));
-}
-
-QString dayFilePath(const QString &dataDir, const QString &angler, const QString &fileName)
-{
-    return QDir(AnglerDirectory(dataDir, angler)).filePath(fileName);
+    return datafolder::pathFor(dataDir, {angler, fileName}, use);
 }
 
 } // namespace
@@ -137,11 +137,13 @@ QString RecordFilePath(const QString &dataDir)
 
 QString AnglerDirectory(const QString &dataDir, const QString &angler)
 {
-    return dataDir + QLatin1Char('/') + angler;
+    return datafolder::pathFor(dataDir, {angler}, datafolder::Use::Write).value_or(QString());
 }
 
 bool EnsureDirectory(FileSystem &fs, const QString &path)
 {
+    if (path.isEmpty())
+        return false;
     if (fs.isDirectory(path))
         return true;
     fs.makeDirectory(path);
@@ -249,39 +251,94 @@ QString DayFileName(const QString &stamp, qint64 count, const QString &raftName)
     return stamp + numberformat::Format(count, u"00#") + raftName + QStringLiteral(".txt");
 }
 
-bool WriteDayFile(FileSystem &fs, const QString &dataDir, const QString &angler, const QString &fileName,
-                  const QString &raftName, const QStringList &entries, QString *error)
+namespace {
+
+// The bytes of a day file, or nothing (with the reason) when its lines
+// cannot be written.
+std::optional<QByteArray> dayFileBytes(const QString &raftName, const QStringList &entries, QString *error)
 {
-    if (!isPlainName(fileName)) {
-        setError(error, QStringLiteral("not a file name"));
-        return false;
-    }
     QStringList lines{raftName};
     lines.append(entries);
     for (const QString &line : std::as_const(lines))
         if (holdsLineBreak(line)) {
             setError(error, QStringLiteral("a line of the day holds a line break"));
-            return false;
+            return std::nullopt;
         }
     bool encoded = false;
     const QByteArray bytes = textFileBytes(lines, &encoded);
     if (!encoded) {
         setError(error, QStringLiteral("a line of the day cannot be written in CP932"));
+        return std::nullopt;
+    }
+    return bytes;
+}
+
+// Whether a file already holds exactly these bytes: the same save tried
+// again after its record line could not be written.
+bool holdsAlready(const FileSystem &fs, const QString &path, const QByteArray &bytes)
+{
+    const std::optional<QByteArray> there = fs.readAll(path);
+    return there && *there == bytes;
+}
+
+} // namespace
+
+bool WriteDayFile(FileSystem &fs, const QString &dataDir, const QString &angler, const QString &fileName,
+                  const QString &raftName, const QStringList &entries, QString *error)
+{
+    const std::optional<QString> path = dayFilePath(dataDir, angler, fileName, datafolder::Use::Write);
+    if (!path) {
+        setError(error, QStringLiteral("the day file would lie outside the data folder"));
         return false;
     }
-    return fs.writeAll(dayFilePath(dataDir, angler, fileName), bytes, error);
+    const std::optional<QByteArray> bytes = dayFileBytes(raftName, entries, error);
+    if (!bytes)
+        return false;
+    // Another day's file is never replaced (FreeDayStamp finds a free name);
+    // the very same day, saved again, is already there.
+    if (fs.exists(*path)) {
+        if (holdsAlready(fs, *path, *bytes))
+            return true;
+        setError(error, QStringLiteral("a day file of that name is already there"));
+        return false;
+    }
+    return fs.writeAll(*path, *bytes, error);
+}
+
+QString FreeDayStamp(const FileSystem &fs, const QString &dataDir, const QString &angler, const QString &stamp,
+                     const QString &raftName, const QStringList &entries)
+{
+    const std::optional<QByteArray> bytes = dayFileBytes(raftName, entries, nullptr);
+    const QDateTime at = QDateTime::fromString(stamp, QStringLiteral("yyyy年MM月dd日HH時mm分"));
+    const auto taken = [&](const QString &candidate) {
+        const std::optional<QString> path
+            = dayFilePath(dataDir, angler, DayFileName(candidate, entries.size(), raftName), datafolder::Use::Write);
+        // A name that cannot be written counts as taken; a dangling link too.
+        if (!path || QFileInfo(*path).isSymLink())
+            return true;
+        return fs.exists(*path) && !(bytes && holdsAlready(fs, *path, *bytes));
+    };
+    if (!at.isValid() || !taken(stamp))
+        return stamp;
+    // A day's worth of minutes is more saves than anybody makes.
+    for (int minutes = 1; minutes <= 24 * 60; ++minutes) {
+        const QString later = numberformat::SaveStamp(at.addSecs(60 * minutes));
+        if (!taken(later))
+            return later;
+    }
+    return stamp;
 }
 
 QStringList ListDayFiles(const FileSystem &fs, const QString &dataDir, const QString &angler)
 {
-    const QString dir = AnglerDirectory(dataDir, angler);
-    if (angler.isEmpty() || !fs.isDirectory(dir))
+    const std::optional<QString> dir = datafolder::pathFor(dataDir, {angler});
+    if (!dir || !fs.isDirectory(*dir))
         return {};
     QStringList names;
     // Only the day files: a stray temporary file of an interrupted save is
-    // not a day.
-    for (const QString &name : fs.listFiles(dir))
-        if (name.endsWith(QStringLiteral(".txt")))
+    // not a day, and a link leading out of the data folder is no day either.
+    for (const QString &name : fs.listFiles(*dir))
+        if (name.endsWith(QStringLiteral(".txt")) && dayFilePath(dataDir, angler, name, datafolder::Use::Read))
             names.append(name);
     std::sort(names.begin(), names.end());
     return names;
@@ -290,9 +347,10 @@ QStringList ListDayFiles(const FileSystem &fs, const QString &dataDir, const QSt
 DayFile ReadDayFile(const FileSystem &fs, const QString &dataDir, const QString &angler, const QString &fileName)
 {
     DayFile file;
-    if (!isPlainName(fileName) || angler.isEmpty())
+    const std::optional<QString> path = dayFilePath(dataDir, angler, fileName, datafolder::Use::Read);
+    if (!path)
         return file;
-    const std::optional<QByteArray> bytes = fs.readAll(dayFilePath(dataDir, angler, fileName));
+    const std::optional<QByteArray> bytes = fs.readAll(*path);
     if (!bytes)
         return file;
     file.found = true;
@@ -312,9 +370,8 @@ DayFile ReadDayFile(const FileSystem &fs, const QString &dataDir, const QString 
 
 bool DeleteDayFile(FileSystem &fs, const QString &dataDir, const QString &angler, const QString &fileName)
 {
-    if (!isPlainName(fileName) || angler.isEmpty())
-        return false;
-    return fs.removeFile(dayFilePath(dataDir, angler, fileName));
+    const std::optional<QString> path = dayFilePath(dataDir, angler, fileName, datafolder::Use::Write);
+    return path && fs.removeFile(*path);
 }
 
 } // namespace datafiles

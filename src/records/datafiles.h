@@ -27,6 +27,8 @@ QString RecordFileName();
 // dataDir + "/チヌ記録.txt"
 QString RecordFilePath(const QString &dataDir);
 // dataDir + "/" + angler: the angler's name is the folder's name as typed.
+// Empty when that folder would not lie inside the data folder (a name such
+// as "..", or a link planted in the data folder), so nothing is made there.
 QString AnglerDirectory(const QString &dataDir, const QString &angler);
 
 // Creates the folder (and its parents) when it is missing. True when it
@@ -76,13 +78,27 @@ bool RewriteRecordFile(FileSystem &fs, const QString &dataDir, const QStringList
 // e.g. "2002年10月05日14時30分005大浜.txt".
 QString DayFileName(const QString &stamp, qint64 count, const QString &raftName);
 
-// Creates or replaces the day file in the angler's folder: the raft name,
-// then the entries. The folder must exist (EnsureDirectory).
+// The stamp under which a save of this day (its raft name and chinu
+// entries; the count is theirs) takes a name of its own: the stamp itself
+// when its day file name is free, else the next minute whose name is free,
+// so that two saves in one minute keep both days and the record line can
+// carry the very stamp of its day file. A name holding exactly this day
+// already (the same save tried again) counts as free. A stamp that is not a
+// save stamp comes back as it is.
+QString FreeDayStamp(const FileSystem &fs, const QString &dataDir, const QString &angler, const QString &stamp,
+                     const QString &raftName, const QStringList &entries);
+
+// Creates the day file in the angler's folder: the raft name, then the
+// entries. The folder must exist (EnsureDirectory). Never replaces a file
+// already there (one holding exactly this day counts as written), and
+// writes nothing outside the data folder.
 bool WriteDayFile(FileSystem &fs, const QString &dataDir, const QString &angler, const QString &fileName,
                   const QString &raftName, const QStringList &entries, QString *error = nullptr);
 
 // The names of the day files (".txt") in the angler's folder in ascending
-// name order, which is the order of their stamps. No folder, no files.
+// name order, which is the order of their stamps. No folder, no files; an
+// angler whose folder would lie outside the data folder has none, and a
+// file reached through a link leading out of it is not listed.
 QStringList ListDayFiles(const FileSystem &fs, const QString &dataDir, const QString &angler);
 
 struct DayFile
@@ -97,7 +113,8 @@ struct DayFile
 // holds.
 DayFile ReadDayFile(const FileSystem &fs, const QString &dataDir, const QString &angler, const QString &fileName);
 
-// Deletes one day file. False when it could not be deleted.
+// Deletes one day file. False when it could not be deleted, and for a link
+// or a name leading out of the data folder, which are never deleted.
 bool DeleteDayFile(FileSystem &fs, const QString &dataDir, const QString &angler, const QString &fileName);
 
 } // namespace datafiles

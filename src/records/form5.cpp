@@ -210,10 +210,11 @@ Form5::SaveResult Form5::SaveToday()
     if (s.ChinuCount > 0) {
         fillChinuList();
         const QString raftName = Label3->text();
-        const QString fileName = datafiles::DayFileName(s.SaveStamp, s.ChinuCount, raftName);
         QStringList entries;
         for (int i = 0; i < List2->count(); ++i)
             entries.append(List2->item(i)->text());
+        s.SaveStamp = datafiles::FreeDayStamp(game().platform.files, s.DataDir, s.AnglerName, s.SaveStamp, raftName, entries);
+        const QString fileName = datafiles::DayFileName(s.SaveStamp, s.ChinuCount, raftName);
 
         FileSystem &fs = game().platform.files;
         const QString folder = datafiles::AnglerDirectory(s.DataDir, s.AnglerName);

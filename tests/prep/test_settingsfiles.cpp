@@ -100,6 +100,14 @@ void TestSettingsFiles::readingTolerates_data()
     QTest::newRow("CP932 names") << QByteArray(" 2 \r\n") + hamada + "\r\n" + isono + "\r\n"
                                  << QStringList { QStringLiteral("浜田"), QStringLiteral("磯野") };
     QTest::newRow("count zero") << QByteArray(" 0 \r\n") << QStringList();
+    // Lines the settings screen would refuse as typed names are never
+    // offered: they could lead out of the data folder or block every save.
+    QByteArray hostile(" 9 \r\n..\r\n../..\r\n");
+    for (const QString &line : { QStringLiteral("../外1"), QStringLiteral("チヌ記録.txt"), QStringLiteral("釣り人.txt.bak"),
+                                 QStringLiteral("すべて"), QStringLiteral("a\\b"), QStringLiteral("浜田") })
+        hostile += cp932::encode(line) + "\r\n";
+    QTest::newRow("hostile lines skipped") << hostile + "." << QStringList { QStringLiteral("浜田") };
+    QTest::newRow("negative count reads every line") << QByteArray(" -1 \r\nA\r\nB\r\n") << ab;
     QTest::newRow("empty file") << QByteArray() << QStringList();
 }
 

@@ -141,6 +141,24 @@ void TestSettingsRules::anglerNames_data()
                                   << int(NameProblem::NotInCodePage) << QStringLiteral("\U0001F41F");
     QTest::newRow("hangul") << QStringLiteral("김") << QStringLiteral("김") << int(NameProblem::NotInCodePage)
                             << QStringLiteral("김");
+    // U+F86F encodes, but reads back as №: the list and the folder would
+    // then disagree on the name.
+    QTest::newRow("changes on the way back") << QStringLiteral("釣\uF86F") << QStringLiteral("釣\uF86F")
+                                             << int(NameProblem::NotInCodePage) << QStringLiteral("\uF86F");
+    // The data folder's own files: a folder of that name would block every
+    // save or pruning.
+    const int own = int(NameProblem::DataFileName);
+    for (const char *file : { "チヌ記録.txt", "釣り人.txt", "チヌ記録.txt.bak", "釣り人.txt.bak", "チヌ記録.txt.lock",
+                              "チヌ記録.txt.Xy12Ab", "namiyose-log.sqlite", "namiyose-log.sqlite-wal",
+                              "namiyose-log.sqlite-shm", "namiyose-log.sqlite-journal", "ﾁﾇ記録.TXT",
+                              "チヌ記録．ｔｘｔ", "釣り人.Txt.BAK", "NamiYose-Log.SQLite", ".チヌ記録.txt.tmp" }) {
+        const QString name = QString::fromUtf8(file);
+        QTest::addRow("own file %s", file) << name << name << own << name;
+    }
+    QTest::newRow("a file's name inside a longer name") << QStringLiteral("チヌ記録.txtの人")
+                                                        << QStringLiteral("チヌ記録.txtの人") << ok << QString();
+    QTest::newRow("record file without .txt") << QStringLiteral("チヌ記録") << QStringLiteral("チヌ記録") << ok
+                                              << QString();
     QTest::newRow("85 kanji fit a folder")
         << QString(85, QChar(0x9B5A)) << QString(85, QChar(0x9B5A)) << ok << QString();
     QTest::newRow("86 kanji do not") << QString(86, QChar(0x9B5A)) << QString(86, QChar(0x9B5A))
@@ -165,7 +183,8 @@ void TestSettingsRules::everyRefusalSaysWhy()
 {
     QSet<QString> seen;
     for (NameProblem p :
-         { NameProblem::Empty, NameProblem::DotName, NameProblem::AllAnglersWord, NameProblem::ForbiddenMark,
+         { NameProblem::Empty, NameProblem::DotName, NameProblem::AllAnglersWord, NameProblem::DataFileName,
+           NameProblem::ForbiddenMark,
            NameProblem::ControlCharacter, NameProblem::NotInCodePage, NameProblem::TooLong }) {
         const QString message = settings::nameProblemMessage({ p, QStringLiteral("X") });
         QVERIFY(!message.isEmpty());

@@ -4,6 +4,7 @@
 #include "mainscreen/form1.h"
 #include "prep/form3.h"
 #include "rankings/form6.h"
+#include "platform/textfiles.h"
 #include "support/testgame.h"
 
 #include <QComboBox>
@@ -68,6 +69,7 @@ class TestSettingsScreen : public QObject
 private slots:
     void loadPreparesTheDay_data();
     void loadPreparesTheDay();
+    void onlySafeNamesAreOffered();
     void controlsCarryTheGameCaptions();
     void buttonsNeedTheirChoices_data();
     void buttonsNeedTheirChoices();
@@ -128,6 +130,26 @@ void TestSettingsScreen::loadPreparesTheDay()
          { QStringLiteral("スタート"), QStringLiteral("ばらし"), QStringLiteral("あたり"), QStringLiteral("チヌ30") })
         QCOMPARE(QFile::exists(t.dir() + QStringLiteral("/sounds/NamiyoseV1") + wave + QStringLiteral(".wav")),
                  wavesShipped);
+    QVERIFY(t.dialogs.shown().empty());
+}
+
+// Lines of the list that could not be typed as a name are never offered,
+// and loading leaves the list as it was.
+void TestSettingsScreen::onlySafeNamesAreOffered()
+{
+    TestGame t;
+    QByteArray list(" -1 \r\n..\r\n../..\r\n");
+    for (const QString &line : { QStringLiteral("../外1"), QStringLiteral("チヌ記録.txt"), QStringLiteral("浜田"),
+                                 QStringLiteral("釣り人.txt"), QStringLiteral("磯野") })
+        list += cp932::encode(line) + "\r\n";
+    writeList(t, list);
+    Form3 &settings = openSettings(t);
+    QStringList offered;
+    for (int i = 0; i < settings.Combo3->count(); ++i)
+        offered << settings.Combo3->itemText(i);
+    QCOMPARE(offered, (QStringList { QStringLiteral("浜田"), QStringLiteral("磯野") }));
+    QCOMPARE(t.state().AnglerNames, offered);
+    QCOMPARE(listBytes(t), list);
     QVERIFY(t.dialogs.shown().empty());
 }
 
@@ -298,6 +320,10 @@ void TestSettingsScreen::crossingIsRefusedInOrder_data()
     QTest::newRow("parent folder") << 3 << QStringLiteral("..") << QStringLiteral("..");
     QTest::newRow("every angler") << 3 << QStringLiteral("すべて") << QStringLiteral("すべて");
     QTest::newRow("not in CP932") << 3 << QStringLiteral("김") << QStringLiteral("김");
+    QTest::newRow("the record file's name") << 3 << QStringLiteral("チヌ記録.txt") << QStringLiteral("チヌ記録.txt");
+    QTest::newRow("the list's backup, full width")
+        << 3 << QStringLiteral("釣り人．ＴＸＴ.bak") << QStringLiteral("釣り人．ＴＸＴ.bak");
+    QTest::newRow("changes on the way back") << 3 << QStringLiteral("\uF86F") << QStringLiteral("\uF86F");
 }
 
 // Each missing choice stops the crossing with its message, in this order,

@@ -47,6 +47,19 @@ void TestBrowser::figures_data()
         many << chinu(i < 26 ? 45 : 64);
     QTest::newRow("thousands grouped") << many << QStringLiteral("64cm") << QStringLiteral("27枚")
                                        << QStringLiteral("1,234cm");
+    // Lengths no chinu could have (a damaged or edited file) never wrap a sum
+    // nor pass for a fish.
+    const QString unreadable = QStringLiteral("読めません");
+    QTest::newRow("sum past 32 bits") << QStringList { QStringLiteral("大浜"), QStringLiteral("チヌ  2147483647センチ"),
+                                                       chinu(6) }
+                                      << unreadable << QStringLiteral("2枚") << unreadable;
+    QTest::newRow("a thousand cm") << QStringList { QStringLiteral("大浜"), chinu(45), chinu(1000) } << unreadable
+                                   << QStringLiteral("2枚") << unreadable;
+    QTest::newRow("no digits") << QStringList { QStringLiteral("大浜"), chinu(45), QStringLiteral("チヌ  センチ") }
+                               << unreadable << QStringLiteral("2枚") << unreadable;
+    QTest::newRow("999 is still a length") << QStringList { QStringLiteral("大浜"), chinu(999), chinu(1) }
+                                           << QStringLiteral("999cm") << QStringLiteral("2枚")
+                                           << QStringLiteral("1,000cm");
     // A day file that could not be read (gone since the listing) shows
     // nothing rather than -1枚.
     QTest::newRow("file gone") << QStringList {} << QString() << QString() << QString();

@@ -1,4 +1,5 @@
 #include "app/game.h"
+#include "prep/anglerlist.h"
 #include "records/browserpane.h"
 #include "records/datafiles.h"
 #include "support/testgame.h"
@@ -97,6 +98,7 @@ private slots:
     void warnsAbove490DayFiles_data();
     void warnsAbove490DayFiles();
     void anotherAnglerWhileTheLinesAreShown();
+    void hostileListLinesReachNothingOutside();
 };
 
 void TestBrowserPane::listsTheDaysAndShowsOne()
@@ -233,6 +235,38 @@ void TestBrowserPane::warnsAbove490DayFiles()
     }
     if (warned)
         QCOMPARE(p.t.dialogs.shown().front().icon, MessageIcon::Warning);
+}
+
+// A list holding ".." once made the files beside the program an angler's
+// days, and 削除 deleted them. Such lines are not offered, and a name that
+// got into the selector anyway lists, reads and deletes nothing outside the
+// data folder.
+void TestBrowserPane::hostileListLinesReachNothingOutside()
+{
+    Pane p;
+    p.saveDay(A, QStringLiteral("2002年10月05日14時30分"), QStringLiteral("大浜"), { 45 });
+    const QString beside = p.t.dir() + QStringLiteral("/2002年10月06日14時30分001大浜.txt");
+    {
+        QFile file(beside);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(cp932::encode(QStringLiteral("大浜\r\nチヌ  45センチ\r\n")));
+        QFile list(anglerListPath(p.dataDir()));
+        QVERIFY(list.open(QIODevice::WriteOnly));
+        list.write(cp932::encode(QStringLiteral(" 4 \r\n..\r\n../..\r\n../外1\r\n") + A + QStringLiteral("\r\n")));
+    }
+    p.pane->setAnglers(readAnglerNames(p.t.files, p.dataDir()));
+    QCOMPARE(p.pane->Combo2->count(), 1);
+    QCOMPARE(p.pane->Combo2->itemText(0), A);
+
+    p.pane->setAnglers({ QStringLiteral(".."), QStringLiteral("../..") });
+    for (int index : { 0, 1 }) {
+        p.chooseAngler(index);
+        QCOMPARE(p.pane->List1->count(), 0);
+        p.t.dialogs.answer(AnswerOk);
+        p.pane->DeleteDay(); // the button is still disabled: press it anyway
+    }
+    QVERIFY(QFile::exists(beside));
+    QCOMPARE(p.t.dialogs.texts(), QStringList(2, QStringLiteral("削除するファイルの項目を選択してください。")));
 }
 
 void TestBrowserPane::anotherAnglerWhileTheLinesAreShown()

@@ -99,6 +99,11 @@ private slots:
     void readDayFileTakesCountFromName();
     void listingDayFiles();
     void deletingADayFile();
+    void hostileAnglersReachNothingOutside_data();
+    void hostileAnglersReachNothingOutside();
+    void linksInTheDataFolderAreNotFollowed();
+    void sameMinuteSavesKeepBothDays_data();
+    void sameMinuteSavesKeepBothDays();
     void ensureDirectory();
 
     void fuzzReaders();
@@ -602,6 +607,131 @@ void TestDataFiles::deletingADayFile()
     QVERIFY(!DeleteDayFile(fs, dir.path(), angler, name));
     QVERIFY(!DeleteDayFile(fs, dir.path(), angler, QStringLiteral("..")));
     QCOMPARE(fileBytes(RecordFilePath(dir.path())), record);
+}
+
+void TestDataFiles::hostileAnglersReachNothingOutside_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("reaches"); // the folder the name would lead to, from the program's folder
+    QTest::newRow("..") << QStringLiteral("..") << QStringLiteral(".");
+    QTest::newRow("../..") << QStringLiteral("../..") << QStringLiteral("..");
+    QTest::newRow("../外1") << QStringLiteral("../外1") << QStringLiteral("../外1");
+    QTest::newRow("in and out") << QStringLiteral("釣人Ａ/../..") << QStringLiteral(".");
+    QTest::newRow(".") << QStringLiteral(".") << QStringLiteral("fishingdata");
+}
+
+// A hostile line of the angler list used as a name: no day file outside the
+// data folder is listed, read, written or deleted, and no folder is made.
+void TestDataFiles::hostileAnglersReachNothingOutside()
+{
+    QFETCH(QString, name);
+    QFETCH(QString, reaches);
+    QTemporaryDir top;
+    FileSystem fs;
+    const QString app = top.filePath(QStringLiteral("外0/app"));
+    const QString data = DataDirectory(app);
+    QVERIFY(EnsureDirectory(fs, AnglerDirectory(data, angler)));
+    QVERIFY(QDir().mkpath(top.filePath(QStringLiteral("外0/外1"))));
+    const QString day = QStringLiteral("2002年10月05日14時30分001大浜.txt");
+    const QString outside = QDir::cleanPath(app + QLatin1Char('/') + reaches) + QLatin1Char('/') + day;
+    putBytes(outside, cp(QStringLiteral("大浜\r\nチヌ  45センチ\r\n")));
+    const QByteArray before = fileBytes(outside);
+
+    QCOMPARE(AnglerDirectory(data, name), QString());
+    QVERIFY(ListDayFiles(fs, data, name).isEmpty());
+    QVERIFY(!ReadDayFile(fs, data, name, day).found);
+    QVERIFY(!DeleteDayFile(fs, data, name, day));
+    QString error;
+    QVERIFY(!WriteDayFile(fs, data, name, QStringLiteral("2002年10月06日14時30分001大浜.txt"), QStringLiteral("大浜"),
+                          {}, &error));
+    QVERIFY(!error.isEmpty());
+    QCOMPARE(fileBytes(outside), before);
+    QCOMPARE(QDir(QFileInfo(outside).path()).entryList(QDir::Files), QStringList{day});
+}
+
+// A link planted in the data folder, as an angler's folder or as a day file,
+// leads nowhere: what lies outside is neither listed nor read, and nothing
+// is written or deleted through it.
+void TestDataFiles::linksInTheDataFolderAreNotFollowed()
+{
+    QTemporaryDir top;
+    FileSystem fs;
+    const QString data = DataDirectory(top.filePath(QStringLiteral("app")));
+    const QString outsideDir = top.filePath(QStringLiteral("外1"));
+    QVERIFY(QDir().mkpath(outsideDir));
+    const QString day = QStringLiteral("2002年10月05日14時30分001大浜.txt");
+    const QByteArray secret = cp(QStringLiteral("大浜\r\nチヌ  45センチ\r\n"));
+    putBytes(outsideDir + QLatin1Char('/') + day, secret);
+
+    QVERIFY(EnsureDirectory(fs, AnglerDirectory(data, angler)));
+    QVERIFY(QFile::link(outsideDir + QLatin1Char('/') + day, AnglerDirectory(data, angler) + QLatin1Char('/') + day));
+    const QString linkedAngler = QStringLiteral("磯野");
+    QVERIFY(QFile::link(outsideDir, data + QLatin1Char('/') + linkedAngler));
+
+    for (const QString &who : {angler, linkedAngler}) {
+        QVERIFY2(ListDayFiles(fs, data, who).isEmpty(), qPrintable(who));
+        QVERIFY(!ReadDayFile(fs, data, who, day).found);
+        QVERIFY(!DeleteDayFile(fs, data, who, day));
+        QVERIFY(!WriteDayFile(fs, data, who, day, QStringLiteral("大浜"), {}));
+    }
+    QVERIFY(!WriteDayFile(fs, data, linkedAngler, QStringLiteral("2002年10月06日14時30分001大浜.txt"),
+                          QStringLiteral("大浜"), {}));
+    QCOMPARE(AnglerDirectory(data, linkedAngler), QString());
+    QCOMPARE(fileBytes(outsideDir + QLatin1Char('/') + day), secret);
+    QCOMPARE(QDir(outsideDir).entryList(QDir::Files), QStringList{day});
+    QVERIFY(QFileInfo(AnglerDirectory(data, angler) + QLatin1Char('/') + day).isSymLink());
+}
+
+void TestDataFiles::sameMinuteSavesKeepBothDays_data()
+{
+    QTest::addColumn<QStringList>("taken"); // stamps whose day file of 2 chinu at 大浜 is there
+    QTest::addColumn<QString>("stamp");
+    QTest::addColumn<QString>("free");
+    const QString at = QStringLiteral("2002年10月05日14時30分");
+    QTest::newRow("name free") << QStringList{} << at << at;
+    QTest::newRow("same minute taken") << QStringList{at} << at << QStringLiteral("2002年10月05日14時31分");
+    QTest::newRow("two minutes taken")
+        << QStringList{at, QStringLiteral("2002年10月05日14時31分")} << at << QStringLiteral("2002年10月05日14時32分");
+    QTest::newRow("last minute of the year") << QStringList{QStringLiteral("2002年12月31日23時59分")}
+                                             << QStringLiteral("2002年12月31日23時59分")
+                                             << QStringLiteral("2003年01月01日00時00分");
+}
+
+// Two saves in one minute by the same angler at the same raft with the same
+// count: the second takes the next free minute, and the first day file is
+// never replaced, so the record file never lists two days with one file.
+void TestDataFiles::sameMinuteSavesKeepBothDays()
+{
+    QFETCH(QStringList, taken);
+    QFETCH(QString, stamp);
+    QFETCH(QString, free);
+    QTemporaryDir dir;
+    FileSystem fs;
+    QVERIFY(EnsureDirectory(fs, AnglerDirectory(dir.path(), angler)));
+    const QString raft = QStringLiteral("大浜");
+    const QStringList first{QStringLiteral("チヌ  45センチ"), QStringLiteral("チヌ  38センチ")};
+    for (const QString &t : taken)
+        QVERIFY(WriteDayFile(fs, dir.path(), angler, DayFileName(t, 2, raft), raft, first));
+
+    const QStringList second{QStringLiteral("チヌ  50センチ"), QStringLiteral("チヌ  20センチ")};
+    const QString chosen = FreeDayStamp(fs, dir.path(), angler, stamp, raft, second);
+    QCOMPARE(chosen, free);
+    // Another count or raft is another name: that minute stays free for it.
+    QCOMPARE(FreeDayStamp(fs, dir.path(), angler, stamp, raft, second + second), stamp);
+    QCOMPARE(FreeDayStamp(fs, dir.path(), angler, stamp, QStringLiteral("北の離れ"), second), stamp);
+    // The first day saved again (its record line could not be written the
+    // first time) finds its own file and keeps its stamp.
+    QCOMPARE(FreeDayStamp(fs, dir.path(), angler, stamp, raft, first), stamp);
+    if (!taken.isEmpty())
+        QVERIFY(WriteDayFile(fs, dir.path(), angler, DayFileName(stamp, 2, raft), raft, first));
+
+    if (!taken.isEmpty())
+        QVERIFY(!WriteDayFile(fs, dir.path(), angler, DayFileName(stamp, 2, raft), raft, second));
+    QVERIFY(WriteDayFile(fs, dir.path(), angler, DayFileName(chosen, 2, raft), raft, second));
+    QCOMPARE(ListDayFiles(fs, dir.path(), angler).size(), taken.size() + 1);
+    for (const QString &t : taken)
+        QCOMPARE(ReadDayFile(fs, dir.path(), angler, DayFileName(t, 2, raft)).lines, QStringList{raft} + first);
+    QCOMPARE(ReadDayFile(fs, dir.path(), angler, DayFileName(chosen, 2, raft)).lines, QStringList{raft} + second);
 }
 
 void TestDataFiles::ensureDirectory()

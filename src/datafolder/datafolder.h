@@ -1,0 +1,30 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+#include <optional>
+
+// Every path built from something a player typed or a file holds (an
+// angler's name, a day file's name) is built here and nowhere else, so that
+// a line such as ".." in the angler list can never reach a file outside the
+// data folder.
+namespace datafolder {
+
+// What the path is for. Reading may follow a link that stays inside the
+// data folder; writing, creating and deleting follow no link at all, so a
+// link planted in the data folder can never redirect a save or a deletion.
+enum class Use { Read, Write };
+
+// A single folder or file name: not empty, not "." or "..", no "/" or "\",
+// no control codes.
+bool isPlainPart(const QString &part);
+
+// dataDir + "/" + the parts, or nothing when a part is not plain or when the
+// path, once every link on it is resolved, does not lie inside the data
+// folder. For Use::Write no part of the path below the data folder may be a
+// link (the data folder itself may be one). Parts that do not exist yet are
+// fine: their nearest existing folder is what is checked.
+std::optional<QString> pathFor(const QString &dataDir, const QStringList &parts, Use use = Use::Read);
+
+} // namespace datafolder
