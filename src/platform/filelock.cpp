@@ -14,9 +14,10 @@
 
 namespace {
 
-// No rewrite of the game's files takes anywhere near this long: a lock this
-// old was left by a copy that hangs or by another machine.
-constexpr int StaleAfterMs = 30000;
+// No rewrite of the game's files takes anywhere near this long (a copy waits
+// half of it for its turn): a lock this old was left by a copy that hangs or
+// by another machine.
+constexpr int StaleAfterMs = 60000;
 
 QString reasonOf(QLockFile::LockError error)
 {

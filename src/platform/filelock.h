@@ -14,7 +14,7 @@ class FileLock
 public:
     // Waits up to waitMs for the lock. A lock whose copy of the game has
     // died, or that is older than a rewrite could ever take, is taken over.
-    explicit FileLock(const QString &filePath, int waitMs = 10000);
+    explicit FileLock(const QString &filePath, int waitMs = 30000);
     ~FileLock();
     FileLock(const FileLock &) = delete;
     FileLock &operator=(const FileLock &) = delete;
