@@ -29,6 +29,12 @@ QString decode(const QByteArray &bytes, bool *ok = nullptr);
 // once. Every write replaces the file atomically, so a crash or a power
 // loss leaves the old file or the new one, never a torn one. Virtual so that
 // a test can make a write fail.
+//
+// writeAll writes a temporary file beside the target (the target's name,
+// ".tmp-" and six letters or digits), checks every write, the file's size
+// and its flush to the disk, renames it over the target and flushes the
+// folder. Any failing step removes the temporary, leaves the old file as it
+// was and returns false with the reason: a full disk never empties a file.
 class FileSystem
 {
 public:
