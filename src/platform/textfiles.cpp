@@ -3,9 +3,17 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
+#include <QRandomGenerator>
+#include <QRegularExpression>
 #include <QStringDecoder>
 #include <QStringEncoder>
+
+#include <cerrno>
+#include <cstring>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace cp932 {
 
@@ -60,26 +68,169 @@ std::optional<QByteArray> FileSystem::readAll(const QString &path) const
     return file.readAll();
 }
 
-bool FileSystem::writeAll(const QString &path, const QByteArray &bytes, QString *error)
+namespace {
+
+void setReason(QString *error, const QString &step, int code)
 {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) {
-        if (error)
-            *error = file.errorString();
-        return false;
+    if (error)
+        *error = step + QStringLiteral(": ") + QString::fromLocal8Bit(std::strerror(code));
+}
+
+// A name beside the target that no other write uses now: the target's name,
+// ".tmp-" and six letters or digits. A start-up after a crash finds such
+// leftovers by this shape (leftoverTemporaries).
+QByteArray freshTemporaryName(const QByteArray &target)
+{
+    static const char letters[] = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789";
+    QByteArray name = target + ".tmp-";
+    for (int i = 0; i < 6; ++i)
+        name += letters[QRandomGenerator::global()->bounded(int(sizeof letters) - 1)];
+    return name;
+}
+
+int openFresh(const QByteArray &target, QByteArray *name, mode_t mode)
+{
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        *name = freshTemporaryName(target);
+        const int fd = ::open(name->constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, mode);
+        if (fd >= 0 || errno != EEXIST)
+            return fd;
     }
-    if (file.write(bytes) != bytes.size()) {
-        if (error)
-            *error = file.errorString();
-        file.cancelWriting();
-        return false;
-    }
-    if (!file.commit()) {
-        if (error)
-            *error = file.errorString();
-        return false;
+    errno = EEXIST;
+    return -1;
+}
+
+bool writeEvery(int fd, const QByteArray &bytes)
+{
+    const char *at = bytes.constData();
+    qsizetype left = bytes.size();
+    while (left > 0) {
+        const ssize_t n = ::write(fd, at, size_t(left));
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n <= 0) {
+            if (n == 0)
+                errno = ENOSPC; // a write that takes nothing will never finish
+            return false;
+        }
+        at += n;
+        left -= n;
     }
     return true;
+}
+
+bool syncFolder(const QByteArray &folder)
+{
+    const int fd = ::open(folder.constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd < 0)
+        return false;
+    const bool synced = ::fsync(fd) == 0;
+    const int saved = errno;
+    ::close(fd);
+    errno = saved;
+    return synced;
+}
+
+} // namespace
+
+bool FileSystem::writeAll(const QString &path, const QByteArray &bytes, QString *error)
+{
+    // Every step is checked here: a buffered write that fails only when it
+    // is flushed must never put an empty file in place of a player's data.
+    const QFileInfo info(path);
+    const QByteArray target = QFile::encodeName(info.absoluteFilePath());
+    const QByteArray folder = QFile::encodeName(info.absolutePath());
+
+    struct stat old {};
+    const bool replacing = ::lstat(target.constData(), &old) == 0;
+    if (replacing && S_ISDIR(old.st_mode)) {
+        setReason(error, QStringLiteral("a folder stands where the file belongs"), EISDIR);
+        return false;
+    }
+
+    QByteArray temporary;
+    const int fd = openFresh(target, &temporary, 0666);
+    if (fd < 0) {
+        setReason(error, QStringLiteral("create a temporary file"), errno);
+        return false;
+    }
+    const auto fail = [&](const QString &step, bool open) {
+        const int code = errno;
+        if (open)
+            ::close(fd);
+        ::unlink(temporary.constData());
+        setReason(error, step, code);
+        return false;
+    };
+    // The new file takes the old one's permissions, as a replaced file should.
+    if (replacing && S_ISREG(old.st_mode) && ::fchmod(fd, old.st_mode & 07777) != 0)
+        return fail(QStringLiteral("keep the permissions"), true);
+    if (!writeEvery(fd, bytes))
+        return fail(QStringLiteral("write"), true);
+    struct stat written {};
+    if (::fstat(fd, &written) != 0)
+        return fail(QStringLiteral("check the size"), true);
+    if (written.st_size != off_t(bytes.size())) {
+        errno = EIO;
+        return fail(QStringLiteral("the file is not as long as written"), true);
+    }
+    if (::fsync(fd) != 0)
+        return fail(QStringLiteral("flush to the disk"), true);
+    if (::close(fd) != 0)
+        return fail(QStringLiteral("close"), false);
+
+    // A second name for the old file, so that it can come back should the
+    // folder refuse to record the rename.
+    QByteArray keep;
+    if (replacing) {
+        bool linked = false;
+        for (int attempt = 0; attempt < 100 && !linked; ++attempt) {
+            keep = freshTemporaryName(target);
+            linked = ::link(target.constData(), keep.constData()) == 0;
+            if (!linked && errno != EEXIST)
+                break;
+        }
+        // A file system without hard links (a memory stick) still saves,
+        // only without that way back.
+        if (!linked && (errno == EPERM || errno == EOPNOTSUPP || errno == ENOSYS || errno == EMLINK))
+            keep.clear();
+        else if (!linked)
+            return fail(QStringLiteral("keep the old file"), false);
+    }
+    if (::rename(temporary.constData(), target.constData()) != 0) {
+        const int code = errno;
+        if (!keep.isEmpty())
+            ::unlink(keep.constData());
+        errno = code;
+        return fail(QStringLiteral("replace the file"), false);
+    }
+    if (!syncFolder(folder)) {
+        const int code = errno;
+        if (!keep.isEmpty())
+            ::rename(keep.constData(), target.constData());
+        else
+            ::unlink(target.constData());
+        syncFolder(folder);
+        setReason(error, QStringLiteral("record the new file in its folder"), code);
+        return false;
+    }
+    if (!keep.isEmpty())
+        ::unlink(keep.constData());
+    return true;
+}
+
+QString temporaryTarget(const QString &name)
+{
+    // This game's ".tmp-" and six letters or digits, and the older toolkit
+    // save's "." and six letters.
+    static const QRegularExpression ours(QStringLiteral("^(.+)\\.tmp-[A-Za-z0-9]{6}$"));
+    static const QRegularExpression older(QStringLiteral("^(.+)\\.[A-Za-z]{6}$"));
+    for (const QRegularExpression *shape : {&ours, &older}) {
+        const QRegularExpressionMatch match = shape->match(name);
+        if (match.hasMatch())
+            return match.captured(1);
+    }
+    return QString();
 }
 
 bool FileSystem::exists(const QString &path) const
@@ -107,6 +258,19 @@ bool FileSystem::copyFile(const QString &from, const QString &to)
 bool FileSystem::removeFile(const QString &path)
 {
     return QFile::remove(path);
+}
+
+bool FileSystem::linkFile(const QString &from, const QString &to, bool *unsupported)
+{
+    const bool linked = ::link(QFile::encodeName(from).constData(), QFile::encodeName(to).constData()) == 0;
+    if (unsupported)
+        *unsupported = !linked && (errno == EPERM || errno == EOPNOTSUPP || errno == ENOSYS || errno == EMLINK);
+    return linked;
+}
+
+bool FileSystem::renameFile(const QString &from, const QString &to)
+{
+    return ::rename(QFile::encodeName(from).constData(), QFile::encodeName(to).constData()) == 0;
 }
 
 QStringList FileSystem::listFiles(const QString &directory) const

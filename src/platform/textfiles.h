@@ -1,5 +1,7 @@
 #pragma once
 
+#include "filelock.h"
+
 #include <QByteArray>
 #include <QString>
 #include <QStringList>
@@ -27,6 +29,12 @@ QString decode(const QByteArray &bytes, bool *ok = nullptr);
 // once. Every write replaces the file atomically, so a crash or a power
 // loss leaves the old file or the new one, never a torn one. Virtual so that
 // a test can make a write fail.
+//
+// writeAll writes a temporary file beside the target (the target's name,
+// ".tmp-" and six letters or digits), checks every write, the file's size
+// and its flush to the disk, renames it over the target and flushes the
+// folder. Any failing step removes the temporary, leaves the old file as it
+// was and returns false with the reason: a full disk never empties a file.
 class FileSystem
 {
 public:
@@ -39,9 +47,22 @@ public:
     virtual bool makeDirectory(const QString &path);
     virtual bool copyFile(const QString &from, const QString &to);
     virtual bool removeFile(const QString &path);
+    // A second name for a file (no copy is made). On failure, unsupported
+    // tells whether the file system has no such thing at all.
+    virtual bool linkFile(const QString &from, const QString &to, bool *unsupported = nullptr);
+    // Moves a file over another at once.
+    virtual bool renameFile(const QString &from, const QString &to);
     // Names (not paths) of the plain files in a directory, in name order.
     virtual QStringList listFiles(const QString &directory) const;
+
+    // This run's claim on its data folder, held until the run ends.
+    FolderClaim dataFolderClaim;
 };
+
+// When name is the temporary file of an atomic write (one that a crash left
+// behind), the name of the file it was to replace; otherwise empty. The
+// caller decides whether that file is one of the game's.
+QString temporaryTarget(const QString &name);
 
 struct TextReadResult
 {

@@ -1,5 +1,6 @@
 #include "anglerlist.h"
 
+#include "platform/filelock.h"
 #include "platform/textfiles.h"
 #include "prep/settingsrules.h"
 
@@ -61,19 +62,129 @@ QStringList anglerListLines(const QStringList &names)
     return lines;
 }
 
-bool writeAnglerNames(FileSystem &fs, const QString &dataDir, const QStringList &names, QString *error)
+namespace {
+
+const QByteArray lineEnd = QByteArrayLiteral("\r\n");
+
+// The list as it stands in the file: the lines as bytes, cut at LF (never a
+// byte of a CP932 character) without the CR before it.
+struct RawList
 {
+    bool countFirst = false; // line 1 is a count: it is rewritten to tell the lines
+    QByteArray head; // line 1 when it is not a count: kept as it is
+    QList<QByteArray> lines; // every line after line 1, untouched
+};
+
+RawList rawList(const QByteArray &bytes)
+{
+    RawList list;
+    QList<QByteArray> lines = bytes.split('\n');
+    if (!lines.isEmpty() && lines.last().isEmpty())
+        lines.removeLast();
+    for (QByteArray &line : lines)
+        if (line.endsWith('\r'))
+            line.chop(1);
+    if (lines.isEmpty()) {
+        list.countFirst = true; // an empty list gets its count line
+        return list;
+    }
+    bool numeric = false;
+    QString::fromLatin1(lines.first()).trimmed().toInt(&numeric);
+    list.countFirst = numeric;
+    if (!numeric)
+        list.head = lines.first(); // readers then take every line after it
+    lines.removeFirst();
+    list.lines = lines;
+    return list;
+}
+
+bool holdsName(const RawList &list, const QString &name)
+{
+    for (const QByteArray &line : list.lines) {
+        bool ok = false;
+        const QString text = cp932::decode(line, &ok);
+        if (ok && nameOf(text) == name)
+            return true;
+    }
+    return false;
+}
+
+QByteArray listBytes(const RawList &list)
+{
+    QByteArray out = list.countFirst ? " " + QByteArray::number(list.lines.size()) + " " : list.head;
+    out += lineEnd;
+    for (const QByteArray &line : list.lines)
+        out += line + lineEnd;
+    return out;
+}
+
+void setError(QString *error, const QString &text)
+{
+    if (error)
+        *error = text;
+}
+
+enum class Merge { NothingNew, Written, Failed };
+
+// Adds the names the file does not hold yet at its end, under the list's
+// lock and from the file as it is now: a name another copy of the game added
+// meanwhile stays, and so does every line this reader does not understand.
+Merge mergeNames(FileSystem &fs, const QString &dataDir, const QStringList &names, QString *error)
+{
+    QList<QByteArray> encoded;
+    for (const QString &name : names) {
+        bool ok = false;
+        encoded << cp932::encode(name, &ok);
+        if (!ok || name.contains(QLatin1Char('\n')) || name.contains(QLatin1Char('\r'))) {
+            setError(error, QStringLiteral("encoding"));
+            return Merge::Failed;
+        }
+    }
     if (!fs.isDirectory(dataDir))
         fs.makeDirectory(dataDir);
-    return writeTextLines(fs, anglerListPath(dataDir), anglerListLines(names), error);
+    const QString path = anglerListPath(dataDir);
+    const FileLock lock(path);
+    if (!lock.locked()) {
+        setError(error, lock.error());
+        return Merge::Failed;
+    }
+    RawList list;
+    if (fs.exists(path)) {
+        const std::optional<QByteArray> bytes = fs.readAll(path);
+        if (!bytes) {
+            // Never replace a list we could not read: every angler would go.
+            setError(error, QStringLiteral("the angler list exists but cannot be read"));
+            return Merge::Failed;
+        }
+        list = rawList(*bytes);
+    } else {
+        list.countFirst = true;
+    }
+    bool added = false;
+    for (qsizetype i = 0; i < names.size(); ++i)
+        if (!holdsName(list, names[i])) {
+            list.lines << encoded[i];
+            added = true;
+        }
+    if (!added)
+        return Merge::NothingNew;
+    return fs.writeAll(path, listBytes(list), error) ? Merge::Written : Merge::Failed;
+}
+
+} // namespace
+
+bool writeAnglerNames(FileSystem &fs, const QString &dataDir, const QStringList &names, QString *error)
+{
+    return mergeNames(fs, dataDir, names, error) != Merge::Failed;
 }
 
 AnglerAdded addAnglerName(FileSystem &fs, const QString &dataDir, QStringList &names, const QString &name,
                           QString *error)
 {
-    if (readAnglerNames(fs, dataDir).contains(name))
+    const Merge merged = mergeNames(fs, dataDir, {name}, error);
+    if (merged == Merge::NothingNew)
         return AnglerAdded::AlreadyListed;
     if (!names.contains(name))
         names << name;
-    return writeAnglerNames(fs, dataDir, names, error) ? AnglerAdded::Added : AnglerAdded::NotWritten;
+    return merged == Merge::Written ? AnglerAdded::Added : AnglerAdded::NotWritten;
 }

@@ -25,18 +25,23 @@ QStringList readAnglerNames(const FileSystem &fs, const QString &dataDir);
 // The lines of the file for these names, count line first.
 QStringList anglerListLines(const QStringList &names);
 
-// Replaces the list with these names, atomically (the old list stays whole
-// when the write fails). Creates the data folder when it is missing.
+// Puts the names the list does not hold yet at its end, atomically (the old
+// list stays whole when the write fails). The file is re-read under its lock
+// (釣り人.txt.lock) just before, so a name another copy of the game added
+// stays; every line already there is written back byte for byte, in place,
+// and a count line (line 1 when it is a number) tells the lines after it.
+// A line 1 that is not a number is kept as it is. Creates the data folder
+// when it is missing; writes nothing when every name is listed.
 bool writeAnglerNames(FileSystem &fs, const QString &dataDir, const QStringList &names, QString *error = nullptr);
 
 enum class AnglerAdded {
     AlreadyListed, // the name is in the file: nothing is written
-    Added, // appended to names and the list rewritten from names
+    Added, // appended to names and to the file
     NotWritten, // appended to names, but the file could not be written
 };
 
 // Registers an angler: when the name is not in the file yet, it is added
-// at the end of names (the list as the settings screen offers it) and the
-// file is rewritten from names.
+// at the end of the file (as writeAnglerNames) and of names (the list as the
+// settings screen offers it).
 AnglerAdded addAnglerName(FileSystem &fs, const QString &dataDir, QStringList &names, const QString &name,
                           QString *error = nullptr);

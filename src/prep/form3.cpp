@@ -10,6 +10,7 @@
 #include "platform/picturebox.h"
 #include "records/datafiles.h"
 #include "rankings/form6.h"
+#include "records/sharedfolder.h"
 #include "settingsdetailbutton.h"
 #include "settingsrules.h"
 #include "settingstexts.h"
@@ -241,6 +242,7 @@ void Form3::load()
 
     if (!platform.files.isDirectory(dataDir))
         platform.files.makeDirectory(dataDir); // a failure only shows later, when a day is saved
+    datafiles::OpenDataFolder(platform.files, platform.dialogs, windowTitle(), dataDir);
 }
 
 bool Form3::queryUnload(bool byCloseControl)

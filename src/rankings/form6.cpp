@@ -46,7 +46,24 @@ constexpr int PaneLeft = Margin + SearchWidth + 10;
 // What the failed rewrite tells the angler (the file is left as it was).
 QString PruneFailed()
 {
-    return QStringLiteral("記録ファイルを書き換えられませんでした。データは削除されていません。");
+    return QStringLiteral("記録ファイル（チヌ記録.txt）を書き換えられませんでした。データは一件も削除されていません。")
+        + QStringLiteral("\n\nディスクの空きや書き込みの許可を確かめてから、もう一度お試しください。");
+}
+
+// The record file is there but cannot be read (a folder of that name, no
+// permission): nothing is shown from it and nothing writes to it.
+QString RecordFileUnreadable()
+{
+    return QStringLiteral("記録ファイル（チヌ記録.txt）を読み込めませんでした。")
+        + QStringLiteral("\n\n過去の記録は表示できません。ファイルはそのまま残してあり、整理もしません。");
+}
+
+// The record file holds bytes that are not the game's text: the days it can
+// read are shown, and the file is never rewritten from a guess.
+QString RecordFileUndecodable()
+{
+    return QStringLiteral("記録ファイル（チヌ記録.txt）に読めない文字があります。")
+        + QStringLiteral("\n\n読める記録だけを表示します。ファイルはそのまま残してあり、整理もしません。");
 }
 
 
@@ -273,12 +290,16 @@ void Form6::load()
     const QString dir = dataDir();
     const datafiles::RecordFile records = datafiles::ReadRecordFile(files, dir);
     state().RecordLines = records.lines;
-    if (!records.found) {
+    m_recordFileSound = records.found && records.readable && records.validEncoding;
+    if (!records.found || !records.readable) {
         Command2->setEnabled(false);
         Frame1->hide();
-        message(T::NoPastData());
+        message(records.found ? RecordFileUnreadable() : T::NoPastData(),
+                MessageButtons::Ok, records.found ? MessageIcon::Warning : MessageIcon::None);
         return;
     }
+    if (!records.validEncoding)
+        message(RecordFileUndecodable(), MessageButtons::Ok, MessageIcon::Warning);
     Command2->setEnabled(true);
     Frame1->show();
 
@@ -295,7 +316,7 @@ void Form6::activate()
 {
     if (std::exchange(m_backFromMessage, false) || m_messageDepth > 0)
         return;
-    if (state().RecordLines.size() > prune::OfferAbove)
+    if (m_recordFileSound && state().RecordLines.size() > prune::OfferAbove)
         PruneRecordFile();
 }
 
@@ -511,6 +532,6 @@ void Form6::PruneRecordFile()
     List3->clear();
 
     const QString done = T::Pruned1() + QStringLiteral("\n\n") + T::Pruned2() + QLatin1Char(' ')
-        + QString::number(outcome.lines.size()) + T::Pruned3() + QStringLiteral("\n\n") + T::Pruned4();
+        + QString::number(outcome.keptDays) + T::Pruned3() + QStringLiteral("\n\n") + T::Pruned4();
     message(done);
 }

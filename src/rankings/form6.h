@@ -118,4 +118,7 @@ private:
     int m_messageDepth = 0;
     bool m_backFromMessage = false;
     bool m_following = false;
+    // The record file was read whole and as the game's text: only such a
+    // file is ever offered for pruning.
+    bool m_recordFileSound = false;
 };

@@ -1,9 +1,12 @@
 #include "prune.h"
 
 #include "rankings/rankings.h"
+#include "platform/filelock.h"
 #include "records/datafiles.h"
+#include "records/recordline.h"
 
 #include <QHash>
+#include <QRandomGenerator>
 #include <array>
 
 namespace prune {
@@ -75,22 +78,97 @@ QString BackupPath(const QString &dataDir)
 Outcome PruneRecordFile(FileSystem &fs, const QString &dataDir)
 {
     Outcome outcome;
-    const datafiles::RecordFile file = datafiles::ReadRecordFile(fs, dataDir);
-    outcome.lines = file.lines;
-    const std::optional<QByteArray> oldBytes
-        = file.found && file.readable ? fs.readAll(datafiles::RecordFilePath(dataDir)) : std::nullopt;
+    const QString path = datafiles::RecordFilePath(dataDir);
+    // Decided from the file as it is now, under its lock: a day another copy
+    // of the game saved since the screen opened is judged like the others.
+    const FileLock lock(path);
+    if (!lock.locked()) {
+        outcome.error = lock.error();
+        return outcome;
+    }
+    const std::optional<QByteArray> oldBytes = fs.exists(path) ? fs.readAll(path) : std::nullopt;
     if (!oldBytes) {
         outcome.error = QStringLiteral("the record file cannot be read");
         return outcome;
     }
-    // Without the copy a pruning could not be undone: leave the file alone.
-    if (!fs.writeAll(BackupPath(dataDir), *oldBytes, &outcome.error))
+    const datafiles::RecordFileLines file = datafiles::SplitRecordFile(*oldBytes);
+    outcome.lines = file.text;
+    if (!file.validEncoding) {
+        // Text we cannot read is no ground for deleting anything.
+        outcome.error = QStringLiteral("the record file holds bytes that are not CP932");
         return outcome;
-    const QStringList kept = PrunedRecordLines(file.lines);
-    if (!datafiles::RewriteRecordFile(fs, dataDir, kept, &outcome.error))
+    }
+
+    // The kept days, in file order, matched back to their own bytes; the
+    // lines that are not saved days follow them untouched.
+    const QStringList keptDays = PrunedRecordLines(file.text);
+    QList<QByteArray> raw;
+    QStringList text;
+    QList<QByteArray> otherRaw;
+    QStringList otherText;
+    qsizetype next = 0;
+    for (qsizetype i = 0; i < file.text.size(); ++i) {
+        const std::optional<RecordLine> day = RecordLine::parse(file.text[i]);
+        if (!day) {
+            otherRaw << file.raw[i];
+            otherText << file.text[i];
+        } else if (next < keptDays.size() && day->text() == keptDays[next]) {
+            raw << file.raw[i];
+            text << file.text[i];
+            ++next;
+        }
+    }
+    raw << otherRaw;
+    text << otherText;
+
+    // Without a proven copy a pruning could not be undone: leave the file
+    // alone. A copy already there that holds these bytes stays as it is;
+    // any other is replaced only by a complete one, and comes back when the
+    // pruning fails after all.
+    const QString backup = BackupPath(dataDir);
+    const std::optional<QByteArray> oldBackup = fs.readAll(backup);
+    QString earlier; // a second name of the copy that was there
+    if (oldBackup != oldBytes) {
+        const bool hadBackup = fs.exists(backup);
+        if (hadBackup) {
+            earlier = backup + QStringLiteral(".tmp-") + QString::number(QRandomGenerator::global()->bounded(100000, 999999));
+            bool unsupported = false;
+            if (!fs.linkFile(backup, earlier, &unsupported)) {
+                if (!unsupported) {
+                    outcome.error = QStringLiteral("the old copy cannot be kept aside");
+                    return outcome;
+                }
+                earlier.clear(); // a memory stick: prune without that way back
+            }
+        }
+        const auto undo = [&] {
+            if (!earlier.isEmpty())
+                fs.renameFile(earlier, backup);
+            else if (!hadBackup)
+                fs.removeFile(backup);
+        };
+        if (!fs.writeAll(backup, *oldBytes, &outcome.error)) {
+            if (!earlier.isEmpty())
+                fs.removeFile(earlier);
+            return outcome;
+        }
+        if (fs.readAll(backup) != oldBytes) {
+            outcome.error = QStringLiteral("the copy of the record file does not read back as written");
+            undo();
+            return outcome;
+        }
+        if (!fs.writeAll(path, datafiles::RecordFileBytes(raw), &outcome.error)) {
+            undo();
+            return outcome;
+        }
+        if (!earlier.isEmpty())
+            fs.removeFile(earlier);
+    } else if (!fs.writeAll(path, datafiles::RecordFileBytes(raw), &outcome.error)) {
         return outcome;
+    }
     outcome.written = true;
-    outcome.lines = kept;
+    outcome.lines = text;
+    outcome.keptDays = int(keptDays.size());
     return outcome;
 }
 

@@ -1,6 +1,7 @@
 #include "datafiles.h"
 
 #include "datafolder/datafolder.h"
+#include "platform/filelock.h"
 
 #include <QDateTime>
 #include <QDir>
@@ -186,6 +187,34 @@ QString FormatRecordLine(const QString &stamp, qint64 longest, int raft, qint64 
         + numberformat::Format(count, u"00#") + numberformat::Format(total, u"000#") + angler;
 }
 
+RecordFileLines SplitRecordFile(const QByteArray &bytes)
+{
+    RecordFileLines file;
+    // Both cut at the same LF bytes, so they pair line for line.
+    const QList<QByteArray> raw = byteLines(bytes);
+    const QStringList text = textLines(bytes, &file.validEncoding);
+    Q_ASSERT(raw.size() == text.size());
+    bool first = true;
+    for (qsizetype i = 0; i < raw.size() && i < text.size(); ++i) {
+        if (isBlank(text[i]))
+            continue;
+        if (!(first && isCountLine(text[i]))) {
+            file.raw.append(raw[i]);
+            file.text.append(text[i]);
+        }
+        first = false;
+    }
+    return file;
+}
+
+QByteArray RecordFileBytes(const QList<QByteArray> &lines)
+{
+    QByteArray out = QByteArray::number(lines.size()) + lineEnd;
+    for (const QByteArray &raw : lines)
+        out += raw + lineEnd;
+    return out;
+}
+
 bool AddRecordLine(FileSystem &fs, const QString &dataDir, const QString &line, QString *error)
 {
     bool encoded = false;
@@ -195,10 +224,18 @@ bool AddRecordLine(FileSystem &fs, const QString &dataDir, const QString &line, 
         return false;
     }
 
+    // Another copy of the game may save at the same moment: the file is read
+    // and replaced under its lock, so the other copy's line is read here.
+    const QString path = RecordFilePath(dataDir);
+    const FileLock lock(path);
+    if (!lock.locked()) {
+        setError(error, lock.error());
+        return false;
+    }
+
     // The old lines go back byte for byte: a line this program cannot read
     // is still somebody's day.
-    QList<QByteArray> oldLines;
-    const QString path = RecordFilePath(dataDir);
+    QList<QByteArray> lines{newLine};
     if (fs.exists(path)) {
         const std::optional<QByteArray> bytes = fs.readAll(path);
         if (!bytes) {
@@ -206,44 +243,34 @@ bool AddRecordLine(FileSystem &fs, const QString &dataDir, const QString &line, 
             setError(error, QStringLiteral("the record file exists but cannot be read"));
             return false;
         }
-        // Both cut at the same LF bytes, so they pair line for line.
-        const QList<QByteArray> raw = byteLines(*bytes);
-        const QStringList text = textLines(*bytes, nullptr);
-        Q_ASSERT(raw.size() == text.size());
-        bool first = true;
-        for (qsizetype i = 0; i < raw.size() && i < text.size(); ++i) {
-            if (isBlank(text[i]))
-                continue;
-            if (!(first && isCountLine(text[i])))
-                oldLines.append(raw[i]);
-            first = false;
-        }
+        lines.append(SplitRecordFile(*bytes).raw);
     }
-
-    QByteArray out = QByteArray::number(oldLines.size() + 1) + lineEnd + newLine + lineEnd;
-    for (const QByteArray &raw : std::as_const(oldLines))
-        out += raw + lineEnd;
-    return fs.writeAll(path, out, error);
+    return fs.writeAll(path, RecordFileBytes(lines), error);
 }
 
 bool RewriteRecordFile(FileSystem &fs, const QString &dataDir, const QStringList &lines, QString *error)
 {
-    for (const QString &line : lines)
+    QList<QByteArray> raw;
+    raw.reserve(lines.size());
+    for (const QString &line : lines) {
         if (holdsLineBreak(line)) {
             setError(error, QStringLiteral("a record line holds a line break"));
             return false;
         }
-    QStringList all;
-    all.reserve(lines.size() + 1);
-    all.append(QString::number(lines.size()));
-    all.append(lines);
-    bool encoded = false;
-    const QByteArray bytes = textFileBytes(all, &encoded);
-    if (!encoded) {
-        setError(error, QStringLiteral("a record line cannot be written in CP932"));
+        bool encoded = false;
+        raw.append(cp932::encode(line, &encoded));
+        if (!encoded) {
+            setError(error, QStringLiteral("a record line cannot be written in CP932"));
+            return false;
+        }
+    }
+    const QString path = RecordFilePath(dataDir);
+    const FileLock lock(path);
+    if (!lock.locked()) {
+        setError(error, lock.error());
         return false;
     }
-    return fs.writeAll(RecordFilePath(dataDir), bytes, error);
+    return fs.writeAll(path, RecordFileBytes(raw), error);
 }
 
 QString DayFileName(const QString &stamp, qint64 count, const QString &raftName)

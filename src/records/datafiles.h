@@ -59,12 +59,27 @@ QString FormatRecordLine(const QString &stamp, qint64 longest, int raft, qint64 
                          const QString &angler);
 
 // Puts the line first in チヌ記録.txt, creating the file with the count 1
-// when it is missing. Every line already there stays, byte for byte, in its
+// when it is missing. The file is read and replaced under its lock
+// (チヌ記録.txt.lock), so a line another copy of the game saved meanwhile
+// stays. Every line already there stays, byte for byte, in its
 // order, and the count line is written as the true number of lines, whatever
 // the old one said. Writes nothing and returns false (with the reason in
 // error) when the old file exists but cannot be read, when the line cannot
 // be written in CP932, or when the write fails.
 bool AddRecordLine(FileSystem &fs, const QString &dataDir, const QString &line, QString *error = nullptr);
+
+// The record file's lines as they stand in it, each with its text: blank
+// lines and the count line left out, the bytes untouched.
+struct RecordFileLines
+{
+    bool validEncoding = true;
+    QList<QByteArray> raw;
+    QStringList text;
+};
+RecordFileLines SplitRecordFile(const QByteArray &bytes);
+// The whole file for these lines: their number, then each line, CR LF after
+// every line.
+QByteArray RecordFileBytes(const QList<QByteArray> &lines);
 
 // Replaces チヌ記録.txt by the number of lines (plain digits, "0" for
 // none) and the lines. False, writing nothing, when a line cannot be written

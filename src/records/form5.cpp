@@ -29,6 +29,12 @@ QLabel *valueBox(QWidget *parent, const QString &name, const QRect &at, Qt::Alig
     return label;
 }
 
+// The record line could not be written, and the day file was taken back.
+QString RecordLineNotWritten()
+{
+    return QStringLiteral("記録ファイルに今日の記録を書き込めませんでした。");
+}
+
 } // namespace
 
 Form5::Form5(Game &game)
@@ -220,6 +226,8 @@ Form5::SaveResult Form5::SaveToday()
         const QString folder = datafiles::AnglerDirectory(s.DataDir, s.AnglerName);
         // The folder may have failed at load or gone since: make it now.
         datafiles::EnsureDirectory(fs, folder);
+        const QString dayFile = QDir(folder).filePath(fileName);
+        const bool dayFileWasThere = fs.exists(dayFile);
         QString error;
         if (!datafiles::WriteDayFile(fs, s.DataDir, s.AnglerName, fileName, raftName, entries, &error)) {
             message(catchtexts::SaveFailed() + QStringLiteral("\n\n") + catchtexts::DayFileNotWritten()
@@ -229,8 +237,13 @@ Form5::SaveResult Form5::SaveToday()
             return SaveResult::Failed;
         }
         if (!AddDayRecord(&error)) {
-            message(catchtexts::SaveFailed() + QStringLiteral("\n\n") + catchtexts::RecordNotWritten()
-                        + QLatin1Char('\n') + datafiles::RecordFilePath(s.DataDir) + QStringLiteral("\n\n")
+            // Without its record line the day is not saved: its file goes
+            // too, so that the next try starts from the same files.
+            const bool undone = !dayFileWasThere && fs.removeFile(dayFile);
+            message(catchtexts::SaveFailed() + QStringLiteral("\n\n")
+                        + (undone ? RecordLineNotWritten() : catchtexts::RecordNotWritten()) + QLatin1Char('\n')
+                        + datafiles::RecordFilePath(s.DataDir) + QStringLiteral("\n\n")
+                        + (undone ? catchtexts::NothingSavedYet() + QLatin1Char('\n') : QString())
                         + catchtexts::TryAgain(),
                     MessageButtons::Ok, MessageIcon::Warning);
             return SaveResult::Failed;

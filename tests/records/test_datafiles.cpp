@@ -520,7 +520,7 @@ void TestDataFiles::killDuringSaveLeavesAWholeFile()
             for (int n = 0;; ++n)
                 AddRecordLine(childFs, dir.path(), dayLine(1000 + n));
         }
-        usleep(useconds_t(2000 + pause.bounded(8000)));
+        usleep(useconds_t(5000 + pause.bounded(75000))); // a save syncs to the disk: some take tens of ms
         ::kill(child, SIGKILL);
         int status = 0;
         waitpid(child, &status, 0);

@@ -1,0 +1,318 @@
+// The shared files of the data folder: two copies of the game writing at
+// once, lines the game never wrote, a record file it cannot read, and what a
+// crash leaves behind.
+
+#include "diskfixture.h"
+
+#include "app/screens.h"
+#include "platform/timer.h"
+#include "prep/anglerlist.h"
+#include "rankings/form6.h"
+#include "rankings/prune.h"
+#include "records/sharedfolder.h"
+#include "support/testgame.h"
+
+#include <QtTest>
+
+#include <sys/wait.h>
+#include <unistd.h>
+
+using namespace diskfixture;
+
+namespace {
+
+const QString A = QStringLiteral("釣人Ａ");
+
+QByteArray utf8(const char *text)
+{
+    return QByteArray(text);
+}
+
+// 201 days of A at one raft: the first ten make every best ten, the rest go.
+QStringList prunableDays()
+{
+    QStringList lines;
+    for (int i = 0; i < 10; ++i)
+        lines << datafiles::FormatRecordLine(dayLine(i, A).mid(2, 17), 60 - i, 1, 20 - i, 900 - i, A);
+    for (int i = 10; i <= 200; ++i)
+        lines << datafiles::FormatRecordLine(dayLine(i, A).mid(2, 17), 10, 1, 1, 10, A);
+    return lines;
+}
+
+QList<QByteArray> encoded(const QStringList &lines)
+{
+    QList<QByteArray> raw;
+    for (const QString &line : lines)
+        raw << cp(line);
+    return raw;
+}
+
+void activate(Form6 &screen)
+{
+    QEvent event(QEvent::WindowActivate);
+    QCoreApplication::sendEvent(&screen, &event);
+}
+
+// A disk that takes every write but those of one file.
+class RefusingOneFile : public FileSystem
+{
+public:
+    explicit RefusingOneFile(QString refused) : m_refused(std::move(refused)) {}
+    bool writeAll(const QString &path, const QByteArray &bytes, QString *error) override
+    {
+        if (path == m_refused) {
+            if (error)
+                *error = QStringLiteral("disk full");
+            return false;
+        }
+        return FileSystem::writeAll(path, bytes, error);
+    }
+
+private:
+    QString m_refused;
+};
+
+} // namespace
+
+class TestSharedFiles : public QObject
+{
+    Q_OBJECT
+private slots:
+    void registrationKeepsEveryLine_data();
+    void registrationKeepsEveryLine();
+    void twoCopiesRegisterBothAnglers();
+    void simultaneousSavesLoseNoLine();
+    void secondCopyIsToldOnce();
+    void leftoversOfACrashAreRemoved();
+    void pruningKeepsLinesItCannotRead();
+    void failedCopyLeavesBothFiles();
+    void unreadableRecordFileIsReportedAndLeftAlone_data();
+    void unreadableRecordFileIsReportedAndLeftAlone();
+};
+
+void TestSharedFiles::registrationKeepsEveryLine_data()
+{
+    QTest::addColumn<QByteArray>("before");
+    QTest::addColumn<QByteArray>("after"); // with 新顔 registered
+    const QByteArray added = cp(QStringLiteral("新顔")) + "\r\n";
+    QTest::newRow("count -1") << QByteArray(" -1 \r\nA\r\nB\r\n") << QByteArray(" 3 \r\nA\r\nB\r\n") + added;
+    QTest::newRow("count 1 over three names")
+        << QByteArray(" 1 \r\nA\r\nB\r\nC\r\n") << QByteArray(" 4 \r\nA\r\nB\r\nC\r\n") + added;
+    QTest::newRow("a line that is not CP932 keeps its bytes")
+        << QByteArray(" 3 \r\nA\r\n\x82\xff\x85\r\nB\r\n") << QByteArray(" 4 \r\nA\r\n\x82\xff\x85\r\nB\r\n") + added;
+    QTest::newRow("a UTF-8 list") << QByteArray(" 2 \r\n") + utf8("浜田") + "\r\n" + utf8("磯野") + "\r\n"
+                                  << QByteArray(" 3 \r\n") + utf8("浜田") + "\r\n" + utf8("磯野") + "\r\n" + added;
+    QTest::newRow("blank lines and blanks around names")
+        << QByteArray(" 3 \r\n  A \r\n\r\nB\r\n") << QByteArray(" 4 \r\n  A \r\n\r\nB\r\n") + added;
+    QTest::newRow("line 1 not a number stays") << QByteArray("x\r\nA\r\n") << QByteArray("x\r\nA\r\n") + added;
+    QTest::newRow("LF ends and no last line end") << QByteArray(" 2 \nA\nB") << QByteArray(" 3 \r\nA\r\nB\r\n") + added;
+    QTest::newRow("listed beyond the count: nothing written")
+        << QByteArray(" 1 \r\nA\r\n") + added << QByteArray(" 1 \r\nA\r\n") + added;
+}
+
+void TestSharedFiles::registrationKeepsEveryLine()
+{
+    QFETCH(QByteArray, before);
+    QFETCH(QByteArray, after);
+    QTemporaryDir dir;
+    FileSystem fs;
+    put(anglerListPath(dir.path()), before);
+    QStringList offered = readAnglerNames(fs, dir.path());
+    const AnglerAdded added = addAnglerName(fs, dir.path(), offered, QStringLiteral("新顔"));
+    QCOMPARE(added, before == after ? AnglerAdded::AlreadyListed : AnglerAdded::Added);
+    QCOMPARE(bytesOf(anglerListPath(dir.path())), after);
+}
+
+// Each copy read the list at its start; each registers its own angler.
+void TestSharedFiles::twoCopiesRegisterBothAnglers()
+{
+    QTemporaryDir dir;
+    FileSystem first, second;
+    QVERIFY(writeAnglerNames(first, dir.path(), {A}));
+    QStringList firstNames = readAnglerNames(first, dir.path());
+    QStringList secondNames = readAnglerNames(second, dir.path());
+    QCOMPARE(addAnglerName(second, dir.path(), secondNames, QStringLiteral("磯野")), AnglerAdded::Added);
+    QCOMPARE(addAnglerName(first, dir.path(), firstNames, QStringLiteral("浜田")), AnglerAdded::Added);
+    QVERIFY(writeAnglerNames(first, dir.path(), firstNames));
+    QCOMPARE(readAnglerNames(first, dir.path()), (QStringList{A, QStringLiteral("磯野"), QStringLiteral("浜田")}));
+}
+
+// Six copies save at the same moment onto a long record file.
+void TestSharedFiles::simultaneousSavesLoseNoLine()
+{
+    QTemporaryDir dir;
+    QList<QByteArray> lines;
+    for (int n = 0; n < 100000; ++n)
+        lines << cp(dayLine(n, A));
+    put(datafiles::RecordFilePath(dir.path()), datafiles::RecordFileBytes(lines));
+
+    int go[2];
+    QVERIFY(::pipe(go) == 0);
+    QList<pid_t> children;
+    for (int c = 0; c < 6; ++c) {
+        const pid_t child = ::fork();
+        QVERIFY(child >= 0);
+        if (child == 0) {
+            ::close(go[1]);
+            char start = 0;
+            (void)!::read(go[0], &start, 1); // all start when the pipe closes
+            FileSystem fs;
+            const bool saved = datafiles::AddRecordLine(fs, dir.path(), dayLine(200000 + c, QStringLiteral("写し%1").arg(c)));
+            ::_exit(saved ? 0 : 1);
+        }
+        children << child;
+    }
+    ::close(go[0]);
+    ::close(go[1]);
+    for (const pid_t child : children) {
+        int status = 0;
+        QCOMPARE(::waitpid(child, &status, 0), child);
+        QVERIFY2(WIFEXITED(status) && WEXITSTATUS(status) == 0, qPrintable(QString::number(status)));
+    }
+
+    const datafiles::RecordFile read = datafiles::ReadRecordFile(FileSystem(), dir.path());
+    QCOMPARE(read.lines.size(), 100006);
+    QCOMPARE(read.declaredCount, 32767); // the count line holds 100006; a reader's figure stops there
+    for (int c = 0; c < 6; ++c)
+        QVERIFY(read.lines.mid(0, 6).contains(dayLine(200000 + c, QStringLiteral("写し%1").arg(c))));
+    QCOMPARE(read.lines.last(), dayLine(99999, A));
+}
+
+void TestSharedFiles::secondCopyIsToldOnce()
+{
+    QTemporaryDir dir;
+    VirtualScheduler scheduler;
+    ScriptedDialogs dialogs(scheduler);
+    const QString caption = QStringLiteral("ナミヨセ");
+    {
+        FileSystem running;
+        datafiles::OpenDataFolder(running, dialogs, caption, dir.path());
+        QVERIFY(dialogs.texts().isEmpty());
+
+        FileSystem second;
+        datafiles::OpenDataFolder(second, dialogs, caption, dir.path());
+        datafiles::OpenDataFolder(second, dialogs, caption, dir.path());
+        QCOMPARE(dialogs.texts(), QStringList{datafiles::FolderInUseMessage()});
+    }
+    // The first copy has ended: the folder is free again.
+    FileSystem later;
+    datafiles::OpenDataFolder(later, dialogs, caption, dir.path());
+    QCOMPARE(dialogs.texts().size(), 1);
+}
+
+void TestSharedFiles::leftoversOfACrashAreRemoved()
+{
+    QTemporaryDir dir;
+    const QString data = dir.path();
+    const QString day = QStringLiteral("2002年10月05日14時30分005大浜.txt");
+    const QStringList leftovers{
+        QStringLiteral("チヌ記録.txt.tmp-a1B2c3"), QStringLiteral("チヌ記録.txt.QwErTy"),
+        QStringLiteral("釣り人.txt.tmp-000000"), QStringLiteral("チヌ記録.txt.bak.tmp-Zz9Zz9"),
+        A + QLatin1Char('/') + day + QStringLiteral(".tmp-xY12ab"), A + QLatin1Char('/') + day + QStringLiteral(".AbCdEf"),
+    };
+    const QStringList kept{
+        QStringLiteral("チヌ記録.txt"), QStringLiteral("チヌ記録.txt.bak"), QStringLiteral("メモ.txt.tmp-a1B2c3"),
+        QStringLiteral("チヌ記録.txt.tmp-a1B2"), QStringLiteral("チヌ記録.txt.abc123"), A + QLatin1Char('/') + day,
+        A + QStringLiteral("/写真.jpg.AbCdEf"), A + QStringLiteral("/チヌ記録.txt.tmp-a1B2c3"),
+    };
+    const QDateTime start = QDateTime::currentDateTime();
+    for (const QString &name : leftovers + kept) {
+        put(data + QLatin1Char('/') + name, "x");
+        QFile file(data + QLatin1Char('/') + name);
+        QVERIFY(file.open(QIODevice::ReadWrite));
+        QVERIFY(file.setFileTime(start.addSecs(-60), QFileDevice::FileModificationTime));
+    }
+    // A write of this very run, under way: not a leftover.
+    const QString fresh = QStringLiteral("チヌ記録.txt.tmp-Fresh1");
+    put(data + QLatin1Char('/') + fresh, "x");
+    QFile(data + QLatin1Char('/') + fresh).open(QIODevice::ReadWrite);
+    // A link named like a leftover is not followed nor removed.
+    QVERIFY(QFile::link(data + QStringLiteral("/チヌ記録.txt"), data + QStringLiteral("/釣り人.txt.tmp-link00")));
+
+    QStringList removed = datafiles::RemoveLeftoverTemporaries(data, start.addSecs(-1));
+    removed.sort();
+    QStringList expected = leftovers;
+    expected.sort();
+    QCOMPARE(removed, expected);
+    for (const QString &name : kept + QStringList{fresh, QStringLiteral("釣り人.txt.tmp-link00")})
+        QVERIFY2(QFileInfo(data + QLatin1Char('/') + name).exists() || QFileInfo(data + QLatin1Char('/') + name).isSymLink(),
+                 qPrintable(name));
+}
+
+void TestSharedFiles::pruningKeepsLinesItCannotRead()
+{
+    QTemporaryDir dir;
+    FileSystem fs;
+    QList<QByteArray> lines = encoded(prunableDays());
+    const QByteArray handEdited = cp(QStringLiteral("記録　手で書いた行"));
+    const QByteArray shortLine = cp(QStringLiteral("記録2002年"));
+    lines.insert(5, handEdited);
+    lines.insert(150, shortLine);
+    const QByteArray before = datafiles::RecordFileBytes(lines);
+    put(datafiles::RecordFilePath(dir.path()), before);
+
+    const prune::Outcome outcome = prune::PruneRecordFile(fs, dir.path());
+    QVERIFY(outcome.written);
+    QCOMPARE(outcome.keptDays, 10);
+    QList<QByteArray> kept = encoded(prunableDays().mid(0, 10));
+    kept << handEdited << shortLine;
+    QCOMPARE(bytesOf(datafiles::RecordFilePath(dir.path())), datafiles::RecordFileBytes(kept));
+    QCOMPARE(bytesOf(prune::BackupPath(dir.path())), before);
+
+    // A second pruning keeps the file and its copy as they are.
+    QVERIFY(prune::PruneRecordFile(fs, dir.path()).written);
+    QCOMPARE(bytesOf(datafiles::RecordFilePath(dir.path())), datafiles::RecordFileBytes(kept));
+}
+
+// The copy cannot be written: the record file and the earlier copy stay.
+void TestSharedFiles::failedCopyLeavesBothFiles()
+{
+    QTemporaryDir dir;
+    const QByteArray before = datafiles::RecordFileBytes(encoded(prunableDays()));
+    const QByteArray oldCopy = "1\r\n" + cp(dayLine(7, A)) + "\r\n";
+    put(datafiles::RecordFilePath(dir.path()), before);
+    put(prune::BackupPath(dir.path()), oldCopy);
+    RefusingOneFile fs(prune::BackupPath(dir.path()));
+    const prune::Outcome outcome = prune::PruneRecordFile(fs, dir.path());
+    QVERIFY(!outcome.written);
+    QCOMPARE(outcome.error, QStringLiteral("disk full"));
+    QCOMPARE(snapshot(dir.path()),
+             (QMap<QString, QByteArray>{{datafiles::RecordFileName(), before},
+                                        {datafiles::RecordFileName() + QStringLiteral(".bak"), oldCopy}}));
+}
+
+void TestSharedFiles::unreadableRecordFileIsReportedAndLeftAlone_data()
+{
+    QTest::addColumn<bool>("folder");
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<QString>("told");
+    QByteArray utf8File = "201\r\n";
+    for (const QString &line : prunableDays())
+        utf8File += line.toUtf8() + "\r\n";
+    QTest::newRow("a folder") << true << QByteArray() << QStringLiteral("読み込めませんでした");
+    QTest::newRow("UTF-8") << false << utf8File << QStringLiteral("読めない文字があります");
+}
+
+void TestSharedFiles::unreadableRecordFileIsReportedAndLeftAlone()
+{
+    QFETCH(bool, folder);
+    QFETCH(QByteArray, bytes);
+    QFETCH(QString, told);
+    TestGame t;
+    t.state().AppDir = t.dir();
+    const QString data = datafiles::DataDirectory(t.dir());
+    if (folder)
+        QVERIFY(QDir().mkpath(datafiles::RecordFilePath(data)));
+    else
+        put(datafiles::RecordFilePath(data), bytes);
+    const auto before = snapshot(data);
+    Form6 &screen = t.screens().form6();
+    activate(screen);
+    activate(screen);
+    QCOMPARE(t.dialogs.texts().size(), 1); // told once; no pruning offered
+    QVERIFY2(t.dialogs.texts().constFirst().contains(told), qPrintable(t.dialogs.texts().constFirst()));
+    QCOMPARE(snapshot(data), before);
+}
+
+QTEST_MAIN(TestSharedFiles)
+#include "test_sharedfiles.moc"
