@@ -4,6 +4,7 @@
 #include "support/harness.h"
 #include "support/memoryfs.h"
 
+#include "prep/anglerlist.h"
 #include "prep/settingsrules.h"
 #include "records/datafiles.h"
 
@@ -107,6 +108,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     }
     if (strict()) {
         check(saved.dayFile && saved.recordLine, "an accepted angler's day is saved", day.angler);
+        for (const QString &own : { recordPath, anglerListPath(dataDir()), recordPath + QStringLiteral(".bak") })
+            check(!fs.isDirectory(own), "an angler's folder never stands where a data file belongs", own);
         check(fs.outside().isEmpty(), "saving touches nothing outside the data folder", fs.outside().join(u' '));
         for (auto it = before.constBegin(); it != before.constEnd(); ++it)
             if (it.key() != recordPath)
