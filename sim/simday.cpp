@@ -252,7 +252,7 @@ void DayRun::observe()
     const bool armed = fishing.BiteArmed == 1;
     if (armed && !m_armed) {
         const int cls = m_state->BiteClass;
-        if (cls >= 1 && cls <= 3)
+        if (cls >= 2 && cls <= 4)
             ++m_report.bites[std::size_t(cls)];
         if (m_report.ended)
             ++m_report.bitesAfterBoatman;

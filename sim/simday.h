@@ -29,7 +29,7 @@ struct SimEvent
     enum Kind {
         Drop,          // Command1
         Break,         // Command2 (by the angler)
-        Bite,          // a bite of biteClass began (fish and length chosen)
+        Bite,          // a bite of biteClass (2..4) began (fish and length chosen)
         MulletTake,    // a mullet took the bait
         StrikeWindow,  // the fish holds the bait: the strike is called for
         Strike,        // Command3
@@ -60,7 +60,7 @@ struct DayReport
 {
     int day = 0;
     quint64 seed = 0;
-    std::array<int, 4> bites{}; // by class 1..3 (0 unused)
+    std::array<int, 5> bites{}; // by class: 2 slight, 3 medium, 4 strong (0, 1 unused)
     int mulletTakes = 0;
     int windows = 0;
     int strikes = 0;

@@ -12,15 +12,16 @@ LengthSummary summarise(std::vector<int> lengths)
     if (lengths.empty())
         return s;
     std::sort(lengths.begin(), lengths.end());
-    const auto rank = [&](double p) {
-        const auto n = lengths.size();
-        std::size_t k = std::size_t(std::ceil(p * double(n)));
+    // Nearest rank, in whole numbers so that no rounding moves it.
+    const auto rank = [&](std::size_t percent) {
+        const std::size_t n = lengths.size();
+        const std::size_t k = (percent * n + 99) / 100;
         return lengths[std::clamp<std::size_t>(k, 1, n) - 1];
     };
     s.mean = std::accumulate(lengths.begin(), lengths.end(), 0.0) / double(s.count);
-    s.p50 = rank(0.50);
-    s.p90 = rank(0.90);
-    s.p99 = rank(0.99);
+    s.p50 = rank(50);
+    s.p90 = rank(90);
+    s.p99 = rank(99);
     s.max = lengths.back();
     const auto atLeast = [&](int cm) {
         return double(lengths.end() - std::lower_bound(lengths.begin(), lengths.end(), cm)) / double(s.count);
@@ -39,7 +40,7 @@ void Totals::add(const DayReport &d)
         ++endedOnce;
     if (d.boatman > 1)
         ++daysBoatmanTwiceOrMore;
-    for (std::size_t i = 1; i < bites.size(); ++i)
+    for (std::size_t i = 2; i < bites.size(); ++i)
         bites[i] += d.bites[i];
     mulletTakes += d.mulletTakes;
     windows += d.windows;
@@ -115,11 +116,11 @@ QJsonObject lengthsJson(const LengthSummary &s)
                        {QStringLiteral("share50"), s.share50}, {QStringLiteral("share60"), s.share60}};
 }
 
-QJsonObject bitesJson(const std::array<int, 4> &bites, int mulletTakes)
+QJsonObject bitesJson(const std::array<int, 5> &bites, int mulletTakes)
 {
-    return QJsonObject{{QStringLiteral("class1"), bites[1]},
-                       {QStringLiteral("class2"), bites[2]},
+    return QJsonObject{{QStringLiteral("class2"), bites[2]},
                        {QStringLiteral("class3"), bites[3]},
+                       {QStringLiteral("class4"), bites[4]},
                        {QStringLiteral("mullet"), mulletTakes}};
 }
 
@@ -132,9 +133,9 @@ QString dayLine(const DayReport &d)
     QString line = QStringLiteral("day %1: %2 | bites %3/%4/%5 mullet %6 | strikes %7: early %8 hooked %9 missed %10")
                        .arg(d.day)
                        .arg(end)
-                       .arg(d.bites[1])
                        .arg(d.bites[2])
                        .arg(d.bites[3])
+                       .arg(d.bites[4])
                        .arg(d.mulletTakes)
                        .arg(d.strikes)
                        .arg(d.tooEarly)
@@ -163,10 +164,10 @@ QString totalsText(const Totals &t)
                  .arg(t.boatman)
                  .arg(t.endedOnce)
                  .arg(t.daysBoatmanTwiceOrMore);
-    lines << QStringLiteral("bites: class 1 %1, class 2 %2, class 3 %3, mullet %4")
-                 .arg(t.bites[1])
+    lines << QStringLiteral("bites: slight (class 2) %1, medium (3) %2, strong (4) %3, mullet takes %4")
                  .arg(t.bites[2])
                  .arg(t.bites[3])
+                 .arg(t.bites[4])
                  .arg(t.mulletTakes);
     lines << QStringLiteral("strike windows %1; strikes %2: too early %3, hooked %4; missed %5; bait taken %6; mullet escaped %7; lost %8")
                  .arg(t.windows)

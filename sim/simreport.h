@@ -29,7 +29,7 @@ struct Totals
     int days = 0;
     int ended = 0;              // days the boatman came to
     int endedOnce = 0;          // ... exactly once
-    std::array<int, 4> bites{};
+    std::array<int, 5> bites{};
     int mulletTakes = 0;
     int windows = 0;
     int strikes = 0;
