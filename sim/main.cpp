@@ -1,0 +1,232 @@
+// namiyose-sim: plays whole fishing days headless on the game's own main
+// screen and virtual time, and reports what came of them.
+#include "simday.h"
+#include "simreport.h"
+
+#include "prep/rigtexts.h"
+
+#include <QApplication>
+#include <QCommandLineParser>
+#include <QElapsedTimer>
+#include <QJsonDocument>
+
+#include <cstdio>
+#include <unistd.h>
+
+namespace {
+
+void write(FILE *out, const QString &text)
+{
+    const QByteArray bytes = text.toUtf8();
+    std::fwrite(bytes.constData(), 1, std::size_t(bytes.size()), out);
+}
+
+void write(FILE *out, const QJsonObject &object)
+{
+    const QByteArray bytes = QJsonDocument(object).toJson(QJsonDocument::Compact);
+    std::fwrite(bytes.constData(), 1, std::size_t(bytes.size()), out);
+}
+
+// A one-line bar on standard error, redrawn at most every tenth of a second.
+class Progress
+{
+public:
+    Progress(int days, bool on) : m_days(days), m_on(on && days > 1) { m_clock.start(); }
+    void update(int done)
+    {
+        if (!m_on || (done < m_days && m_clock.elapsed() - m_last < 100))
+            return;
+        m_last = m_clock.elapsed();
+        constexpr int Width = 40;
+        const int filled = int(qint64(Width) * done / m_days);
+        const double rate = m_last > 0 ? done * 60000.0 / double(m_last) : 0;
+        std::fprintf(stderr, "\r[%s%s] %d/%d days, %.0f days/min", QByteArray(filled, '#').constData(),
+                     QByteArray(Width - filled, ' ').constData(), done, m_days, rate);
+        if (done == m_days)
+            std::fputc('\n', stderr);
+        std::fflush(stderr);
+    }
+
+private:
+    int m_days;
+    bool m_on;
+    QElapsedTimer m_clock;
+    qint64 m_last = -1000;
+};
+
+const char *kindName(SimEvent::Kind kind)
+{
+    switch (kind) {
+    case SimEvent::Drop: return "drop";
+    case SimEvent::Break: return "break";
+    case SimEvent::Bite: return "bite";
+    case SimEvent::MulletTake: return "mullet-take";
+    case SimEvent::StrikeWindow: return "strike-window";
+    case SimEvent::Strike: return "strike";
+    case SimEvent::Hooked: return "hooked";
+    case SimEvent::TooEarly: return "too-early";
+    case SimEvent::Missed: return "missed";
+    case SimEvent::BaitTaken: return "bait-taken";
+    case SimEvent::MulletEscaped: return "mullet-escaped";
+    case SimEvent::Lost: return "lost";
+    case SimEvent::Listed: return "listed";
+    case SimEvent::LandedChinu: return "landed-chinu";
+    case SimEvent::Ok: return "ok";
+    case SimEvent::Boatman: return "boatman";
+    case SimEvent::Message: return "message";
+    }
+    return "?";
+}
+
+// Every event of every day on standard error, one line each.
+class TraceListener final : public DayListener
+{
+public:
+    void dayStarted(int day, quint64, const AnglerConfig &) override { m_day = day; }
+    void dayEvent(const SimEvent &e) override
+    {
+        QString line = QStringLiteral("day %1 %2 %3 ms %4").arg(m_day).arg(e.clock, 8).arg(e.ms, 8).arg(QLatin1String(kindName(e.kind)));
+        if (e.biteClass)
+            line += QStringLiteral(" class %1").arg(e.biteClass);
+        if (!e.fish.isEmpty())
+            line += QStringLiteral(" %1 %2 cm").arg(e.fish).arg(e.length);
+        if (!e.text.isEmpty())
+            line += QStringLiteral(" \"%1\"").arg(QString(e.text).replace(QLatin1Char('\n'), QLatin1Char(' ')));
+        if (e.afterBoatman)
+            line += QStringLiteral(" (after the boatman)");
+        write(stderr, line + QLatin1Char('\n'));
+    }
+
+private:
+    int m_day = 0;
+};
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    // Headless unless told otherwise: no window is ever shown.
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    QCoreApplication::setApplicationName(QStringLiteral("namiyose-sim"));
+
+    QCommandLineParser parser;
+    parser.setApplicationDescription(
+        QStringLiteral("Plays whole fishing days headless on the game's own rules and reports them."));
+    parser.addHelpOption();
+    const QCommandLineOption days(QStringLiteral("days"), QStringLiteral("Days to play (1)."), QStringLiteral("N"),
+                                  QStringLiteral("1"));
+    const QCommandLineOption seed(QStringLiteral("seed"), QStringLiteral("Seed of the run (1)."), QStringLiteral("S"),
+                                  QStringLiteral("1"));
+    const QCommandLineOption raft(QStringLiteral("raft"), QStringLiteral("Raft 1..5 (1)."), QStringLiteral("R"),
+                                  QStringLiteral("1"));
+    const QCommandLineOption target(QStringLiteral("target"), QStringLiteral("Target fish (%1 or %2).")
+                                                                  .arg(rigtexts::Chinu(), rigtexts::Mullet()),
+                                    QStringLiteral("FISH"), rigtexts::Chinu());
+    const QCommandLineOption end(QStringLiteral("end"), QStringLiteral("End hour: 10, 12, 15 or 17 (10)."),
+                                 QStringLiteral("H"), QStringLiteral("10"));
+    const QCommandLineOption leader(QStringLiteral("leader"), QStringLiteral("Leader (chinu rig: 2号)."),
+                                    QStringLiteral("L"));
+    const QCommandLineOption hook(QStringLiteral("hook"), QStringLiteral("Hook (chinu rig: 4号)."), QStringLiteral("H"));
+    const QCommandLineOption bait(QStringLiteral("bait"), QStringLiteral("Bait (chinu rig: オキアミ)."),
+                                  QStringLiteral("NAME"));
+    const QCommandLineOption strikeDelay(QStringLiteral("strike-delay"),
+                                         QStringLiteral("ms from the bite that calls for a strike to the strike (300); -1 never strikes."),
+                                         QStringLiteral("MS"), QStringLiteral("300"));
+    const QCommandLineOption breakAfter(QStringLiteral("break-after"),
+                                        QStringLiteral("Breaks the ball this many ms after the drop (default: lets it break)."),
+                                        QStringLiteral("MS"), QStringLiteral("-1"));
+    const QCommandLineOption okDelay(QStringLiteral("ok-delay"),
+                                     QStringLiteral("ms of looking at a landed chinu before \"O K\" (2000)."),
+                                     QStringLiteral("MS"), QStringLiteral("2000"));
+    const QCommandLineOption redrop(QStringLiteral("redrop"),
+                                   QStringLiteral("Drops again whenever the game allows, also after the boatman."));
+    const QCommandLineOption overtime(QStringLiteral("overtime"),
+                                      QStringLiteral("Game minutes past the end hour before a day counts as not ended (180)."),
+                                      QStringLiteral("MIN"), QStringLiteral("180"));
+    const QCommandLineOption json(QStringLiteral("json"), QStringLiteral("Machine-readable output."));
+    const QCommandLineOption totalsOnly(QStringLiteral("totals-only"), QStringLiteral("Leaves out the days."));
+    const QCommandLineOption trace(QStringLiteral("trace"), QStringLiteral("Every event of every day on standard error."));
+    const QCommandLineOption firstDay(QStringLiteral("first-day"),
+                                      QStringLiteral("Index of the first day (1), to replay one day of a longer run."),
+                                      QStringLiteral("N"), QStringLiteral("1"));
+    const QCommandLineOption noProgress(QStringLiteral("no-progress"), QStringLiteral("No progress bar."));
+    parser.addOptions({days, seed, raft, target, end, leader, hook, bait, strikeDelay, breakAfter, okDelay, redrop,
+                       overtime, json, totalsOnly, trace, firstDay, noProgress});
+    parser.process(app);
+
+    bool ok = true;
+    const auto number = [&](const QCommandLineOption &option) {
+        bool good = false;
+        const int value = parser.value(option).toInt(&good);
+        if (!good) {
+            std::fprintf(stderr, "namiyose-sim: --%s wants a whole number\n", qPrintable(option.names().first()));
+            ok = false;
+        }
+        return value;
+    };
+    AnglerConfig config;
+    config.raft = number(raft);
+    config.target = parser.value(target);
+    config.endHour = number(end);
+    const bool mullet = config.target == rigtexts::Mullet();
+    config.leader = parser.isSet(leader) ? parser.value(leader)
+                                         : mullet ? rigtexts::mulletLeader() : rigtexts::chinuLeaders().value(1);
+    config.hook = parser.isSet(hook) ? parser.value(hook) : mullet ? rigtexts::mulletHook() : rigtexts::chinuHooks().value(1);
+    config.bait = parser.isSet(bait) ? parser.value(bait) : mullet ? QString() : rigtexts::baits().value(3);
+    config.strikeDelayMs = number(strikeDelay);
+    config.breakAfterMs = number(breakAfter);
+    config.okDelayMs = number(okDelay);
+    config.redrop = parser.isSet(redrop);
+    config.overtimeMinutes = number(overtime);
+    const int dayCount = number(days);
+    const int first = number(firstDay);
+    bool seedOk = false;
+    const quint64 runSeed = parser.value(seed).toULongLong(&seedOk);
+    if (!ok || !seedOk || dayCount < 1 || first < 1) {
+        std::fprintf(stderr, "namiyose-sim: --days wants a positive number, --seed a whole number\n");
+        return 2;
+    }
+    if (const QString problem = configProblem(config); !problem.isEmpty()) {
+        std::fprintf(stderr, "namiyose-sim: %s\n", problem.toLocal8Bit().constData());
+        return 2;
+    }
+
+    const bool asJson = parser.isSet(json);
+    const bool listDays = !parser.isSet(totalsOnly);
+    Progress progress(dayCount, !parser.isSet(noProgress) && isatty(STDERR_FILENO));
+    Totals totals;
+    // The listener that hears each day as it is played; a store of the day's
+    // events (a day log) is handed to playDay the same way.
+    TraceListener tracer;
+    DayListener *listener = parser.isSet(trace) ? &tracer : nullptr;
+    if (asJson) {
+        write(stdout, QStringLiteral("{\"config\":"));
+        write(stdout, configJson(config, runSeed, dayCount));
+        if (listDays)
+            write(stdout, QStringLiteral(",\n\"days\":[\n"));
+    }
+    for (int n = 1; n <= dayCount; ++n) {
+        const int day = first + n - 1;
+        const DayReport report = playDay(config, day, daySeed(runSeed, day), listener);
+        totals.add(report);
+        if (listDays) {
+            if (asJson) {
+                write(stdout, n > 1 ? QStringLiteral(",\n") : QString());
+                write(stdout, dayJson(report));
+            } else {
+                write(stdout, dayLine(report) + QLatin1Char('\n'));
+            }
+        }
+        progress.update(n);
+    }
+    if (asJson) {
+        write(stdout, listDays ? QStringLiteral("\n],\n\"totals\":") : QStringLiteral(",\n\"totals\":"));
+        write(stdout, totalsJson(totals));
+        write(stdout, QStringLiteral("}\n"));
+    } else {
+        write(stdout, (listDays ? QStringLiteral("\n") : QString()) + totalsText(totals) + QLatin1Char('\n'));
+    }
+    return 0;
+}

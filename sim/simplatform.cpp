@@ -1,0 +1,84 @@
+#include "simplatform.h"
+
+#include <QDir>
+
+#include <algorithm>
+
+int SimDialogs::show(const MessageRecord &message)
+{
+    if (onMessage)
+        onMessage(message);
+    return message.buttons == MessageButtons::YesNo ? AnswerYes : AnswerOk;
+}
+
+bool SilentSound::open(const QString &path)
+{
+    if (m_open || path.isEmpty())
+        return false;
+    m_open = true;
+    return true;
+}
+
+namespace {
+
+QString clean(const QString &path)
+{
+    return QDir::cleanPath(path);
+}
+
+} // namespace
+
+std::optional<QByteArray> MemoryFiles::readAll(const QString &path) const
+{
+    const auto it = m_files.constFind(clean(path));
+    if (it == m_files.constEnd())
+        return std::nullopt;
+    return *it;
+}
+
+bool MemoryFiles::writeAll(const QString &path, const QByteArray &bytes, QString *)
+{
+    m_files.insert(clean(path), bytes);
+    return true;
+}
+
+bool MemoryFiles::exists(const QString &path) const
+{
+    const QString p = clean(path);
+    return m_files.contains(p) || m_dirs.contains(p);
+}
+
+bool MemoryFiles::isDirectory(const QString &path) const
+{
+    return m_dirs.contains(clean(path));
+}
+
+bool MemoryFiles::makeDirectory(const QString &path)
+{
+    m_dirs.insert(clean(path));
+    return true;
+}
+
+bool MemoryFiles::copyFile(const QString &from, const QString &to)
+{
+    const auto bytes = readAll(from);
+    if (!bytes || exists(to))
+        return false;
+    return writeAll(to, *bytes);
+}
+
+bool MemoryFiles::removeFile(const QString &path)
+{
+    return m_files.remove(clean(path)) > 0;
+}
+
+QStringList MemoryFiles::listFiles(const QString &directory) const
+{
+    const QString prefix = clean(directory) + QLatin1Char('/');
+    QStringList names;
+    for (auto it = m_files.constBegin(); it != m_files.constEnd(); ++it)
+        if (it.key().startsWith(prefix) && !it.key().mid(prefix.size()).contains(QLatin1Char('/')))
+            names << it.key().mid(prefix.size());
+    std::sort(names.begin(), names.end());
+    return names;
+}

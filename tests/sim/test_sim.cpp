@@ -1,0 +1,173 @@
+#include "simreport.h"
+
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QProcess>
+#include <QTest>
+
+namespace {
+
+QString s(const char *utf8)
+{
+    return QString::fromUtf8(utf8);
+}
+
+struct Run
+{
+    int exitCode = -1;
+    QByteArray out;
+    QByteArray err;
+};
+
+Run runSim(const QStringList &arguments)
+{
+    QProcess process;
+    process.start(QStringLiteral(NAMIYOSE_SIM_PATH), arguments + QStringList{QStringLiteral("--no-progress")});
+    Run run;
+    if (!process.waitForFinished(240000))
+        return run;
+    run.exitCode = process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
+    run.out = process.readAllStandardOutput();
+    run.err = process.readAllStandardError();
+    return run;
+}
+
+} // namespace
+
+class SimTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void everyDayEndsOnce_data();
+    void everyDayEndsOnce();
+    void theSameSeedPlaysTheSameDays();
+    void unfishableSettingsAreRefused_data();
+    void unfishableSettingsAreRefused();
+    void chinuLengthFigures_data();
+    void chinuLengthFigures();
+};
+
+// Whole days of the real main screen: each one ends with the boatman's
+// message, exactly once, and nothing is dropped, bitten or listed after it.
+void SimTest::everyDayEndsOnce_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<int>("days");
+    for (int raft = 1; raft <= 5; ++raft)
+        QTest::addRow("chinu raft %d", raft) << QStringList{QStringLiteral("--raft"), QString::number(raft)} << 20;
+    QTest::newRow("chinu until 17, slow striker, raft 3")
+        << QStringList{QStringLiteral("--raft"), QStringLiteral("3"), QStringLiteral("--end"), QStringLiteral("17"),
+                       QStringLiteral("--strike-delay"), QStringLiteral("1500"), QStringLiteral("--leader"), s("3号"),
+                       QStringLiteral("--hook"), s("5号"), QStringLiteral("--bait"), s("ボケ")}
+        << 5;
+    QTest::newRow("chinu, breaks the ball at once")
+        << QStringList{QStringLiteral("--raft"), QStringLiteral("2"), QStringLiteral("--break-after"), QStringLiteral("0")}
+        << 20;
+}
+
+void SimTest::everyDayEndsOnce()
+{
+    QFETCH(QStringList, arguments);
+    QFETCH(int, days);
+    const Run run = runSim(arguments + QStringList{QStringLiteral("--days"), QString::number(days), QStringLiteral("--json")});
+    QVERIFY2(run.exitCode == 0, run.err.constData());
+    QJsonParseError error;
+    const QJsonDocument doc = QJsonDocument::fromJson(run.out, &error);
+    QVERIFY2(error.error == QJsonParseError::NoError, qPrintable(error.errorString()));
+    const QJsonArray list = doc[QStringLiteral("days")].toArray();
+    QCOMPARE(list.size(), days);
+    int chinu = 0;
+    for (const QJsonValue &value : list) {
+        const QJsonObject day = value.toObject();
+        const QByteArray which = "day " + QByteArray::number(day[QStringLiteral("day")].toInt());
+        QVERIFY2(day[QStringLiteral("ended")].toBool(), which.constData());
+        QVERIFY2(day[QStringLiteral("boatman")].toInt() == 1, which.constData());
+        QVERIFY2(day[QStringLiteral("bitesAfterBoatman")].toInt() == 0, which.constData());
+        QVERIFY2(day[QStringLiteral("listedAfterBoatman")].toArray().isEmpty(), which.constData());
+        chinu += day[QStringLiteral("chinuLengths")].toArray().size();
+    }
+    const QJsonObject totals = doc[QStringLiteral("totals")].toObject();
+    QCOMPARE(totals[QStringLiteral("days")].toInt(), days);
+    QCOMPARE(totals[QStringLiteral("ended")].toInt(), days);
+    QCOMPARE(totals[QStringLiteral("chinu")].toObject()[QStringLiteral("count")].toInt(), chinu);
+    // The angler who strikes in time catches chinu on every raft.
+    QVERIFY(chinu > 0);
+}
+
+void SimTest::theSameSeedPlaysTheSameDays()
+{
+    const QStringList args{QStringLiteral("--days"), QStringLiteral("4"), QStringLiteral("--raft"), QStringLiteral("4")};
+    const Run first = runSim(args + QStringList{QStringLiteral("--seed"), QStringLiteral("7")});
+    const Run again = runSim(args + QStringList{QStringLiteral("--seed"), QStringLiteral("7")});
+    const Run other = runSim(args + QStringList{QStringLiteral("--seed"), QStringLiteral("8")});
+    QCOMPARE(first.exitCode, 0);
+    QVERIFY(!first.out.isEmpty());
+    QCOMPARE(again.out, first.out);
+    QVERIFY(other.out != first.out);
+    // One day of a run replays alone, as it was.
+    const Run third = runSim({QStringLiteral("--days"), QStringLiteral("1"), QStringLiteral("--first-day"),
+                              QStringLiteral("3"), QStringLiteral("--raft"), QStringLiteral("4"),
+                              QStringLiteral("--seed"), QStringLiteral("7")});
+    const QByteArray line = third.out.left(third.out.indexOf('\n') + 1);
+    QVERIFY(line.startsWith("day 3:"));
+    QVERIFY(first.out.contains(line));
+}
+
+void SimTest::unfishableSettingsAreRefused_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    QTest::newRow("raft 6") << QStringList{QStringLiteral("--raft"), QStringLiteral("6")};
+    QTest::newRow("end 11") << QStringList{QStringLiteral("--end"), QStringLiteral("11")};
+    QTest::newRow("unknown fish") << QStringList{QStringLiteral("--target"), s("タイ")};
+    QTest::newRow("unknown bait") << QStringList{QStringLiteral("--bait"), s("ミミズ")};
+    QTest::newRow("mullet hook on a chinu rig") << QStringList{QStringLiteral("--hook"), s("吸い込み針")};
+    QTest::newRow("bait on a mullet rig") << QStringList{QStringLiteral("--target"), s("ボラ"), QStringLiteral("--bait"), s("エビ")};
+    QTest::newRow("no days") << QStringList{QStringLiteral("--days"), QStringLiteral("0")};
+    QTest::newRow("not a number") << QStringList{QStringLiteral("--strike-delay"), QStringLiteral("soon")};
+}
+
+void SimTest::unfishableSettingsAreRefused()
+{
+    QFETCH(QStringList, arguments);
+    const Run run = runSim(arguments);
+    QCOMPARE(run.exitCode, 2);
+    QVERIFY(run.out.isEmpty());
+    QVERIFY(!run.err.isEmpty());
+}
+
+void SimTest::chinuLengthFigures_data()
+{
+    QTest::addColumn<std::vector<int>>("lengths");
+    QTest::addColumn<int>("p50");
+    QTest::addColumn<int>("p90");
+    QTest::addColumn<int>("p99");
+    QTest::addColumn<int>("max");
+    QTest::addColumn<double>("share50");
+    QTest::addColumn<double>("share60");
+    QTest::newRow("one fish") << std::vector<int>{42} << 42 << 42 << 42 << 42 << 0.0 << 0.0;
+    QTest::newRow("ten, unsorted") << std::vector<int>{60, 10, 20, 30, 40, 50, 21, 22, 23, 24} << 23 << 50 << 60 << 60
+                                   << 0.2 << 0.1;
+    std::vector<int> hundred(100);
+    for (int i = 0; i < 100; ++i)
+        hundred[std::size_t(i)] = i + 1;
+    QTest::newRow("1..100") << hundred << 50 << 90 << 99 << 100 << 0.51 << 0.41;
+}
+
+void SimTest::chinuLengthFigures()
+{
+    QFETCH(std::vector<int>, lengths);
+    const LengthSummary summary = summarise(lengths);
+    QCOMPARE(summary.count, int(lengths.size()));
+    QTEST(summary.p50, "p50");
+    QTEST(summary.p90, "p90");
+    QTEST(summary.p99, "p99");
+    QTEST(summary.max, "max");
+    QTEST(summary.share50, "share50");
+    QTEST(summary.share60, "share60");
+    QCOMPARE(summarise({}).count, 0);
+}
+
+QTEST_GUILESS_MAIN(SimTest)
+#include "test_sim.moc"
