@@ -520,7 +520,7 @@ void TestDataFiles::killDuringSaveLeavesAWholeFile()
             for (int n = 0;; ++n)
                 AddRecordLine(childFs, dir.path(), dayLine(1000 + n));
         }
-        usleep(useconds_t(5000 + pause.bounded(75000))); // a save syncs to the disk: some take tens of ms
+        usleep(useconds_t(20000 + pause.bounded(280000))); // a save waits for the disk: tens of ms, more when busy
         ::kill(child, SIGKILL);
         int status = 0;
         waitpid(child, &status, 0);

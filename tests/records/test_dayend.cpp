@@ -383,7 +383,9 @@ void TestDayEnd::mulletDayCloseAsksThenEnds()
 void TestDayEnd::failedSaveLeavesTheDayUnsaved_data()
 {
     QTest::addColumn<QString>("obstacle"); // a plain file put where a folder must be, or a folder where a file must be
-    QTest::addColumn<bool>("dayFileWritten");
+    // The day file of a save whose record line failed is taken back, so the
+    // next try starts from the same files.
+    QTest::addColumn<bool>("recordNamed");
     QTest::newRow("angler folder cannot be made") << QStringLiteral("angler") << false;
     QTest::newRow("record file cannot be written") << QStringLiteral("record") << true;
 }
@@ -391,7 +393,7 @@ void TestDayEnd::failedSaveLeavesTheDayUnsaved_data()
 void TestDayEnd::failedSaveLeavesTheDayUnsaved()
 {
     QFETCH(QString, obstacle);
-    QFETCH(bool, dayFileWritten);
+    QFETCH(bool, recordNamed);
     Day day({chinu(45), chinu(38)});
     QDir().mkpath(day.dataDir());
     const QString anglerDir = day.dataDir() + QLatin1Char('/') + angler;
@@ -408,11 +410,12 @@ void TestDayEnd::failedSaveLeavesTheDayUnsaved()
     const MessageRecord shown = day.tg.dialogs.shown().front();
     QVERIFY(shown.text.startsWith(catchtexts::SaveFailed()));
     QVERIFY(!shown.text.contains(catchtexts::SavedFirst()));
-    QVERIFY(shown.text.contains(dayFileWritten ? day.recordFile() : anglerDir));
+    QVERIFY(shown.text.contains(recordNamed ? day.recordFile() : anglerDir));
+    QVERIFY(shown.text.contains(catchtexts::NothingSavedYet()));
     QCOMPARE(shown.icon, MessageIcon::Warning);
     QCOMPARE(f5.SavedFlag, 0);
     QVERIFY(f5.保存->isEnabled());
-    QCOMPARE(QFileInfo::exists(anglerDir + QStringLiteral("/2002年10月05日14時30分002北の離れ.txt")), dayFileWritten);
+    QVERIFY(!QFileInfo::exists(anglerDir + QStringLiteral("/2002年10月05日14時30分002北の離れ.txt")));
 
     // "閉じる" still asks, and a failed save there keeps the day unsaved too.
     day.tg.dialogs.clear();
