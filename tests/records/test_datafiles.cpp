@@ -513,17 +513,30 @@ void TestDataFiles::killDuringSaveLeavesAWholeFile()
     QRandomGenerator pause(20021005);
     qsizetype previous = seed.size();
     for (int round = 0; round < 16; ++round) {
+        // The child tells after each finished save, so that every round
+        // kills it in the middle of a later one, however slow the disk.
+        int done[2];
+        QCOMPARE(pipe(done), 0);
         const pid_t child = fork();
         QVERIFY(child >= 0);
         if (child == 0) {
+            ::close(done[0]);
             FileSystem childFs;
-            for (int n = 0;; ++n)
+            for (int n = 0;; ++n) {
                 AddRecordLine(childFs, dir.path(), dayLine(1000 + n));
+                const char saved = 1;
+                if (::write(done[1], &saved, 1) != 1)
+                    _exit(1);
+            }
         }
-        usleep(useconds_t(20000 + pause.bounded(280000))); // a save waits for the disk: tens of ms, more when busy
+        ::close(done[1]);
+        char saved = 0;
+        QCOMPARE(::read(done[0], &saved, 1), ssize_t(1));
+        usleep(useconds_t(pause.bounded(20000))); // somewhere inside a later save
         ::kill(child, SIGKILL);
         int status = 0;
         waitpid(child, &status, 0);
+        ::close(done[0]);
 
         const RecordFile read = ReadRecordFile(fs, dir.path());
         QVERIFY(read.found && read.hasCountLine && read.validEncoding);
