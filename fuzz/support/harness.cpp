@@ -1,24 +1,43 @@
 #include "harness.h"
 
+#include <QDir>
+#include <QTemporaryDir>
+
 #include <cstdio>
 #include <cstdlib>
 
 namespace fuzz {
 
+namespace {
+
+// The files live in memory, but the locks that keep two copies of the game
+// apart are real: the data folder exists on disk, empty but for them.
+QString root()
+{
+    static const QString path = [] {
+        static QTemporaryDir dir;
+        QDir().mkpath(dir.path() + QStringLiteral("/game/bin/fishingdata"));
+        return dir.path();
+    }();
+    return path;
+}
+
+} // namespace
+
 QString appDir()
 {
-    return QStringLiteral("/game/bin");
+    return root() + QStringLiteral("/game/bin");
 }
 
 QString dataDir()
 {
-    return QStringLiteral("/game/bin/fishingdata");
+    return root() + QStringLiteral("/game/bin/fishingdata");
 }
 
 QStringList filesOutsideDataDir()
 {
-    return { QStringLiteral("/game/bin/namiyose"), QStringLiteral("/game/bin/説明.txt"),
-             QStringLiteral("/game/外1/日記.txt"), QStringLiteral("/game/bin/fishingdata2/釣り人.txt") };
+    return { appDir() + QStringLiteral("/namiyose"), appDir() + QStringLiteral("/説明.txt"),
+             root() + QStringLiteral("/game/外1/日記.txt"), appDir() + QStringLiteral("/fishingdata2/釣り人.txt") };
 }
 
 Parts::Parts(const uint8_t *data, size_t size)

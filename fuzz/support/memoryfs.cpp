@@ -134,6 +134,25 @@ bool MemoryFileSystem::removeFile(const QString &path)
     return m_files.remove(use(path)) > 0;
 }
 
+bool MemoryFileSystem::linkFile(const QString &from, const QString &to, bool *unsupported)
+{
+    if (unsupported)
+        *unsupported = false;
+    const std::optional<QByteArray> bytes = readAll(from);
+    // A second name never takes the place of a file already there.
+    return bytes && !exists(to) && writeAll(to, *bytes);
+}
+
+bool MemoryFileSystem::renameFile(const QString &from, const QString &to)
+{
+    const std::optional<QByteArray> bytes = readAll(from);
+    if (!bytes || !writeAll(to, *bytes))
+        return false;
+    if (use(from) != use(to))
+        m_files.remove(use(from));
+    return true;
+}
+
 QStringList MemoryFileSystem::listFiles(const QString &directory) const
 {
     const QString dir = use(directory);

@@ -29,6 +29,8 @@ public:
     bool makeDirectory(const QString &path) override;
     bool copyFile(const QString &from, const QString &to) override;
     bool removeFile(const QString &path) override;
+    bool linkFile(const QString &from, const QString &to, bool *unsupported = nullptr) override;
+    bool renameFile(const QString &from, const QString &to) override;
     QStringList listFiles(const QString &directory) const override;
 
     // Sets up a file (and its folders) without logging.
