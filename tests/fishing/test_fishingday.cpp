@@ -120,6 +120,7 @@ void FishingDayTest::chinuDay()
     QCOMPARE(st.BiteClass, 0);
     tick(2, 3, 12, 5, 1, 1, 1);
     pushTick();
+    g.random.pushDraw(15, 15); // the length adjustment's own u
     g.advance(1000);
     QCOMPARE(st.BiteClass, 3);
     QCOMPARE(st.FishKind, s("チヌ"));

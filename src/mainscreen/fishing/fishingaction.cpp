@@ -691,6 +691,7 @@ fishchoice::Input FishingAction::fishChoiceInput() const
     in.v7 = s.BiteRolls[7];
     in.tick4 = s.TickRolls[4];
     in.tick5 = s.TickRolls[5];
+    in.drawAdjustU = [this] { return random().draw(15); };
     return in;
 }
 
