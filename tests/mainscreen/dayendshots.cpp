@@ -13,6 +13,7 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QLabel>
 #include <QPushButton>
 #include <QScreen>
@@ -29,8 +30,11 @@ QString out;
 
 void saveScreen(const QString &name)
 {
-    for (int i = 0; i < 5; ++i)
-        QApplication::processEvents();
+    // Long enough for the window manager to map and draw the window.
+    QElapsedTimer waited;
+    waited.start();
+    while (waited.elapsed() < 300)
+        QApplication::processEvents(QEventLoop::AllEvents, 50);
     QApplication::primaryScreen()->grabWindow(0).save(QDir(out).filePath(name + QStringLiteral(".png")));
 }
 
