@@ -615,6 +615,8 @@ void Form1::EndDay()
     Command1->setEnabled(false);
     Command2->setEnabled(false);
     Command3->setEnabled(false);
+    for (QPushButton *button : {Command1, Command2, Command3})
+        buttoncolours::setInactive(button); // nothing more to press
     // No bait change, new rig or second start once the day is over.
     Command5->setEnabled(false);
     List2->hide();

@@ -447,6 +447,7 @@ void FishingDayTest::theDayEndsOnceAndNothingIsFishedAfter()
     QVERIFY(f.List2->isHidden());
     for (QPushButton *button : {f.Command1, f.Command2, f.Command3, f.Command5})
         QVERIFY2(!button->isEnabled(), qPrintable(button->objectName()));
+    QVERIFY(Pond::blue(f.Command1) && Pond::blue(f.Command2) && Pond::blue(f.Command3));
     QVERIFY(!f.仕掛けを作る->isEnabled());
     for (Timer *timer : {f.Timer時間管理.get(), f.Timer竿の動き.get(), f.Timerあたり.get(), f.Timerダンゴ管理.get(),
                          f.Timer竿のしなり.get(), f.Timer1ボラのタイマー.get()})
