@@ -3,14 +3,30 @@
 #include "screens.h"
 
 #include <QCoreApplication>
+#include <QGuiApplication>
+#include <QSessionManager>
 
 Game::Game(Platform &platform)
     : platform(platform)
     , m_screens(std::make_unique<Screens>(*this))
 {
+    // The session manager asks every program to wrap up before a logout or
+    // shutdown; the close refusal of the main screen is for the angler's
+    // own click only.
+    if (auto *app = qobject_cast<QGuiApplication *>(QCoreApplication::instance()))
+        m_sessionEnd = QObject::connect(app, &QGuiApplication::commitDataRequest, app,
+                                        [this](QSessionManager &) { endSession(); });
 }
 
-Game::~Game() = default;
+Game::~Game()
+{
+    QObject::disconnect(m_sessionEnd);
+}
+
+void Game::endSession()
+{
+    endProgram();
+}
 
 void Game::endProgram()
 {

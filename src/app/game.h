@@ -4,6 +4,8 @@
 #include "platform/platform.h"
 #include "state/gamestate.h"
 
+#include <QMetaObject>
+
 #include <memory>
 
 class Screens;
@@ -30,8 +32,13 @@ public:
     // timer ticks again, and the caller must do nothing more.
     void endProgram();
     bool ending() const { return m_ending; }
+    // The desktop session is ending (logout or shutdown): unlike the close
+    // control, this is not refused; the program ends at once, between two
+    // handlers, and every file is written whole or not at all.
+    void endSession();
 
 private:
     std::unique_ptr<Screens> m_screens;
     bool m_ending = false;
+    QMetaObject::Connection m_sessionEnd;
 };

@@ -466,6 +466,8 @@ void Form1::AnimateLandedChinu()
 
 void Form1::StartDay()
 {
+    if (DayEnding == 1)
+        return; // one run is one day
     Timer1音楽1->setEnabled(true);
     Command6->hide();
     daystart::Shown shown;
@@ -528,8 +530,10 @@ void Form1::ClockTick()
             if (MinutesLeft == std::numeric_limits<qint16>::min())
                 throw clocktide::TickFailure{};
             MinutesLeft -= 1;
-            if (MinutesLeft < 5)
-                Timer竿の動き->setEnabled(false); // no new bites in the last minutes
+            // No new bites in the last minutes; a fish already at the bait
+            // keeps its strike window, which must close for the day to end.
+            if (MinutesLeft < 5 && s.HookPhase == 0)
+                Timer竿の動き->setEnabled(false);
             Label10->setText(clocktide::clockCaption(ClockHour, ClockMinute));
             HourTurned = QStringLiteral("0");
             if (ClockMinute == 60) {
@@ -586,19 +590,38 @@ void Form1::DrainTimeBar()
     }
 }
 
+bool Form1::EndHourReached() const
+{
+    if (DayEnding == 1)
+        return true;
+    const QString &endHour = state().EndHour;
+    return !endHour.isEmpty() && Label10->text().left(2) == endHour;
+}
+
 void Form1::EndDay()
 {
+    if (DayEnding == 1)
+        return; // the boatman comes once a day
     if (state().HookPhase != 0)
         return; // a fish is on: the next minute tries again
+    if (!Picture1(0)->isHidden())
+        return; // the landed chinu is on show: the day ends once it is put away
     DayEnding = 1;
     for (Timer *timer : {Timer竿の音.get(), Timer時間管理.get(), Timerあたり.get(), Timerダンゴ管理.get(),
-                         Timer竿のしなり.get(), Timer竿の動き.get()})
+                         Timer竿のしなり.get(), Timer竿の動き.get(), Timer1ボラのタイマー.get()})
         timer->setEnabled(false);
     Image5->show();
     Image5->raise();
     Command1->setEnabled(false);
     Command2->setEnabled(false);
     Command3->setEnabled(false);
+    for (QPushButton *button : {Command1, Command2, Command3})
+        buttoncolours::setInactive(button); // nothing more to press
+    // No bait change, new rig or second start once the day is over.
+    Command5->setEnabled(false);
+    List2->hide();
+    仕掛けを作る->setEnabled(false);
+    スタート->setEnabled(false);
     message(T::BoatmanTimeUp() + QStringLiteral("\n\n") + T::BoatmanToday() + GoodBaits[1] + T::BoatmanBlank()
             + GoodBaits[2] + T::BoatmanBlank() + GoodBaits[3] + T::BoatmanWorked());
     if (List1->count() >= 1)

@@ -38,6 +38,9 @@ public:
     void SetTimeBar();
     void DrainTimeBar();
     void EndDay();
+    // The clock stands at the end hour, or the boatman has already closed
+    // the day: nothing new is fished from here on.
+    bool EndHourReached() const;
     void StartMusic();
     void StopMusic();
     void StopEffect();

@@ -25,6 +25,9 @@ QStringList ScriptedDialogs::texts() const
 int ScriptedDialogs::show(const MessageRecord &message)
 {
     m_shown.push_back(message);
+    if (m_readingMs > 0)
+        if (auto *virtualTime = dynamic_cast<VirtualScheduler *>(&scheduler()))
+            virtualTime->advance(m_readingMs);
     if (!m_answers.empty()) {
         const int code = m_answers.front();
         m_answers.pop_front();

@@ -35,6 +35,7 @@ public:
 
 protected:
     virtual int show(const MessageRecord &message) = 0;
+    Scheduler &scheduler() const { return m_scheduler; }
 
 private:
     Scheduler &m_scheduler;
@@ -52,6 +53,10 @@ public:
     void clear() { m_shown.clear(); }
     // Answers left unused by the script.
     int unusedAnswers() const { return int(m_answers.size()); }
+    // On virtual time, every box stays open this long before it is
+    // answered, as an angler reading it would keep it; the game's timers
+    // fall due meanwhile and are held.
+    void setReadingTime(qint64 ms) { m_readingMs = ms; }
 
 protected:
     // With the script used up, a box is answered by its first button
@@ -61,4 +66,5 @@ protected:
 private:
     std::deque<int> m_answers;
     std::vector<MessageRecord> m_shown;
+    qint64 m_readingMs = 0;
 };

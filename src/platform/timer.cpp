@@ -249,20 +249,27 @@ std::unique_ptr<Timer> VirtualScheduler::createTimer(const QString &name, QObjec
 void VirtualScheduler::yieldEvents()
 {
     ++m_yields;
+    deliverQueued();
 }
 
 void VirtualScheduler::scheduleHeldTicks()
 {
-    // Held ticks come as soon as no handler runs: in virtual time nothing
-    // else can happen in between.
-    if (handlerDepth() == 0)
-        deliverHeldTicks();
+    m_heldQueued = true;
+}
+
+void VirtualScheduler::deliverQueued()
+{
+    if (!m_heldQueued)
+        return;
+    m_heldQueued = false;
+    deliverHeldTicks();
 }
 
 void VirtualScheduler::advance(qint64 ms)
 {
     const qint64 end = m_now + ms;
     for (;;) {
+        deliverQueued();
         VTimer *next = nullptr;
         for (VTimer *t : m_timers)
             if (t->due >= 0 && t->due <= end && (!next || t->due < next->due))
@@ -273,5 +280,6 @@ void VirtualScheduler::advance(qint64 ms)
         next->due = m_now + next->interval();
         next->fire();
     }
-    m_now = end;
+    // A box read inside a tick may have taken the time past this stretch.
+    m_now = std::max(m_now, end);
 }

@@ -122,6 +122,8 @@ public:
     void yieldEvents() override;
 
     // Advances virtual time, firing every tick that falls due in order.
+    // Called while a message box is open, it is the time the angler takes
+    // to read it: ticks falling due meanwhile are held.
     void advance(qint64 ms);
     qint64 now() const { return m_now; }
     // Number of yields made by handlers so far.
@@ -133,7 +135,13 @@ protected:
 private:
     class VTimer;
     friend class VTimer;
+    // Held ticks are queued as the real event loop queues them: they come
+    // at the next yield or once the running event is over, never in the
+    // middle of a handler that did not yield.
+    void deliverQueued();
+
     qint64 m_now = 0;
     int m_yields = 0;
+    bool m_heldQueued = false;
     std::vector<VTimer *> m_timers;
 };

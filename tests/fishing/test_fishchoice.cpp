@@ -55,6 +55,8 @@ private slots:
     void struckMulletLength_data();
     void struckMulletLength();
     void noChinuOutsideFifteenToSixtySixOverEveryDraw();
+    void dreamOfSixtyOverEveryDraw_data();
+    void dreamOfSixtyOverEveryDraw();
 };
 
 void FishChoiceTest::chooseFishTable_data()
@@ -209,10 +211,16 @@ void FishChoiceTest::adjustChinuLength()
     Input in;
     in.v1 = v1;
     in.v3 = v3;
-    in.v4 = u;
+    in.v4 = 7; // the draw that chose the branch has no say here
+    in.adjustU = u;
     in.v5 = v5;
     in.v6 = v6;
     QCOMPARE(fishchoice::adjustChinuLength(before, in), after);
+    int draws = 0;
+    in.adjustU = 0;
+    in.drawAdjustU = [&] { ++draws; return u; };
+    QCOMPARE(fishchoice::adjustChinuLength(before, in), after);
+    QCOMPARE(draws, 1);
 }
 
 void FishChoiceTest::otherFishTable_data()
@@ -293,7 +301,7 @@ void FishChoiceTest::noChinuOutsideFifteenToSixtySixOverEveryDraw()
                             for (int u = 1; u <= 15; ++u)
                                 for (int v5 = 1; v5 <= 5; ++v5)
                                     for (int v6 : {-1, 1}) {
-                                        in = Input{level, k, a, match, 1, v1, v3, u, v5, v6, 8, 0, 0};
+                                        in = Input{level, k, a, match, 1, v1, v3, u, v5, v6, 8, 0, 0, {}, 0};
                                         const std::optional<Fish> fish = fishchoice::chooseFish(in);
                                         QVERIFY(fish);
                                         if (fish->kind != chinu)
@@ -303,6 +311,69 @@ void FishChoiceTest::noChinuOutsideFifteenToSixtySixOverEveryDraw()
                                     }
     QVERIFY2(longest <= 66, qPrintable(QString::number(longest)));
     QCOMPARE(shortest, 15);
+}
+
+// The share of chinu of 60 cm or more among all chinu of a raft, over every
+// draw of a bite (V6 comes from a draw of 1..3, +1 twice as often) and every
+// u of the length adjustment: the boatman's "夢の６０センチオーバー" must be
+// within reach where the raft has large chinu, and rare.
+void FishChoiceTest::dreamOfSixtyOverEveryDraw_data()
+{
+    QTest::addColumn<int>("level");
+    QTest::addColumn<int>("k");
+    QTest::addColumn<int>("a");
+    QTest::addColumn<int>("tideMatch");
+    QTest::addColumn<int>("longest");
+    QTest::addColumn<int>("sixtyPerTenThousand"); // share of >= 60 cm in 0.01 %
+    // Raft: bait stealers, K, A (湾入り口 1 3 30, 北の離れ 2 2 25, 大浜 3 1 20,
+    // 南の離れ 3 1 20, 鴨の越し 2 1 25).
+    QTest::newRow("湾入り口, favourable tide") << 1 << 3 << 30 << 1 << 65 << 59;
+    QTest::newRow("湾入り口, against it") << 1 << 3 << 30 << 0 << 65 << 19;
+    QTest::newRow("北の離れ, favourable tide") << 2 << 2 << 25 << 1 << 50 << 0;
+    QTest::newRow("北の離れ, against it") << 2 << 2 << 25 << 0 << 60 << 4;
+    QTest::newRow("大浜, favourable tide") << 3 << 1 << 20 << 1 << 40 << 0;
+    QTest::newRow("大浜, against it") << 3 << 1 << 20 << 0 << 60 << 4;
+    QTest::newRow("南の離れ, favourable tide") << 3 << 1 << 20 << 1 << 40 << 0;
+    QTest::newRow("南の離れ, against it") << 3 << 1 << 20 << 0 << 60 << 4;
+    QTest::newRow("鴨の越し, favourable tide") << 2 << 1 << 25 << 1 << 45 << 0;
+    QTest::newRow("鴨の越し, against it") << 2 << 1 << 25 << 0 << 60 << 3;
+}
+
+void FishChoiceTest::dreamOfSixtyOverEveryDraw()
+{
+    QFETCH(int, level);
+    QFETCH(int, k);
+    QFETCH(int, a);
+    QFETCH(int, tideMatch);
+    QFETCH(int, longest);
+    QFETCH(int, sixtyPerTenThousand);
+    const QString chinu = s("チヌ");
+    qint64 chinuCount = 0, sixty = 0;
+    int longestSeen = 0;
+    Input in;
+    int adjustU = 0, adjustDraws = 0;
+    for (int v1 = 1; v1 <= 3; ++v1)
+        for (int v3 = 1; v3 <= 10; ++v3)
+            for (int u = 1; u <= 15; ++u)
+                for (int v5 = 1; v5 <= 5; ++v5)
+                    for (int v6draw = 1; v6draw <= 3; ++v6draw)
+                        for (adjustU = 1; adjustU <= 15; ++adjustU) {
+                            in = Input{level, k, a, tideMatch, 1, v1, v3, u, v5, v6draw == 2 ? -1 : 1, 8, 0, 0, {}, 0};
+                            in.drawAdjustU = [&] { ++adjustDraws; return adjustU; };
+                            const std::optional<Fish> fish = fishchoice::chooseFish(in);
+                            QVERIFY(fish);
+                            if (fish->kind != chinu)
+                                continue;
+                            ++chinuCount;
+                            sixty += fish->length >= 60 ? 1 : 0;
+                            longestSeen = std::max(longestSeen, fish->length);
+                        }
+    QVERIFY(adjustDraws > 0);
+    QCOMPARE(longestSeen, longest);
+    const double share = double(sixty) / double(chinuCount);
+    qInfo("%s: longest %d cm, >= 60 cm %.4f %% of %lld", QTest::currentDataTag(), longestSeen, share * 100,
+          chinuCount);
+    QCOMPARE(qRound(share * 10000), sixtyPerTenThousand);
 }
 
 QTEST_GUILESS_MAIN(FishChoiceTest)

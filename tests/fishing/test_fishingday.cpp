@@ -86,6 +86,8 @@ private slots:
     void endOfTheDayWaitsForTheFightOnTheLine_data();
     void endOfTheDayWaitsForTheFightOnTheLine();
     void mulletDay();
+    void theDayEndsOnceAndNothingIsFishedAfter_data();
+    void theDayEndsOnceAndNothingIsFishedAfter();
 };
 
 void FishingDayTest::chinuDay()
@@ -120,6 +122,7 @@ void FishingDayTest::chinuDay()
     QCOMPARE(st.BiteClass, 0);
     tick(2, 3, 12, 5, 1, 1, 1);
     pushTick();
+    g.random.pushDraw(15, 15); // the length adjustment's own u
     g.advance(1000);
     QCOMPARE(st.BiteClass, 3);
     QCOMPARE(st.FishKind, s("チヌ"));
@@ -323,6 +326,132 @@ void FishingDayTest::mulletDay()
     QCOMPARE(f.Label33->text(), counted);
     QCOMPARE(f.Label34->text(), fish);
     QVERIFY(g.sound.played().contains(f.wavePath(s("ばらし"))));
+}
+
+namespace {
+
+enum class Ending {
+    MulletAtTheBait,    // a mullet rig in the water when the boatman comes
+    WindowInLastMinutes,// a chinu holds the bait in the last minutes, unstruck
+    LostAfterTheHour,   // a chinu struck at 10:00 is lost; its box is read 1.5 s
+    BigChinuAcrossTheHour, // a 40 cm chinu struck at 10:00 is landed
+};
+
+bool isBoatman(const QString &text)
+{
+    return text.startsWith(s("船頭: 時間が来ました。"));
+}
+
+// A slight bite on the good bait at 9:54:30: a chinu of 25 cm (or of 40 cm
+// on a u of 12) pulls slowly and holds the bait from 9:59:24, its strike
+// window closing at 10:01:24 unless struck.
+void biteBeforeTheEnd(Day &day, int u)
+{
+    TestGame &g = day.game;
+    day.until(170500);
+    g.random.pushDraw(1, 5);
+    day.form->Command1->click();
+    g.advance(3000 + 1000 - 1);
+    for (auto [k, n] : {std::pair{16, 16}, {12, 12}, {1, 8}, {3, 3}, {3, 10}, {u, 15}, {5, 5}, {1, 3}, {1, 10},
+                        {1, 5}})
+        g.random.pushDraw(k, n);
+    if (u == 12)
+        g.random.pushDraw(15, 15); // the length adjustment's own u
+    g.advance(1);
+    g.random.pushDraw(2, 10);
+    g.random.pushDraw(5, 5);
+    day.until(179400);
+}
+
+} // namespace
+
+// Once the end hour has come nothing starts a new cycle, the fish already
+// on is fought to its end, and the boatman comes exactly once, even for an
+// angler who presses every button the screen offers.
+void FishingDayTest::theDayEndsOnceAndNothingIsFishedAfter_data()
+{
+    QTest::addColumn<Ending>("ending");
+    QTest::addColumn<QStringList>("caught");
+    QTest::newRow("mullet at the bait") << Ending::MulletAtTheBait << QStringList{};
+    QTest::newRow("strike window in the last minutes") << Ending::WindowInLastMinutes << QStringList{};
+    QTest::newRow("fish lost after the hour, box read") << Ending::LostAfterTheHour << QStringList{};
+    QTest::newRow("big chinu landed across the hour")
+        << Ending::BigChinuAcrossTheHour << QStringList{entry(s("チヌ"), 40)};
+}
+
+void FishingDayTest::theDayEndsOnceAndNothingIsFishedAfter()
+{
+    QFETCH(Ending, ending);
+    QFETCH(QStringList, caught);
+    Day day(ending == Ending::MulletAtTheBait);
+    TestGame &g = day.game;
+    Form1 &f = *day.form;
+    switch (ending) {
+    case Ending::MulletAtTheBait:
+        day.until(179500);
+        f.Command1->click();
+        pushMulletTick(g.random, 5, 1, 2);
+        day.until(181500);
+        // Mullet keep coming to the bait if anything lets them.
+        for (int i = 0; i < 30; ++i)
+            pushMulletTick(g.random, 1, 1, 2);
+        break;
+    case Ending::WindowInLastMinutes:
+        biteBeforeTheEnd(day, 5);
+        QCOMPARE(g.state().HookPhase, 1);
+        day.until(183000);
+        QCOMPARE(g.dialogs.texts().value(0), s("エサを取られました。"));
+        break;
+    case Ending::LostAfterTheHour:
+    case Ending::BigChinuAcrossTheHour: {
+        const bool big = ending == Ending::BigChinuAcrossTheHour;
+        biteBeforeTheEnd(day, big ? 12 : 5);
+        day.until(180500);
+        QCOMPARE(f.Label10->text(), QStringLiteral("10 : 00"));
+        g.dialogs.setReadingTime(1500);
+        f.Command3->click();
+        g.random.pushDraw(big ? 1 : 4, 20); // 25 cm on 2号 and 4号 is lost on a 4
+        day.until(big ? 185000 : 184000);
+        if (big) {
+            // The boatman waits while the landed chinu is on show.
+            QVERIFY(!f.Picture1(0)->isHidden());
+            QCOMPARE(f.Label36->text(), QStringLiteral("40"));
+            QVERIFY(g.dialogs.texts().isEmpty());
+            QVERIFY(!f.Command1->isEnabled());
+            f.Command4->click();
+            QVERIFY(f.Picture1(0)->isHidden());
+        } else {
+            QCOMPARE(g.dialogs.texts().value(0), lost(s("チヌ"), 25));
+        }
+        break;
+    }
+    }
+    const QStringList atTheEnd = g.dialogs.texts();
+    QCOMPARE(atTheEnd.size(), ending == Ending::BigChinuAcrossTheHour || ending == Ending::MulletAtTheBait ? 1 : 2);
+    QVERIFY(isBoatman(atTheEnd.last()));
+    QCOMPARE(f.DayEnding, qint16(1));
+    QVERIFY(!f.Command1->isEnabled());
+    QVERIFY(!Pond::pink(f.Command1));
+
+    // The eager angler: every second, every button the screen offers.
+    for (int i = 0; i < 120; ++i) {
+        for (QPushButton *button : {f.Command1, f.Command2, f.Command3, f.Command5})
+            if (button->isEnabled())
+                button->click();
+        f.fishing().ChangeBait();
+        g.advance(1000);
+    }
+    QCOMPARE(g.dialogs.texts(), atTheEnd);
+    QCOMPARE(catchListOf(f), caught);
+    QCOMPARE(f.Label10->text(), QStringLiteral("10 : 00"));
+    QVERIFY(f.List2->isHidden());
+    for (QPushButton *button : {f.Command1, f.Command2, f.Command3, f.Command5})
+        QVERIFY2(!button->isEnabled(), qPrintable(button->objectName()));
+    QVERIFY(Pond::blue(f.Command1) && Pond::blue(f.Command2) && Pond::blue(f.Command3));
+    QVERIFY(!f.仕掛けを作る->isEnabled());
+    for (Timer *timer : {f.Timer時間管理.get(), f.Timer竿の動き.get(), f.Timerあたり.get(), f.Timerダンゴ管理.get(),
+                         f.Timer竿のしなり.get(), f.Timer1ボラのタイマー.get()})
+        QVERIFY2(!timer->isEnabled(), qPrintable(timer->objectName()));
 }
 
 QTEST_MAIN(FishingDayTest)

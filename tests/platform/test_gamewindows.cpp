@@ -1,6 +1,7 @@
 #include "app/gamewindow.h"
 #include "app/screens.h"
 #include "guides/form7.h"
+#include "mainscreen/form1.h"
 #include "support/testgame.h"
 
 #include <QCloseEvent>
@@ -36,6 +37,8 @@ private slots:
     void registryCreatesOnceAndAnewAfterUnload();
     void endingClosesEveryWindowWithoutAsking();
     void messagesCarryTheWindowCaption();
+    void sessionEndIsNotRefusedLikeTheCloseControl_data();
+    void sessionEndIsNotRefusedLikeTheCloseControl();
 };
 
 void TestGameWindows::closeControlAsksAndMayBeRefused()
@@ -99,6 +102,33 @@ void TestGameWindows::messagesCarryTheWindowCaption()
     t.dialogs.answer(AnswerNo);
     QCOMPARE(w.message(QStringLiteral("よろしいですか？"), MessageButtons::YesNo), int(AnswerNo));
     QCOMPARE(t.dialogs.shown().back().caption, QStringLiteral("ナミヨセ-テスト"));
+}
+
+// The main screen refuses the angler's close control; a logout or shutdown
+// is not refused: the program ends without a word.
+void TestGameWindows::sessionEndIsNotRefusedLikeTheCloseControl_data()
+{
+    QTest::addColumn<bool>("sessionEnds");
+    QTest::addColumn<QStringList>("messages");
+    QTest::newRow("close control") << false << QStringList{QStringLiteral("納竿ボタンで終了してください。")};
+    QTest::newRow("session ends") << true << QStringList{};
+}
+
+void TestGameWindows::sessionEndIsNotRefusedLikeTheCloseControl()
+{
+    QFETCH(bool, sessionEnds);
+    QFETCH(QStringList, messages);
+    TestGame t;
+    Form1 &main = t.screens().form1();
+    t.screens().show(main);
+    if (sessionEnds)
+        t.game().endSession();
+    else
+        QVERIFY(!main.close());
+    QCOMPARE(t.dialogs.texts(), messages);
+    QCOMPARE(t.game().ending(), sessionEnds);
+    QCOMPARE(t.scheduler.stopped(), sessionEnds);
+    QCOMPARE(t.screens().loadedForm1() != nullptr, !sessionEnds);
 }
 
 QTEST_MAIN(TestGameWindows)

@@ -21,6 +21,7 @@ private slots:
     void timerDoesNotReenterItsOwnHandler();
     void virtualTimeRunsADayQuickly();
     void realTimerHoldsTicksWhileModal();
+    void heldTicksComeAtTheYieldOnBothClocks();
     void pauseFreezesEveryCountdown();
     void realTimerPausesAndResumesWhereItWas();
     void scriptedDrawsComeInOrder_data();
@@ -175,6 +176,75 @@ void TestPlatform::realTimerHoldsTicksWhileModal()
     QCOMPARE(ticks, 0); // not inside the handler that closed the box
     QTest::qWait(20);
     QCOMPARE(ticks, 1); // one tick for all that fell due
+}
+
+namespace {
+
+// A box that the angler reads for a while, in real time.
+class ReadingDialogs final : public Dialogs
+{
+public:
+    ReadingDialogs(Scheduler &s, int ms) : Dialogs(s), m_ms(ms) {}
+
+protected:
+    int show(const MessageRecord &) override
+    {
+        QTest::qWait(m_ms); // the box's own event loop runs meanwhile
+        return AnswerOk;
+    }
+
+private:
+    int m_ms;
+};
+
+// A minute clock and a fight step that ends with a message box read for
+// longer than a minute, then yields (as the lost-fish sound is let run).
+// Returns the order in which the handlers ran, up to the end of the step.
+QStringList yieldScenario(Scheduler &s, Dialogs &dialogs, const std::function<void()> &run, int unit)
+{
+    auto clock = s.createTimer(QStringLiteral("clock"), nullptr);
+    auto fight = s.createTimer(QStringLiteral("fight"), nullptr);
+    QStringList order;
+    clock->setHandler([&] { order << QStringLiteral("clock"); });
+    fight->setHandler([&] {
+        order << QStringLiteral("fight");
+        dialogs.message(QString(), QStringLiteral("バラシた！"));
+        order << QStringLiteral("box closed");
+        s.yieldEvents();
+        order << QStringLiteral("fight over");
+        fight->setEnabled(false);
+    });
+    clock->setInterval(2 * unit);
+    fight->setInterval(5 * unit);
+    clock->setEnabled(true);
+    fight->setEnabled(true);
+    run();
+    const qsizetype end = order.indexOf(QStringLiteral("fight over"));
+    return end < 0 ? order : order.mid(0, end + 1);
+}
+
+} // namespace
+
+// The real scheduler delivers a tick held behind a box at the first yield
+// after the box closes, inside the handler that opened it; virtual time
+// must do the same, or a test cannot see what the game does.
+void TestPlatform::heldTicksComeAtTheYieldOnBothClocks()
+{
+    const int unit = 100; // ms in real time: wide enough for a busy machine
+    QtScheduler real;
+    ReadingDialogs realBox(real, 4 * unit);
+    const QStringList realOrder = yieldScenario(real, realBox, [&] { QTest::qWait(12 * unit); }, unit);
+
+    VirtualScheduler virtualTime;
+    ScriptedDialogs scriptedBox(virtualTime);
+    scriptedBox.setReadingTime(4 * unit);
+    const QStringList virtualOrder = yieldScenario(virtualTime, scriptedBox, [&] { virtualTime.advance(12 * unit); }, unit);
+
+    const QStringList expected{QStringLiteral("clock"), QStringLiteral("clock"), QStringLiteral("fight"),
+                               QStringLiteral("box closed"), QStringLiteral("clock"), QStringLiteral("fight over")};
+    QCOMPARE(realOrder, expected);
+    QCOMPARE(virtualOrder, expected);
+    QCOMPARE(virtualTime.now(), 12 * unit);
 }
 
 // A paused stretch moves nothing: after it every timer is exactly as far

@@ -82,7 +82,7 @@ Fish tryLargeChinu(const Input &in)
 
 int adjustChinuLength(int length, const Input &in)
 {
-    const int u = in.v4;
+    const int u = in.drawAdjustU ? in.drawAdjustU() : in.adjustU;
     int l = length;
     if (l > 50) {
         if (u == 1)

@@ -2,6 +2,7 @@
 
 #include <QString>
 
+#include <functional>
 #include <optional>
 
 // Which fish is at the bait and how long it is. Plain functions over the
@@ -26,6 +27,10 @@ struct Input
     int v1 = 0, v3 = 0, v4 = 0, v5 = 0, v6 = 0, v7 = 0;
     // Draws of the last mullet tick: TickRolls[4], [5].
     int tick4 = 0, tick5 = 0;
+    // The length adjustment of a long chinu draws its own u of 1..15, made
+    // only when a long chinu is adjusted; without it, adjustU is used.
+    std::function<int()> drawAdjustU;
+    int adjustU = 0;
 };
 
 // The fish of a chinu bite; none when the bait-stealer level is unknown.
@@ -34,7 +39,9 @@ std::optional<Fish> chooseFishOnFavourableTide(const Input &in);
 // A large chinu when the draw allows one, else an ordinary chinu of
 // A + V5 x V6.
 Fish tryLargeChinu(const Input &in);
-// Brings a long chinu back into the raft's range: never above 66 cm.
+// Brings a long chinu back into the raft's range, with a fresh u of its
+// own (the u that chose the branch would leave its 60 cm dream out of
+// reach): never above 66 cm.
 int adjustChinuLength(int length, const Input &in);
 // A bait stealer or mullet (chinu target), or the struck mullet (mullet
 // target); none for any other target.

@@ -122,6 +122,8 @@ void FishingAction::DropGroundbait()
 {
     Form1 &f = m_form;
     GameState &s = state();
+    if (f.EndHourReached())
+        return; // the day is over: no new drop
     f.MusicMode = fishingtexts::Bgm();
     random().reseed(quint64(f.game().platform.clock.now().toMSecsSinceEpoch()));
     TideMatch = 0;
@@ -171,17 +173,22 @@ void FishingAction::EndBiteCycle()
     GameState &s = state();
     BiteArmed = 0;
     showTip(1);
-    // No new drop while the big chinu is on show or a hooked fish is fought.
-    if (!shown(f.Picture1(0)) && s.HookPhase != 1) {
+    // No new drop while the big chinu is on show or a hooked fish is fought,
+    // nor once the end hour has come.
+    const bool over = f.EndHourReached();
+    if (!shown(f.Picture1(0)) && s.HookPhase != 1 && !over) {
         f.Command1->setEnabled(true);
         f.Command1->setFocus();
     }
     f.Command2->setEnabled(false);
     f.Command3->setEnabled(false);
-    setActive(f.Command1);
+    if (over)
+        setInactive(f.Command1);
+    else
+        setActive(f.Command1);
     setInactive(f.Command2);
     setInactive(f.Command3);
-    f.Command5->setEnabled(true);
+    f.Command5->setEnabled(!over);
     s.TipPictureIndex = 0;
     if (f.DayEnding != 1)
         s.HookPhase = 0;
@@ -191,7 +198,7 @@ void FishingAction::EndBiteCycle()
     f.Timer竿の動き->setEnabled(false);
     f.Timerあたり->setEnabled(false);
     f.Timer竿の動き->setInterval(1000);
-    f.仕掛けを作る->setEnabled(true);
+    f.仕掛けを作る->setEnabled(!over);
 }
 
 // ---- bites -------------------------------------------------------------------
@@ -216,7 +223,7 @@ void FishingAction::RodTipTick()
         const biterules::TideCheck check = biterules::checkTide(f.TideNow, s.FavourableTide, densityDraw());
         if (check.tideMatch)
             TideMatch = *check.tideMatch;
-        if (check.runGate)
+        if (check.runGate && f.DayEnding != 1) // no bite once the day is over
             BiteGate();
     } else {
         baitGone();
@@ -501,7 +508,9 @@ void FishingAction::FightTick()
         f.Timer1音楽1->setEnabled(true);
     }
     EndBiteCycle();
-    if (f.DayEnding == 1) {
+    // The fight ran past the end hour: the boatman comes now (once the big
+    // chinu on show is put away).
+    if (f.EndHourReached()) {
         s.HookPhase = 0;
         f.EndDay();
     }
@@ -551,6 +560,12 @@ void FishingAction::CloseLandedChinu()
     f.Timer1->setEnabled(false);
     f.StopMusic();
     f.MusicMode = fishingtexts::Bgm();
+    if (f.EndHourReached()) {
+        // The end hour came while the chinu was on show: no new drop, the
+        // boatman's message instead.
+        f.EndDay();
+        return;
+    }
     f.Command1->setEnabled(true);
     f.Command1->setFocus();
 }
@@ -565,7 +580,7 @@ void FishingAction::MulletTick()
     s.TickRolls[5] = std::int16_t(random().draw(5));
     s.TickRolls[6] = std::int16_t(random().draw(3) + 1);
 
-    if (MulletOn == 0 && mulletrules::takesBait(s.TickRolls[4])) {
+    if (MulletOn == 0 && f.DayEnding != 1 && mulletrules::takesBait(s.TickRolls[4])) {
         s.RodFrame = 1;
         MulletOn = 1;
         showTip(5);
@@ -580,7 +595,7 @@ void FishingAction::MulletTick()
             MulletTicks = 0;
             showTip(1);
             f.message(fishingtexts::MulletEscaped());
-            f.Command1->setEnabled(true);
+            f.Command1->setEnabled(!f.EndHourReached());
             f.Command3->setEnabled(false);
             setActive(f.Command1);
             setInactive(f.Command3);
@@ -640,7 +655,7 @@ void FishingAction::MulletFightTick()
         f.List1->addItem(fightrules::catchEntry(s.FishKind, s.FishLength));
     }
     f.Timer竿のしなり->setEnabled(false);
-    f.Command1->setEnabled(true);
+    f.Command1->setEnabled(!f.EndHourReached());
     f.Command1->setFocus();
     f.Command3->setEnabled(false);
     setActive(f.Command1);
@@ -648,7 +663,7 @@ void FishingAction::MulletFightTick()
     f.StopMusic();
     f.Timer1音楽1->setEnabled(true);
     f.MusicMode = fishingtexts::Bgm();
-    if (f.DayEnding == 1) {
+    if (f.EndHourReached()) {
         s.HookPhase = 0;
         f.EndDay();
     }
@@ -658,6 +673,8 @@ void FishingAction::MulletFightTick()
 
 void FishingAction::ChangeBait()
 {
+    if (m_form.EndHourReached())
+        return; // nothing to bait once the day is over
     m_form.List2->setVisible(true);
     m_form.List2->raise();
 }
@@ -691,6 +708,7 @@ fishchoice::Input FishingAction::fishChoiceInput() const
     in.v7 = s.BiteRolls[7];
     in.tick4 = s.TickRolls[4];
     in.tick5 = s.TickRolls[5];
+    in.drawAdjustU = [this] { return random().draw(15); };
     return in;
 }
 
