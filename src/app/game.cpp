@@ -6,11 +6,16 @@
 
 Game::Game(Platform &platform)
     : platform(platform)
+    , m_dayLog(std::make_unique<daylog::DayLog>(state, platform.dialogs))
     , m_screens(std::make_unique<Screens>(*this))
 {
+    dayEvents.add(m_dayLog.get());
 }
 
-Game::~Game() = default;
+Game::~Game()
+{
+    dayEvents.remove(m_dayLog.get());
+}
 
 void Game::endProgram()
 {

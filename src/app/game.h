@@ -1,6 +1,7 @@
 #pragma once
 
 #include "daylog/dayevent.h"
+#include "daylog/daylog.h"
 #include "platform/platform.h"
 #include "state/gamestate.h"
 
@@ -23,6 +24,8 @@ public:
     // What happens on the raft, for the day's log, the status line and the
     // simulator to follow.
     daylog::DayEventHub dayEvents;
+    // Today's events and the log of saved days (opened on first use).
+    daylog::DayLog &dayLog() { return *m_dayLog; }
 
     Screens &screens() { return *m_screens; }
 
@@ -32,6 +35,7 @@ public:
     bool ending() const { return m_ending; }
 
 private:
+    std::unique_ptr<daylog::DayLog> m_dayLog;
     std::unique_ptr<Screens> m_screens;
     bool m_ending = false;
 };

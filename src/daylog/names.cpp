@@ -35,6 +35,8 @@ constexpr std::array kReasons{
     std::pair{Reason::StruckBeforeHookSet, "StruckBeforeHookSet"},
     std::pair{Reason::StruckAfterLetGo, "StruckAfterLetGo"},
     std::pair{Reason::StruckAtNothing, "StruckAtNothing"},
+    std::pair{Reason::StruckWhileStealing, "StruckWhileStealing"},
+    std::pair{Reason::StruckNoFish, "StruckNoFish"},
     std::pair{Reason::LineParted, "LineParted"},
     std::pair{Reason::HookPulled, "HookPulled"},
     std::pair{Reason::BaitStolen, "BaitStolen"},

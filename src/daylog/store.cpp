@@ -128,6 +128,72 @@ struct DayLogStore::Private
     }
 };
 
+namespace {
+
+// Checks that the file is a database of ours that this version can write,
+// and brings its schema up to date. None when it can be used.
+DayLogStore::OpenFailure prepare(QSqlDatabase db, QString *error)
+{
+    QSqlQuery q(db);
+    auto failed = [&](const QSqlError &e) {
+        *error = e.text();
+        return failureOf(e);
+    };
+    // Reading the header tells a database from anything else.
+    if (!q.exec(QStringLiteral("PRAGMA user_version")) || !q.next())
+        return failed(q.lastError());
+    const int version = q.value(0).toInt();
+    q.finish();
+    if (version > kSchemaVersion) {
+        *error = QStringLiteral("log version %1 is newer than %2").arg(version).arg(kSchemaVersion);
+        return DayLogStore::OpenFailure::Newer;
+    }
+    // A damaged file may still have a readable header.
+    if (!q.exec(QStringLiteral("PRAGMA quick_check")) || !q.next())
+        return failed(q.lastError());
+    if (q.value(0).toString() != QLatin1String("ok")) {
+        *error = q.value(0).toString();
+        return DayLogStore::OpenFailure::Corrupt;
+    }
+    q.finish();
+
+    // Taking the write lock at once tells a locked or read-only database
+    // now rather than halfway through a day.
+    if (!q.exec(QStringLiteral("BEGIN IMMEDIATE")))
+        return failed(q.lastError());
+    bool ok = true;
+    for (const char *statement : kSchema) {
+        if (!q.exec(QString::fromLatin1(statement))) {
+            ok = false;
+            break;
+        }
+    }
+    if (ok && version < kSchemaVersion)
+        ok = q.exec(QStringLiteral("PRAGMA user_version = %1").arg(kSchemaVersion));
+    if (ok)
+        ok = q.exec(QStringLiteral("COMMIT"));
+    if (!ok) {
+        const QSqlError e = q.lastError();
+        QSqlQuery(db).exec(QStringLiteral("ROLLBACK"));
+        return failed(e);
+    }
+    // WAL: a reader (the log windows) never blocks the save of a day.
+    if (!q.exec(QStringLiteral("PRAGMA journal_mode = WAL")))
+        return failed(q.lastError());
+    q.finish();
+    q.exec(QStringLiteral("PRAGMA foreign_keys = ON"));
+    q.exec(QStringLiteral("PRAGMA synchronous = NORMAL"));
+    return DayLogStore::OpenFailure::None;
+}
+
+// Text goes in as text, never as NULL.
+QVariant text(const QString &value)
+{
+    return value.isNull() ? QVariant(QStringLiteral("")) : QVariant(value);
+}
+
+} // namespace
+
 DayLogStore::DayLogStore() : d(new Private) {}
 
 DayLogStore::~DayLogStore()
@@ -170,68 +236,14 @@ bool DayLogStore::open(const QString &path)
         }
     }
 
-    auto giveUp = [this](OpenFailure why, const QSqlError &e) {
-        d->fail(why, e);
-        const QString error = d->error;
+    QString error;
+    const OpenFailure failure = prepare(d->db(), &error);
+    if (failure != OpenFailure::None) {
         close();
-        d->failure = why;
+        d->failure = failure;
         d->error = error;
         return false;
-    };
-
-    QSqlDatabase db = d->db();
-    QSqlQuery q(db);
-    // Reading the header tells a database from anything else.
-    if (!q.exec(QStringLiteral("PRAGMA user_version")) || !q.next())
-        return giveUp(failureOf(q.lastError()), q.lastError());
-    const int version = q.value(0).toInt();
-    q.finish();
-    if (version > kSchemaVersion) {
-        d->failure = OpenFailure::Newer;
-        d->error = QStringLiteral("log version %1 is newer than %2").arg(version).arg(kSchemaVersion);
-        close();
-        d->failure = OpenFailure::Newer;
-        d->error = QStringLiteral("log version %1 is newer than %2").arg(version).arg(kSchemaVersion);
-        return false;
     }
-    // A damaged file may still have a readable header.
-    if (!q.exec(QStringLiteral("PRAGMA quick_check")) || !q.next())
-        return giveUp(failureOf(q.lastError()), q.lastError());
-    if (q.value(0).toString() != QLatin1String("ok"))
-        return giveUp(OpenFailure::Corrupt, QSqlError(QString(), q.value(0).toString(),
-                                                       QSqlError::StatementError,
-                                                       QString::number(kSqliteCorrupt)));
-    q.finish();
-
-    // Taking the write lock at once tells a locked or read-only database
-    // now rather than halfway through a day.
-    if (!q.exec(QStringLiteral("BEGIN IMMEDIATE")))
-        return giveUp(failureOf(q.lastError()), q.lastError());
-    bool ok = true;
-    for (const char *statement : kSchema) {
-        if (!q.exec(QString::fromLatin1(statement))) {
-            ok = false;
-            break;
-        }
-    }
-    if (ok && version < kSchemaVersion)
-        ok = q.exec(QStringLiteral("PRAGMA user_version = %1").arg(kSchemaVersion));
-    if (!ok) {
-        const QSqlError e = q.lastError();
-        QSqlQuery(db).exec(QStringLiteral("ROLLBACK"));
-        return giveUp(failureOf(e), e);
-    }
-    if (!q.exec(QStringLiteral("COMMIT"))) {
-        const QSqlError e = q.lastError();
-        QSqlQuery(db).exec(QStringLiteral("ROLLBACK"));
-        return giveUp(failureOf(e), e);
-    }
-    // WAL: a reader (the log windows) never blocks the save of a day.
-    if (!q.exec(QStringLiteral("PRAGMA journal_mode = WAL")))
-        return giveUp(failureOf(q.lastError()), q.lastError());
-    q.finish();
-    q.exec(QStringLiteral("PRAGMA foreign_keys = ON"));
-    q.exec(QStringLiteral("PRAGMA synchronous = NORMAL"));
     d->open = true;
     return true;
 }
@@ -272,24 +284,24 @@ qint64 DayLogStore::saveDay(const LoggedDay &day)
     QSqlQuery q(db);
     if (!day.dayFileName.isEmpty()) {
         q.prepare(QStringLiteral("DELETE FROM days WHERE angler = ? AND day_file = ?"));
-        q.addBindValue(day.angler);
-        q.addBindValue(day.dayFileName);
+        q.addBindValue(text(day.angler));
+        q.addBindValue(text(day.dayFileName));
         if (!d->exec(q))
             return rollback();
     }
     q.prepare(QStringLiteral("INSERT INTO days (angler, raft, target_fish, date, end_hour, first_high,"
                              " second_high, earlier_low, later_low, day_file)"
                              " VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?)"));
-    q.addBindValue(day.angler);
+    q.addBindValue(text(day.angler));
     q.addBindValue(day.raft);
-    q.addBindValue(day.targetFish);
-    q.addBindValue(day.date);
-    q.addBindValue(day.endHour);
+    q.addBindValue(text(day.targetFish));
+    q.addBindValue(text(day.date));
+    q.addBindValue(text(day.endHour));
     q.addBindValue(day.firstHigh);
     q.addBindValue(day.secondHigh);
     q.addBindValue(day.earlierLow);
     q.addBindValue(day.laterLow);
-    q.addBindValue(day.dayFileName);
+    q.addBindValue(text(day.dayFileName));
     if (!d->exec(q))
         return rollback();
     const qint64 id = q.lastInsertId().toLongLong();
@@ -304,22 +316,22 @@ qint64 DayLogStore::saveDay(const LoggedDay &day)
     for (const DayEvent &e : day.events) {
         q.addBindValue(id);
         q.addBindValue(seq++);
-        q.addBindValue(kindName(e.kind));
-        q.addBindValue(reasonName(e.reason));
+        q.addBindValue(text(kindName(e.kind)));
+        q.addBindValue(text(reasonName(e.reason)));
         q.addBindValue(e.gameMinute);
         q.addBindValue(e.tideLevel);
-        q.addBindValue(e.tideDirection);
+        q.addBindValue(text(e.tideDirection));
         q.addBindValue(e.raft);
-        q.addBindValue(e.targetFish);
-        q.addBindValue(e.leader);
-        q.addBindValue(e.hook);
-        q.addBindValue(e.bait);
+        q.addBindValue(text(e.targetFish));
+        q.addBindValue(text(e.leader));
+        q.addBindValue(text(e.hook));
+        q.addBindValue(text(e.bait));
         q.addBindValue(e.biteClass);
         q.addBindValue(e.hookPhase);
         q.addBindValue(e.lineStrain);
         q.addBindValue(e.draw);
         q.addBindValue(e.band);
-        q.addBindValue(e.fish);
+        q.addBindValue(text(e.fish));
         q.addBindValue(e.length);
         if (!d->exec(q))
             return rollback();
@@ -334,7 +346,7 @@ qint64 DayLogStore::saveDay(const LoggedDay &day)
 namespace {
 
 // Text columns read back as empty rather than null.
-QString text(const QSqlQuery &q, int column) { return q.value(column).toString(); }
+QString textAt(const QSqlQuery &q, int column) { return q.value(column).toString(); }
 
 } // namespace
 
@@ -371,16 +383,16 @@ std::vector<LoggedDay> DayLogStore::loadDays(const QString &angler, int raft, co
     while (q.next()) {
         LoggedDay day;
         day.id = q.value(0).toLongLong();
-        day.angler = text(q, 1);
+        day.angler = textAt(q, 1);
         day.raft = q.value(2).toInt();
-        day.targetFish = text(q, 3);
-        day.date = text(q, 4);
-        day.endHour = text(q, 5);
+        day.targetFish = textAt(q, 3);
+        day.date = textAt(q, 4);
+        day.endHour = textAt(q, 5);
         day.firstHigh = q.value(6).toInt();
         day.secondHigh = q.value(7).toInt();
         day.earlierLow = q.value(8).toInt();
         day.laterLow = q.value(9).toInt();
-        day.dayFileName = text(q, 10);
+        day.dayFileName = textAt(q, 10);
         result.push_back(std::move(day));
     }
     if (result.empty())
@@ -414,22 +426,22 @@ std::vector<LoggedDay> DayLogStore::loadDays(const QString &angler, int raft, co
         DayEvent ev;
         // A name this version does not know is kept as the nearest thing
         // it can say: nothing.
-        ev.kind = kindFromName(text(e, 1)).value_or(EventKind::DayStarted);
-        ev.reason = reasonFromName(text(e, 2)).value_or(Reason::None);
+        ev.kind = kindFromName(textAt(e, 1)).value_or(EventKind::DayStarted);
+        ev.reason = reasonFromName(textAt(e, 2)).value_or(Reason::None);
         ev.gameMinute = e.value(3).toInt();
         ev.tideLevel = e.value(4).toInt();
-        ev.tideDirection = text(e, 5);
+        ev.tideDirection = textAt(e, 5);
         ev.raft = e.value(6).toInt();
-        ev.targetFish = text(e, 7);
-        ev.leader = text(e, 8);
-        ev.hook = text(e, 9);
-        ev.bait = text(e, 10);
+        ev.targetFish = textAt(e, 7);
+        ev.leader = textAt(e, 8);
+        ev.hook = textAt(e, 9);
+        ev.bait = textAt(e, 10);
         ev.biteClass = e.value(11).toInt();
         ev.hookPhase = e.value(12).toInt();
         ev.lineStrain = e.value(13).toInt();
         ev.draw = e.value(14).toInt();
         ev.band = e.value(15).toInt();
-        ev.fish = text(e, 16);
+        ev.fish = textAt(e, 16);
         ev.length = e.value(17).toInt();
         result[at].events.push_back(std::move(ev));
     }
