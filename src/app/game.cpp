@@ -8,8 +8,10 @@
 
 Game::Game(Platform &platform)
     : platform(platform)
+    , m_dayLog(std::make_unique<daylog::DayLog>(state, platform.dialogs))
     , m_screens(std::make_unique<Screens>(*this))
 {
+    dayEvents.add(m_dayLog.get());
     // The session manager asks every program to wrap up before a logout or
     // shutdown; the close refusal of the main screen is for the angler's
     // own click only.
@@ -21,6 +23,7 @@ Game::Game(Platform &platform)
 Game::~Game()
 {
     QObject::disconnect(m_sessionEnd);
+    dayEvents.remove(m_dayLog.get());
 }
 
 void Game::endSession()

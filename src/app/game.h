@@ -1,6 +1,7 @@
 #pragma once
 
 #include "daylog/dayevent.h"
+#include "daylog/daylog.h"
 #include "platform/platform.h"
 #include "state/gamestate.h"
 
@@ -25,6 +26,8 @@ public:
     // What happens on the raft, for the day's log, the status line and the
     // simulator to follow.
     daylog::DayEventHub dayEvents;
+    // Today's events and the log of saved days (opened on first use).
+    daylog::DayLog &dayLog() { return *m_dayLog; }
 
     Screens &screens() { return *m_screens; }
 
@@ -38,6 +41,7 @@ public:
     void endSession();
 
 private:
+    std::unique_ptr<daylog::DayLog> m_dayLog;
     std::unique_ptr<Screens> m_screens;
     bool m_ending = false;
     QMetaObject::Connection m_sessionEnd;

@@ -40,6 +40,8 @@ enum class Reason {
     StruckBeforeHookSet,   // too early: the fish held the bait but the hook was not in yet
     StruckAfterLetGo,      // too late: the tip had risen again, the fish let go
     StruckAtNothing,       // nothing was at the bait: the groundbait is given up
+    StruckWhileStealing,   // too early: the fish was taking the bait with no hook-up to be had
+    StruckNoFish,          // too early: the tip moved, but no fish had been chosen for it
     LineParted,       // the line parted under the strain (lineStrain, draw, band)
     HookPulled,       // the mullet came off the hook
     BaitStolen,       // bait stealers took the bait
@@ -70,7 +72,7 @@ struct DayEvent
     int hookPhase = 0;  // 0 nothing, 1 the fish holds the bait, 2 bait taken without hook-up
     int lineStrain = 0; // the fight's strain on the line
     int draw = 0;       // the deciding draw (e.g. the 1..20 draw of a loss)
-    int band = 0;       // the highest draw that decided against the angler (loss if draw <= band)
+    int band = 0;       // how many of the 20 draws lose a fish at this strain (chance = band x 5 %)
 
     // The fish, where one is known.
     QString fish; // "チヌ", "ボラ", "フグ", ...

@@ -5,6 +5,7 @@
 #include "app/screens.h"
 #include "clocktide.h"
 #include "daystart.h"
+#include "daylog/dayreport.h"
 #include "mainscreen/fishing/buttoncolours.h"
 #include "mainscreen/fishing/fishingaction.h"
 #include "mainscreentexts.h"
@@ -131,6 +132,7 @@ Form1::Form1(Game &game)
     // Both wire themselves to the controls and timers made above.
     m_fishing = std::make_unique<FishingAction>(*this);
     m_dayEnd = std::make_unique<DayEnd>(*this);
+    m_dayReport = std::make_unique<DayReport>(*this);
 }
 
 Form1::~Form1() = default;
@@ -484,6 +486,7 @@ void Form1::StartDay()
     Command1->setEnabled(true);
     buttoncolours::setActive(Command1);
     Command1->setFocus();
+    m_dayReport->dayStarted();
 }
 
 void Form1::ChooseDayBaits()
@@ -607,6 +610,7 @@ void Form1::EndDay()
     if (!Picture1(0)->isHidden())
         return; // the landed chinu is on show: the day ends once it is put away
     DayEnding = 1;
+    m_dayReport->dayEnded();
     for (Timer *timer : {Timer竿の音.get(), Timer時間管理.get(), Timerあたり.get(), Timerダンゴ管理.get(),
                          Timer竿のしなり.get(), Timer竿の動き.get(), Timer1ボラのタイマー.get()})
         timer->setEnabled(false);

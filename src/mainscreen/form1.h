@@ -18,6 +18,7 @@ class QPushButton;
 class PictureBox;
 class FishingAction;
 class DayEnd;
+class DayReport;
 
 // The main screen: the raft, the clock and tide, the rig, and the fishing.
 // Its controls are public, as the other screens read and write them.
@@ -61,6 +62,8 @@ public:
     // The fishing action and the day's end, wired to their own controls.
     FishingAction &fishing() { return *m_fishing; }
     DayEnd &dayEnd() { return *m_dayEnd; }
+    // The day's events as they happen, and the status line that shows why.
+    DayReport &dayReport() { return *m_dayReport; }
 
     // ---- main-screen variables ----
     std::array<QString, 11> McCommands;
@@ -139,4 +142,5 @@ private:
 
     std::unique_ptr<FishingAction> m_fishing;
     std::unique_ptr<DayEnd> m_dayEnd;
+    std::unique_ptr<DayReport> m_dayReport;
 };

@@ -220,5 +220,7 @@ void BrowserPane::DeleteDay()
         return;
     if (row >= 0 && row < m_fileNames.size())
         datafiles::DeleteDayFile(m_game.platform.files, dataDir(), Combo2->currentText(), m_fileNames.at(row));
+    if (row >= 0 && row < m_fileNames.size())
+        m_game.dayLog().dayDeleted(Combo2->currentText(), m_fileNames.at(row));
     ListAnglerDays();
 }

@@ -3,6 +3,7 @@
 #include "app/game.h"
 #include "app/screens.h"
 #include "mainscreen/form1.h"
+#include "daylog/dayreport.h"
 #include "records/catchtexts.h"
 #include "records/datafiles.h"
 #include "records/form5.h"
@@ -26,6 +27,7 @@ DayEnd::~DayEnd() = default;
 
 void DayEnd::納竿Click()
 {
+    m_form.dayReport().packedUp();
     m_form.StopMusic();
     m_form.StopEffect();
     StopFishingTimers();

@@ -249,6 +249,7 @@ Form5::SaveResult Form5::SaveToday()
             return SaveResult::Failed;
         }
         message(catchtexts::SavedFirst() + QStringLiteral("\n\n") + catchtexts::SavedHint());
+        game().dayLog().daySaved(fileName);
         result = SaveResult::Saved;
     } else {
         message(catchtexts::NoChinu());

@@ -3,6 +3,7 @@
 #include "app/game.h"
 #include "biterules.h"
 #include "buttoncolours.h"
+#include "daylog/dayreport.h"
 #include "fightrules.h"
 #include "fishingtexts.h"
 #include "mainscreen/form1.h"
@@ -44,7 +45,7 @@ FishingAction::FishingAction(Form1 &form)
     QObject::connect(form.List2, &QListWidget::itemClicked, &form, [this] { PickBait(); });
     QObject::connect(form.List2, &QListWidget::itemActivated, &form, [this] { PickBait(); });
 
-    form.Timerダンゴ管理->setHandler([this] { BreakGroundbait(); });
+    form.Timerダンゴ管理->setHandler([this] { m_form.dayReport().ballBreaksItself(); BreakGroundbait(); });
     form.Timer竿の動き->setHandler([this] { RodTipTick(); });
     form.Timerあたり->setHandler([this] { BiteTick(); });
     form.Timer竿のしなり->setHandler([this] { FightTick(); });
@@ -111,6 +112,7 @@ void FishingAction::openStrikeWindow()
 
 void FishingAction::baitGone()
 {
+    m_form.dayReport().baitGone();
     state().HookPhase = 0;
     EndBiteCycle();
     m_form.message(fishingtexts::BaitTaken());
@@ -132,6 +134,7 @@ void FishingAction::DropGroundbait()
     else if (shown(f.Label18))
         f.TideNow = fishingtexts::Flood();
     f.仕掛けを作る->setEnabled(false);
+    f.dayReport().report(daylog::EventKind::Dropped);
 
     if (s.TargetCode == 1) {
         f.Command1->setEnabled(false);
@@ -157,6 +160,7 @@ void FishingAction::DropGroundbait()
 void FishingAction::BreakGroundbait()
 {
     Form1 &f = m_form;
+    f.dayReport().ballBroken();
     showTip(1);
     f.Command2->setEnabled(false);
     f.Command3->setEnabled(true);
@@ -268,6 +272,7 @@ void FishingAction::StartBiteSequence()
 
     const biterules::Opening opening = biterules::opening(s.BiteClass, s.BiteRolls[3]);
     const int pattern = biterules::bitePattern(s.BiteClass, opening);
+    f.dayReport().bite(opening);
     switch (opening) {
     case biterules::Opening::Nibble:
         if (biterules::nibbleHooked(s.BiteRolls[8]))
@@ -389,6 +394,7 @@ void FishingAction::Strike()
     Form1 &f = m_form;
     GameState &s = state();
     f.Command1->setEnabled(false);
+    f.dayReport().chinuStrike(BiteArmed);
     try {
         if (s.TargetCode == 1) {
             if (s.HookPhase == 1) {
@@ -466,6 +472,7 @@ void FishingAction::FightTick()
 
     // The fight is over: the fish is off the hook, landed or lost.
     s.HookPhase = 0;
+    f.dayReport().chinuFightEnded(FishLost == 1);
     if (FishLost == 1) {
         s.RodSoundState = 2;
         f.StopEffect();
@@ -526,6 +533,7 @@ void FishingAction::DecideLoss()
         fightrules::lineStrain(s.FishLength, rigNumberOf(m_form.Label42), rigNumberOf(m_form.Label43));
     if (fightrules::losesFish(strain, r))
         FishLost = 1;
+    m_form.dayReport().fightDecided(strain, r);
 }
 
 void FishingAction::NextFightFrame()
@@ -584,6 +592,7 @@ void FishingAction::MulletTick()
         s.RodFrame = 1;
         MulletOn = 1;
         showTip(5);
+        f.dayReport().report(daylog::EventKind::MulletTook);
     }
     if (MulletOn == 1) {
         MulletTicks += 1;
@@ -594,6 +603,7 @@ void FishingAction::MulletTick()
             MulletOn = 0;
             MulletTicks = 0;
             showTip(1);
+            f.dayReport().report(daylog::EventKind::MulletEscaped, daylog::Reason::LetGo);
             f.message(fishingtexts::MulletEscaped());
             f.Command1->setEnabled(!f.EndHourReached());
             f.Command3->setEnabled(false);
@@ -620,7 +630,9 @@ void FishingAction::MulletStrike()
         f.Timer竿のしなり->setEnabled(true);
         // The end of the day waits for the hooked mullet.
         s.HookPhase = 1;
+        f.dayReport().report(daylog::EventKind::StrikeHooked, daylog::Reason::Holds);
     } else {
+        f.dayReport().report(daylog::EventKind::StrikeMissed, daylog::Reason::StruckAtNothing);
         f.仕掛けを作る->setEnabled(true);
         f.Command1->setEnabled(true);
         f.Command3->setEnabled(false);
@@ -644,6 +656,7 @@ void FishingAction::MulletFightTick()
     showTip(1);
     showRod(0);
     FightRounds = 0;
+    f.dayReport().mulletFightEnded(mulletrules::lost(s.TickRolls[5]), s.TickRolls[5]);
     if (mulletrules::lost(s.TickRolls[5])) {
         f.StopMusic();
         f.StopEffect();
@@ -684,6 +697,7 @@ void FishingAction::PickBait()
     Form1 &f = m_form;
     const QListWidgetItem *item = f.List2->currentItem();
     f.Label44->setText(item ? item->text() : QString());
+    f.dayReport().report(daylog::EventKind::BaitChanged);
     f.List2->setVisible(false);
     if (f.Command1->isEnabled())
         f.Command1->setFocus();

@@ -1,0 +1,66 @@
+#pragma once
+
+#include "daylog/dayevent.h"
+#include "daylog/store.h"
+
+#include <QString>
+
+#include <memory>
+
+class Dialogs;
+struct GameState;
+
+// The day's log for one run of the game: today's events kept in memory from
+// スタート on (so that an unsaved day can be looked at too), and the store
+// on disk, opened only when a day is saved or a saved day is looked at.
+//
+// The log is an addition to the game's own files and never stands in their
+// way: whatever is wrong with the database (missing folder, locked,
+// corrupt, read-only, from a newer game) the save of the day's files has
+// already happened and stays; the player is told once per run, a corrupt
+// file is kept aside under a new name and a fresh one is started.
+namespace daylog {
+
+class DayLog final : public DayEventListener
+{
+public:
+    DayLog(GameState &state, Dialogs &dialogs);
+    ~DayLog() override;
+    DayLog(const DayLog &) = delete;
+    DayLog &operator=(const DayLog &) = delete;
+
+    // A new day begins: who fishes where, the date and the tide hours; the
+    // events of an earlier day are dropped.
+    void beginDay(const LoggedDay &header);
+    // Today so far (no events before beginDay).
+    const LoggedDay &today() const { return m_today; }
+
+    void dayEvent(const DayEvent &event) override;
+
+    // Today was saved as dayFileName in the angler's folder: written to the
+    // store in one transaction. Returns whether the log holds it; a failure
+    // is told once and changes nothing else.
+    bool daySaved(const QString &dayFileName);
+    // The angler's day file was deleted: its log goes too.
+    bool dayDeleted(const QString &angler, const QString &dayFileName);
+
+    // The store, opened (and mended where it can be) on first use; null when
+    // the log cannot be used now.
+    DayLogStore *store();
+    // Where the store lives: the data folder's "namiyose-log.sqlite".
+    QString path() const;
+
+private:
+    bool openStore();
+    void tellOnce(const QString &text);
+    QString keepAside(const QString &path) const;
+
+    GameState &m_state;
+    Dialogs &m_dialogs;
+    LoggedDay m_today;
+    bool m_dayBegun = false;
+    bool m_told = false;
+    std::unique_ptr<DayLogStore> m_store;
+};
+
+} // namespace daylog

@@ -1,0 +1,138 @@
+#include "daylog/reasons.h"
+
+#include "mainscreen/fishing/fightrules.h"
+#include "mainscreen/fishing/tipmotion.h"
+
+namespace daylog {
+
+Reason openingReason(biterules::Opening opening)
+{
+    switch (opening) {
+    case biterules::Opening::Nibble: return Reason::Nibble;
+    case biterules::Opening::SlowPull: return Reason::SlowPull;
+    case biterules::Opening::FastPull: return Reason::FastPull;
+    case biterules::Opening::Holds: return Reason::Holds;
+    case biterules::Opening::Steals: return Reason::Steals;
+    case biterules::Opening::None: break;
+    }
+    return Reason::None;
+}
+
+StrikeResult chinuStrike(int hookPhase, int fishLength, int biteArmed, int biteStep, int bitePattern)
+{
+    if (hookPhase == 1) {
+        // The fish holds the bait; only a bite with no fish behind it fails.
+        if (fishLength > 0)
+            return {EventKind::StrikeHooked, Reason::Holds};
+        return {EventKind::StrikeMissed, Reason::StruckNoFish};
+    }
+    if (biteArmed != 1)
+        return {EventKind::StrikeMissed, Reason::StruckAtNothing};
+    if (hookPhase == 2)
+        return {EventKind::StrikeMissed, Reason::StruckWhileStealing};
+    switch (biteStep) {
+    case tipmotion::StartOrNibble:
+        // A nibble twitches from its first tick; a pull has not come yet.
+        if (bitePattern == 1 || bitePattern == 4)
+            return {EventKind::StrikeMissed, Reason::StruckWhileNibbling};
+        return {EventKind::StrikeMissed, Reason::StruckBeforeHookSet};
+    case tipmotion::FastPull:
+        // A fast pull that never hooked: the fish is pulling the bait off.
+        return {EventKind::StrikeMissed, Reason::StruckWhileStealing};
+    case tipmotion::SlowPull:
+    case tipmotion::Stealer:
+    default:
+        return {EventKind::StrikeMissed, Reason::StruckBeforeHookSet};
+    }
+}
+
+Reason baitGoneReason(bool strikeWindowOpen, int hookPhase)
+{
+    if (strikeWindowOpen && hookPhase == 1)
+        return Reason::LetGo;
+    return Reason::BaitStolen;
+}
+
+int losingDraws(int lineStrain)
+{
+    int losing = 0;
+    for (int r = 1; r <= 20; ++r)
+        if (fightrules::losesFish(lineStrain, r))
+            ++losing;
+    return losing;
+}
+
+namespace {
+
+QString chance(const DayEvent &e)
+{
+    return QString::number(e.band * 5) + QStringLiteral("％");
+}
+
+} // namespace
+
+QString statusText(const DayEvent &e)
+{
+    switch (e.kind) {
+    case EventKind::DayStarted:
+        return QStringLiteral("釣り開始。ダンゴを打って、竿先の動きをよく見ましょう。");
+    case EventKind::BallBroken:
+        if (e.reason == Reason::BrokeByItself)
+            return QStringLiteral("ダンゴが自然に割れました。");
+        return QString();
+    case EventKind::StrikeHooked:
+        return QStringLiteral("ハリ掛かり！ 魚がエサをくわえたところであわせました。");
+    case EventKind::StrikeMissed:
+        switch (e.reason) {
+        case Reason::StruckWhileNibbling:
+            return QStringLiteral("早あわせ：魚はまだエサをつついていただけでした。");
+        case Reason::StruckBeforeHookSet:
+            return QStringLiteral("早あわせ：竿先が入る前で、魚はまだエサをくわえていませんでした。");
+        case Reason::StruckWhileStealing:
+            return QStringLiteral("早あわせ：エサをかすめ取る当たりで、ハリには掛かりませんでした。");
+        case Reason::StruckNoFish:
+            return QStringLiteral("早あわせ：竿先は動きましたが、魚はいませんでした。");
+        case Reason::StruckAfterLetGo:
+            return QStringLiteral("遅あわせ：竿先が戻った後で、魚はもうエサを離していました。");
+        case Reason::StruckAtNothing:
+            return QStringLiteral("当たりのないところであわせました。ダンゴの打ち直しです。");
+        default:
+            return QStringLiteral("あわせは空振りでした。");
+        }
+    case EventKind::FishLanded:
+        if (e.fish == QStringLiteral("チヌ") && e.band > 0)
+            return QStringLiteral("%1 %2センチ：糸の負荷 %3、ばれる確率 %4 を乗り切りました。")
+                .arg(e.fish)
+                .arg(e.length)
+                .arg(e.lineStrain)
+                .arg(chance(e));
+        return QStringLiteral("%1 %2センチを取り込みました。").arg(e.fish).arg(e.length);
+    case EventKind::FishLost:
+        if (e.reason == Reason::LineParted)
+            return QStringLiteral("ばらし：糸の負荷 %1 で、ばれる確率は %2 でした。")
+                .arg(e.lineStrain)
+                .arg(chance(e));
+        if (e.reason == Reason::HookPulled)
+            return QStringLiteral("ばらし：やり取りの最中に%1のハリが外れました。").arg(e.fish);
+        return QStringLiteral("ばらし：%1に逃げられました。").arg(e.fish);
+    case EventKind::BaitTaken:
+        if (e.reason == Reason::LetGo)
+            return QStringLiteral("あわせが遅れ、竿先が戻って魚はエサを離しました。");
+        return QStringLiteral("エサだけ取られました：ハリには掛からない当たりでした。");
+    case EventKind::BaitChanged:
+        return QStringLiteral("エサを%1に替えました。").arg(e.bait);
+    case EventKind::MulletEscaped:
+        return QStringLiteral("あわせる前に、ボラはエサを離して行きました。");
+    case EventKind::DayEnded:
+        if (e.reason == Reason::EndHour)
+            return QStringLiteral("時間です。船頭さんが迎えに来ました。");
+        return QStringLiteral("納竿。お疲れさまでした。");
+    case EventKind::Dropped:
+    case EventKind::Bite:
+    case EventKind::MulletTook:
+        break;
+    }
+    return QString();
+}
+
+} // namespace daylog

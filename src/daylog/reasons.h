@@ -1,0 +1,40 @@
+#pragma once
+
+#include "daylog/dayevent.h"
+#include "mainscreen/fishing/biterules.h"
+
+#include <QString>
+
+// Why a cycle turned out as it did, decided from the same values the
+// fishing rules act on. The fishing code asks these at the moment it acts
+// and reports the answer; nothing here changes what happens.
+namespace daylog {
+
+// What the tip does as a bite opens.
+Reason openingReason(biterules::Opening opening);
+
+// The angler struck a chinu rig. hookPhase, fishLength, biteArmed, biteStep
+// and bitePattern are the values at the moment of the strike, before it
+// acts. The kind is StrikeHooked, StrikeMissed (too early, with the bite's
+// stage as reason) or StrikeMissed with StruckAtNothing (no bite: the
+// groundbait is given up without a message).
+struct StrikeResult
+{
+    EventKind kind = EventKind::StrikeMissed;
+    Reason reason = Reason::None;
+};
+StrikeResult chinuStrike(int hookPhase, int fishLength, int biteArmed, int biteStep, int bitePattern);
+
+// The bait is gone. strikeWindowOpen: the fish held the bait (or was
+// taking it) and the rod-tip timer closed the window before any strike.
+Reason baitGoneReason(bool strikeWindowOpen, int hookPhase);
+
+// How many of the twenty draws of a fight lose the fish at this strain.
+int losingDraws(int lineStrain);
+
+// The status line's words for an event: what happened and why, in a line.
+// Empty for the steps in the middle of a cycle, which must not give away
+// what the tip is about to do.
+QString statusText(const DayEvent &event);
+
+} // namespace daylog
