@@ -170,6 +170,17 @@ DayLogWindow::DayLogWindow(const daylog::LoggedDay &day, bool dayFileGone, QWidg
     connect(close, &QPushButton::clicked, this, &QWidget::close);
 }
 
+bool DayLogWindow::risingAt(int minute) const
+{
+    // The size of a fish goes on the open water above the curve: to the left
+    // of the point while the tide rises, to the right while it falls.
+    if (m_curve.points.empty())
+        return false;
+    const int first = m_curve.points.front().minute;
+    const int i = std::clamp(minute - first, 0, int(m_curve.points.size()) - 1);
+    return m_curve.points[size_t(i)].rising;
+}
+
 double DayLogWindow::yOf(const DayEvent &event) const
 {
     // On the curve: the gauge's level at that minute. A day whose tide is not
@@ -192,8 +203,8 @@ void DayLogWindow::buildChart()
     xAxis->setLabelFormat(QStringLiteral("%d:00"));
     xAxis->setTitleText(QStringLiteral("時刻"));
     auto *yAxis = new QCategoryAxis;
-    yAxis->setRange(-12, tidecurve::GaugeFull + 24);
-    yAxis->setStartValue(-12);
+    yAxis->setRange(-36, tidecurve::GaugeFull + 30);
+    yAxis->setStartValue(-36);
     yAxis->append(QStringLiteral("干潮"), 0);
     yAxis->append(QStringLiteral("満潮"), tidecurve::GaugeFull);
     yAxis->setLabelsPosition(QCategoryAxis::AxisLabelsPositionOnValue);
@@ -226,10 +237,12 @@ void DayLogWindow::buildChart()
             const QString text = QStringLiteral("%1 %2").arg(turn.high ? QStringLiteral("満潮") : QStringLiteral("干潮"),
                                                              charttexts::clock(turn.minute));
             addTag(text, QPointF(x, turn.high ? tidecurve::GaugeFull : 0),
-                   QPointF(0, turn.high ? -22 : 6), chartstyle::sea().darker(130));
+                   QPointF(0, turn.high ? -24 : 8), chartstyle::sea().darker(130));
         }
     }
     addMarkers();
+    // Thirteen kinds of marker: a column beside the chart keeps every name whole.
+    m_chart->legend()->setAlignment(Qt::AlignRight);
     for (const Markers &m : m_markers) {
         m.series->attachAxis(xAxis);
         m.series->attachAxis(yAxis);
@@ -258,7 +271,7 @@ void DayLogWindow::addMarkers()
             series->append(e.gameMinute / 60.0, yOf(e));
             if (e.kind == EventKind::FishLanded)
                 addTag(QStringLiteral("%1 %2cm").arg(e.fish).arg(e.length), QPointF(e.gameMinute / 60.0, yOf(e)),
-                       QPointF(0, -30), kind.color.darker(150));
+                       QPointF(risingAt(e.gameMinute) ? -6 : 6, -26), kind.color.darker(150));
         }
         markers.series = series;
         m_chart->addSeries(series);
@@ -287,13 +300,34 @@ void DayLogWindow::addTag(const QString &text, QPointF value, QPointF offset, co
 
 void DayLogWindow::placeTags()
 {
+    // Fish caught close together would print their sizes over each other:
+    // a tag that meets one already placed moves to the nearest free line.
     const QRectF plot = m_chart->plotArea();
+    std::vector<QRectF> placed;
     for (const Tag &tag : m_tags) {
         const QPointF at = m_chart->mapToPosition(tag.value);
         const QRectF box = tag.item->boundingRect();
-        qreal x = at.x() - box.width() / 2 + tag.offset.x();
+        // A negative offset puts the tag's right end left of the point, a
+        // positive one its left end right of it, none centres it.
+        qreal x = tag.offset.x() < 0   ? at.x() + tag.offset.x() - box.width()
+                  : tag.offset.x() > 0 ? at.x() + tag.offset.x()
+                                       : at.x() - box.width() / 2;
         x = std::clamp(x, plot.left() + 2, std::max(plot.left() + 2, plot.right() - box.width() - 2));
-        tag.item->setPos(x, at.y() + tag.offset.y());
+        const qreal y0 = at.y() + tag.offset.y();
+        QRectF rect(x, y0, box.width(), box.height());
+        const auto free = [&](const QRectF &r) {
+            return std::none_of(placed.begin(), placed.end(), [&](const QRectF &p) { return p.intersects(r); });
+        };
+        // Try a line higher, then a line lower, then two, and so on.
+        for (int step = 1; !free(rect) && step < 24; ++step) {
+            const int lines = (step + 1) / 2;
+            const qreal top = y0 + (step % 2 ? -1 : 1) * lines * (box.height() + 1);
+            if (top < plot.top() || top + box.height() > plot.bottom())
+                continue;
+            rect.moveTop(top);
+        }
+        placed.push_back(rect);
+        tag.item->setPos(rect.topLeft());
     }
 }
 

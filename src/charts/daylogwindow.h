@@ -48,6 +48,7 @@ private:
     void askAndSave();
     void showTooltip(const Markers &markers, QPointF point, bool entered);
     double yOf(const daylog::DayEvent &event) const;
+    bool risingAt(int minute) const;
 
     daylog::LoggedDay m_day;
     tidecurve::Curve m_curve;

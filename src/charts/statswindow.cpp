@@ -9,6 +9,8 @@
 #include <QChart>
 #include <QChartView>
 #include <QComboBox>
+#include <QFont>
+#include <QGraphicsLayout>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -26,7 +28,7 @@ using namespace daylog;
 
 namespace {
 
-constexpr int WindowWidth = 1220;
+constexpr int WindowWidth = 1250;
 constexpr int WindowHeight = 740;
 
 struct Stack
@@ -63,12 +65,24 @@ void fillBars(QChart *chart, const QStringList &categories, const std::vector<St
     auto *x = new QBarCategoryAxis;
     x->append(categories);
     auto *y = new QValueAxis;
-    // Whole fish on the count axis, at least a few steps high.
+    // Whole fish on the count axis, in round steps: 1, 2, 5, 10, 20, 50, ...
     const int top = std::max(4, int(std::ceil(highest)));
-    const int step = std::max(1, (top + 4) / 5);
-    y->setRange(0, step * ((top + step - 1) / step));
-    y->setTickCount((top + step - 1) / step + 1);
+    int step = 1;
+    for (int scale = 1; top / step > 5; scale *= 10) {
+        for (int m : {1, 2, 5}) {
+            step = m * scale;
+            if (top / step <= 5)
+                break;
+        }
+    }
+    const int steps = (top + step - 1) / step;
+    y->setRange(0, steps * step);
+    y->setTickCount(steps + 1);
     y->setLabelFormat(QStringLiteral("%d"));
+    QFont small = x->labelsFont();
+    small.setPointSizeF(8.5);
+    x->setLabelsFont(small);
+    y->setLabelsFont(small);
     for (QAbstractAxis *axis : {static_cast<QAbstractAxis *>(x), static_cast<QAbstractAxis *>(y)}) {
         axis->setLabelsColor(chartstyle::ink());
         axis->setGridLineColor(QColor(215, 200, 165));
@@ -100,7 +114,7 @@ QString bestText(const BestChinu &best)
 {
     if (best.length == 0)
         return QStringLiteral("－");
-    return QStringLiteral("%1センチ　%2　%3").arg(best.length).arg(best.angler, best.date);
+    return QStringLiteral("%1センチ %2 %3").arg(best.length).arg(best.angler, best.date);
 }
 
 QTableWidget *makeTable(QWidget *parent, const QString &name, const QStringList &headers)
@@ -169,17 +183,20 @@ StatsWindow::StatsWindow(std::vector<LoggedDay> days, const QStringList &anglers
     auto *body = new QHBoxLayout;
     auto *left = new QVBoxLayout;
     m_rates = makeTable(this, QStringLiteral("釣果の割合"), {QStringLiteral("項目"), QStringLiteral("数"), QStringLiteral("割合")});
-    m_rates->setFixedWidth(330);
-    m_rates->setColumnWidth(0, 150);
-    m_rates->setColumnWidth(1, 70);
+    m_rates->setFixedWidth(300);
+    m_rates->setColumnWidth(0, 128);
+    m_rates->setColumnWidth(1, 64);
+    m_rates->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     m_best = makeTable(this, QStringLiteral("最大のチヌ"), {QStringLiteral("最大のチヌ"), QStringLiteral("記録")});
-    m_best->setFixedWidth(330);
-    m_best->setColumnWidth(0, 100);
+    m_best->setFixedWidth(300);
+    m_best->setColumnWidth(0, 84);
+    m_best->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     left->addWidget(m_rates, 5);
     left->addWidget(m_best, 6);
     body->addLayout(left);
 
     auto *grid = new QGridLayout;
+    grid->setSpacing(6);
     const QStringList titles{QStringLiteral("時刻ごとの釣果"), QStringLiteral("干潮からの時間ごとの釣果"),
                              QStringLiteral("エサごとの釣果"), QStringLiteral("釣り場ごとの釣果")};
     const QStringList names{QStringLiteral("時刻別"), QStringLiteral("潮別"), QStringLiteral("エサ別"), QStringLiteral("釣り場別")};
@@ -187,6 +204,9 @@ StatsWindow::StatsWindow(std::vector<LoggedDay> days, const QStringList &anglers
         auto *chart = new QChart;
         chartstyle::dress(chart);
         chart->setTitle(titles[i]);
+        // The bait and raft names want every pixel of their bars' width.
+        chart->setMargins(QMargins(2, 2, 2, 2));
+        chart->layout()->setContentsMargins(0, 0, 0, 0);
         auto *view = new QChartView(chart, this);
         view->setObjectName(names[i]);
         view->setRenderHint(QPainter::Antialiasing);
