@@ -1,0 +1,47 @@
+#include "charts/charts.h"
+
+#include "charts/chartstyle.h"
+#include "charts/daylogwindow.h"
+#include "charts/statswindow.h"
+
+#include <QChart>
+#include <QFont>
+
+namespace chartstyle {
+
+void dress(QChart *chart)
+{
+    chart->setBackgroundBrush(sky());
+    chart->setPlotAreaBackgroundBrush(sand());
+    chart->setPlotAreaBackgroundVisible(true);
+    chart->setTitleBrush(ink());
+    chart->setMargins(QMargins(6, 6, 6, 6));
+    chart->setBackgroundRoundness(4);
+    chart->legend()->setAlignment(Qt::AlignBottom);
+    chart->legend()->setLabelColor(ink());
+    QFont title = chart->titleFont();
+    title.setBold(true);
+    chart->setTitleFont(title);
+}
+
+} // namespace chartstyle
+
+namespace charts {
+
+QWidget *showDayLog(QWidget *parent, const daylog::LoggedDay &day, bool dayFileGone)
+{
+    auto *window = new DayLogWindow(day, dayFileGone, parent);
+    window->setAttribute(Qt::WA_DeleteOnClose);
+    window->show();
+    return window;
+}
+
+QWidget *showStatistics(QWidget *parent, std::function<std::vector<daylog::LoggedDay>()> loadDays, QStringList anglers)
+{
+    auto *window = new StatsWindow(loadDays ? loadDays() : std::vector<daylog::LoggedDay>{}, anglers, parent);
+    window->setAttribute(Qt::WA_DeleteOnClose);
+    window->show();
+    return window;
+}
+
+} // namespace charts

@@ -1,0 +1,26 @@
+#pragma once
+
+#include "daylog/dayevent.h"
+
+#include <QStringList>
+
+#include <functional>
+#include <vector>
+
+class QWidget;
+
+// The 釣行記録 and 統計 windows. Nothing of them exists until one is opened:
+// each call builds a new window, shows it and hands it back; it deletes
+// itself when closed.
+namespace charts {
+
+// One day's log on its tide. dayFileGone: the day was saved but its day
+// file has since been deleted; the log is still shown, with a note.
+QWidget *showDayLog(QWidget *parent, const daylog::LoggedDay &day, bool dayFileGone = false);
+
+// The statistics over the logged days that loadDays gives (called once, on
+// opening), filtered by the anglers offered and by raft.
+QWidget *showStatistics(QWidget *parent, std::function<std::vector<daylog::LoggedDay>()> loadDays,
+                        QStringList anglers);
+
+} // namespace charts

@@ -1,0 +1,390 @@
+#include "charts/daylogwindow.h"
+
+#include "charts/charttexts.h"
+#include "charts/chartstyle.h"
+#include "mainscreen/rafts.h"
+
+#include <QAreaSeries>
+#include <QCategoryAxis>
+#include <QChart>
+#include <QChartView>
+#include <QCursor>
+#include <QFileDialog>
+#include <QGraphicsSimpleTextItem>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineSeries>
+#include <QMessageBox>
+#include <QPainter>
+#include <QPushButton>
+#include <QScatterSeries>
+#include <QToolTip>
+#include <QValueAxis>
+#include <QVBoxLayout>
+
+#include <algorithm>
+
+using daylog::DayEvent;
+using daylog::EventKind;
+using daylog::Reason;
+
+namespace {
+
+constexpr int WindowWidth = 1040;
+constexpr int WindowHeight = 680;
+
+// One legend entry: which events it gathers, and how its marker looks.
+struct MarkerKind
+{
+    const char16_t *name;
+    QScatterSeries::MarkerShape shape;
+    QColor color;
+    qreal size;
+    bool (*takes)(const DayEvent &);
+};
+
+bool isMissed(const DayEvent &e, Reason a, Reason b = Reason::None)
+{
+    return e.kind == EventKind::StrikeMissed && (e.reason == a || (b != Reason::None && e.reason == b));
+}
+
+const std::vector<MarkerKind> &markerKinds()
+{
+    using S = QScatterSeries;
+    static const std::vector<MarkerKind> kinds{
+        {u"ダンゴ投入", S::MarkerShapeCircle, QColor(150, 115, 70), 8,
+         [](const DayEvent &e) { return e.kind == EventKind::Dropped; }},
+        {u"小さなあたり", S::MarkerShapeTriangle, QColor(140, 200, 235), 11,
+         [](const DayEvent &e) { return e.kind == EventKind::Bite && e.biteClass <= 2; }},
+        {u"あたり", S::MarkerShapeTriangle, QColor(60, 140, 210), 12,
+         [](const DayEvent &e) { return e.kind == EventKind::Bite && e.biteClass == 3; }},
+        {u"強いあたり", S::MarkerShapeTriangle, QColor(20, 70, 150), 13,
+         [](const DayEvent &e) { return e.kind == EventKind::Bite && e.biteClass >= 4; }},
+        {u"ボラのあたり", S::MarkerShapeTriangle, QColor(120, 120, 120), 12,
+         [](const DayEvent &e) { return e.kind == EventKind::MulletTook; }},
+        {u"針がかり", S::MarkerShapeStar, QColor(255, 192, 255), 18,
+         [](const DayEvent &e) { return e.kind == EventKind::StrikeHooked; }},
+        {u"早あわせ", S::MarkerShapeRotatedRectangle, QColor(240, 150, 40), 13,
+         [](const DayEvent &e) {
+             return isMissed(e, Reason::StruckWhileNibbling, Reason::StruckBeforeHookSet)
+                 || (e.kind == EventKind::StrikeMissed && e.reason == Reason::None);
+         }},
+        {u"遅あわせ", S::MarkerShapeRotatedRectangle, QColor(140, 80, 190), 13,
+         [](const DayEvent &e) { return isMissed(e, Reason::StruckAfterLetGo); }},
+        {u"から振り", S::MarkerShapeRotatedRectangle, QColor(170, 170, 170), 11,
+         [](const DayEvent &e) { return isMissed(e, Reason::StruckAtNothing); }},
+        {u"釣り上げ", S::MarkerShapePentagon, QColor(220, 60, 110), 20,
+         [](const DayEvent &e) { return e.kind == EventKind::FishLanded; }},
+        {u"ばらし", S::MarkerShapeRectangle, QColor(120, 20, 30), 13,
+         [](const DayEvent &e) { return e.kind == EventKind::FishLost; }},
+        {u"エサを取られた", S::MarkerShapeCircle, QColor(192, 192, 255), 11,
+         [](const DayEvent &e) { return e.kind == EventKind::BaitTaken || e.kind == EventKind::MulletEscaped; }},
+        {u"エサの交換", S::MarkerShapeRectangle, QColor(60, 150, 90), 11,
+         [](const DayEvent &e) { return e.kind == EventKind::BaitChanged; }},
+    };
+    return kinds;
+}
+
+int lastMinuteOf(const daylog::LoggedDay &day)
+{
+    bool ok = false;
+    const int endHour = day.endHour.trimmed().toInt(&ok);
+    int last = ok && endHour > 7 ? endHour * 60 : 17 * 60;
+    for (const DayEvent &e : day.events)
+        last = std::max(last, e.gameMinute);
+    // Whole hours on the axis.
+    return (last + 59) / 60 * 60;
+}
+
+QString heading(const daylog::LoggedDay &day)
+{
+    QString raft = rafts::name(day.raft);
+    QStringList parts;
+    if (!day.date.isEmpty())
+        parts << day.date;
+    if (!day.angler.isEmpty())
+        parts << QStringLiteral("釣り人 %1").arg(day.angler);
+    if (!raft.isEmpty())
+        parts << QStringLiteral("釣り場 %1").arg(raft);
+    if (!day.targetFish.isEmpty())
+        parts << QStringLiteral("狙う魚 %1").arg(day.targetFish);
+    QString tide;
+    if (day.firstHigh > 0 || day.earlierLow > 0)
+        tide = QStringLiteral("満潮 %1時・%2時　干潮 %3時・%4時")
+                   .arg(day.firstHigh).arg(day.secondHigh).arg(day.earlierLow).arg(day.laterLow);
+    if (!tide.isEmpty())
+        parts << tide;
+    return parts.join(QStringLiteral("　　"));
+}
+
+} // namespace
+
+DayLogWindow::DayLogWindow(const daylog::LoggedDay &day, bool dayFileGone, QWidget *parent)
+    : QWidget(parent, Qt::Window)
+    , m_day(day)
+{
+    setObjectName(QStringLiteral("釣行記録"));
+    setWindowTitle(charttexts::DayLogCaption());
+    setFixedSize(WindowWidth, WindowHeight);
+
+    auto *layout = new QVBoxLayout(this);
+    layout->setContentsMargins(10, 10, 10, 10);
+    auto *title = new QLabel(heading(day), this);
+    title->setObjectName(QStringLiteral("見出し"));
+    layout->addWidget(title);
+
+    m_note = new QLabel(this);
+    m_note->setObjectName(QStringLiteral("注意"));
+    m_note->setWordWrap(true);
+    m_note->setStyleSheet(QStringLiteral("QLabel { background: rgb(255,250,225); border: 1px solid rgb(200,180,120); padding: 4px; }"));
+    if (dayFileGone)
+        m_note->setText(QStringLiteral("この日の釣果ファイルは削除されています。残っている釣行記録だけを表示しています。"));
+    else if (day.dayFileName.isEmpty())
+        m_note->setText(QStringLiteral("この日の釣果はまだ保存されていません。"));
+    else if (day.events.empty())
+        m_note->setText(QStringLiteral("この日の記録はありません。"));
+    m_note->setVisible(!m_note->text().isEmpty());
+    layout->addWidget(m_note);
+
+    const int lastMinute = lastMinuteOf(day);
+    m_curve = tidecurve::dayCurve(day.earlierLow, lastMinute);
+    m_chart = new QChart;
+    m_view = new QChartView(m_chart, this);
+    m_view->setObjectName(QStringLiteral("潮と釣りの流れ"));
+    m_view->setRenderHint(QPainter::Antialiasing);
+    layout->addWidget(m_view, 1);
+    buildChart();
+
+    auto *buttons = new QHBoxLayout;
+    buttons->addStretch(1);
+    auto *save = new QPushButton(QStringLiteral("画像で保存"), this);
+    save->setObjectName(QStringLiteral("画像で保存"));
+    auto *close = new QPushButton(QStringLiteral("閉じる"), this);
+    close->setObjectName(QStringLiteral("閉じる"));
+    for (QPushButton *b : {save, close}) {
+        b->setMinimumSize(110, 30);
+        buttons->addWidget(b);
+    }
+    layout->addLayout(buttons);
+    connect(save, &QPushButton::clicked, this, &DayLogWindow::askAndSave);
+    connect(close, &QPushButton::clicked, this, &QWidget::close);
+}
+
+bool DayLogWindow::risingAt(int minute) const
+{
+    // The size of a fish goes on the open water above the curve: to the left
+    // of the point while the tide rises, to the right while it falls.
+    if (m_curve.points.empty())
+        return false;
+    const int first = m_curve.points.front().minute;
+    const int i = std::clamp(minute - first, 0, int(m_curve.points.size()) - 1);
+    return m_curve.points[size_t(i)].rising;
+}
+
+double DayLogWindow::yOf(const DayEvent &event) const
+{
+    // On the curve: the gauge's level at that minute. A day whose tide is not
+    // known keeps the level the event itself recorded.
+    if (m_curve.points.empty())
+        return event.tideLevel;
+    return tidecurve::levelAt(m_curve, event.gameMinute);
+}
+
+void DayLogWindow::buildChart()
+{
+    chartstyle::dress(m_chart);
+    const int lastMinute = lastMinuteOf(m_day);
+    const int firstHour = 7;
+    const int lastHour = lastMinute / 60;
+
+    auto *xAxis = new QValueAxis;
+    xAxis->setRange(firstHour, lastHour);
+    xAxis->setTickCount(lastHour - firstHour + 1);
+    xAxis->setLabelFormat(QStringLiteral("%d:00"));
+    xAxis->setTitleText(QStringLiteral("時刻"));
+    auto *yAxis = new QCategoryAxis;
+    yAxis->setRange(-36, tidecurve::GaugeFull + 30);
+    yAxis->setStartValue(-36);
+    yAxis->append(QStringLiteral("干潮"), 0);
+    yAxis->append(QStringLiteral("満潮"), tidecurve::GaugeFull);
+    yAxis->setLabelsPosition(QCategoryAxis::AxisLabelsPositionOnValue);
+    yAxis->setTitleText(QStringLiteral("潮の干満"));
+    for (QAbstractAxis *axis : {static_cast<QAbstractAxis *>(xAxis), static_cast<QAbstractAxis *>(yAxis)}) {
+        axis->setLabelsColor(chartstyle::ink());
+        axis->setTitleBrush(chartstyle::ink());
+        axis->setGridLineColor(QColor(215, 200, 165));
+    }
+    m_chart->addAxis(xAxis, Qt::AlignBottom);
+    m_chart->addAxis(yAxis, Qt::AlignLeft);
+
+    if (!m_curve.points.empty()) {
+        auto *upper = new QLineSeries;
+        auto *lower = new QLineSeries;
+        for (const tidecurve::TidePoint &p : m_curve.points) {
+            upper->append(p.minute / 60.0, p.level);
+            lower->append(p.minute / 60.0, 0);
+        }
+        auto *water = new QAreaSeries(upper, lower);
+        water->setName(QStringLiteral("潮位"));
+        water->setBrush(chartstyle::shallowSea());
+        water->setPen(QPen(chartstyle::sea(), 2.5));
+        m_chart->addSeries(water);
+        water->attachAxis(xAxis);
+        water->attachAxis(yAxis);
+
+        for (const tidecurve::Turn &turn : m_curve.turns) {
+            const double x = turn.minute / 60.0;
+            const QString text = QStringLiteral("%1 %2").arg(turn.high ? QStringLiteral("満潮") : QStringLiteral("干潮"),
+                                                             charttexts::clock(turn.minute));
+            addTag(text, QPointF(x, turn.high ? tidecurve::GaugeFull : 0),
+                   QPointF(0, turn.high ? -24 : 8), chartstyle::sea().darker(130));
+        }
+    }
+    addMarkers();
+    // Thirteen kinds of marker: a column beside the chart keeps every name whole.
+    m_chart->legend()->setAlignment(Qt::AlignRight);
+    for (const Markers &m : m_markers) {
+        m.series->attachAxis(xAxis);
+        m.series->attachAxis(yAxis);
+    }
+    connect(m_chart, &QChart::plotAreaChanged, this, [this] { placeTags(); });
+}
+
+void DayLogWindow::addMarkers()
+{
+    for (const MarkerKind &kind : markerKinds()) {
+        Markers markers;
+        for (size_t i = 0; i < m_day.events.size(); ++i) {
+            if (kind.takes(m_day.events[i]))
+                markers.events.push_back(i);
+        }
+        if (markers.events.empty())
+            continue; // the legend names only what happened that day
+        auto *series = new QScatterSeries;
+        series->setName(QString::fromUtf16(kind.name));
+        series->setMarkerShape(kind.shape);
+        series->setMarkerSize(kind.size);
+        series->setColor(kind.color);
+        series->setBorderColor(kind.color.darker(170));
+        for (size_t i : markers.events) {
+            const DayEvent &e = m_day.events[i];
+            series->append(e.gameMinute / 60.0, yOf(e));
+            if (e.kind == EventKind::FishLanded)
+                addTag(QStringLiteral("%1 %2cm").arg(e.fish).arg(e.length), QPointF(e.gameMinute / 60.0, yOf(e)),
+                       QPointF(risingAt(e.gameMinute) ? -6 : 6, -26), kind.color.darker(150));
+        }
+        markers.series = series;
+        m_chart->addSeries(series);
+        m_markers.push_back(std::move(markers));
+    }
+    for (const Markers &m : m_markers) {
+        connect(m.series, &QScatterSeries::hovered, this, [this, series = m.series](QPointF point, bool entered) {
+            for (const Markers &markers : m_markers) {
+                if (markers.series == series)
+                    showTooltip(markers, point, entered);
+            }
+        });
+    }
+}
+
+void DayLogWindow::addTag(const QString &text, QPointF value, QPointF offset, const QColor &color)
+{
+    auto *item = new QGraphicsSimpleTextItem(text, m_chart);
+    item->setBrush(color);
+    QFont font = item->font();
+    font.setBold(true);
+    item->setFont(font);
+    item->setZValue(20);
+    m_tags.push_back({item, value, offset});
+}
+
+void DayLogWindow::placeTags()
+{
+    // Fish caught close together would print their sizes over each other:
+    // a tag that meets one already placed moves to the nearest free line.
+    const QRectF plot = m_chart->plotArea();
+    std::vector<QRectF> placed;
+    for (const Tag &tag : m_tags) {
+        const QPointF at = m_chart->mapToPosition(tag.value);
+        const QRectF box = tag.item->boundingRect();
+        // A negative offset puts the tag's right end left of the point, a
+        // positive one its left end right of it, none centres it.
+        qreal x = tag.offset.x() < 0   ? at.x() + tag.offset.x() - box.width()
+                  : tag.offset.x() > 0 ? at.x() + tag.offset.x()
+                                       : at.x() - box.width() / 2;
+        x = std::clamp(x, plot.left() + 2, std::max(plot.left() + 2, plot.right() - box.width() - 2));
+        const qreal y0 = at.y() + tag.offset.y();
+        QRectF rect(x, y0, box.width(), box.height());
+        const auto free = [&](const QRectF &r) {
+            return std::none_of(placed.begin(), placed.end(), [&](const QRectF &p) { return p.intersects(r); });
+        };
+        // Try a line higher, then a line lower, then two, and so on.
+        for (int step = 1; !free(rect) && step < 24; ++step) {
+            const int lines = (step + 1) / 2;
+            const qreal top = y0 + (step % 2 ? -1 : 1) * lines * (box.height() + 1);
+            if (top < plot.top() || top + box.height() > plot.bottom())
+                continue;
+            rect.moveTop(top);
+        }
+        placed.push_back(rect);
+        tag.item->setPos(rect.topLeft());
+    }
+}
+
+const DayEvent *DayLogWindow::eventAt(const QScatterSeries *series, QPointF point) const
+{
+    for (const Markers &m : m_markers) {
+        if (m.series != series)
+            continue;
+        const QList<QPointF> points = series->points();
+        for (qsizetype i = 0; i < points.size() && size_t(i) < m.events.size(); ++i) {
+            if (qFuzzyCompare(points[i].x() + 1, point.x() + 1) && qFuzzyCompare(points[i].y() + 1, point.y() + 1))
+                return &m_day.events[m.events[size_t(i)]];
+        }
+    }
+    return nullptr;
+}
+
+void DayLogWindow::showTooltip(const Markers &markers, QPointF point, bool entered)
+{
+    if (!entered) {
+        QToolTip::hideText();
+        return;
+    }
+    // Points of one kind can share a spot: all of them are told.
+    QStringList texts;
+    const QList<QPointF> points = markers.series->points();
+    for (qsizetype i = 0; i < points.size() && size_t(i) < markers.events.size(); ++i) {
+        if (qFuzzyCompare(points[i].x() + 1, point.x() + 1) && qFuzzyCompare(points[i].y() + 1, point.y() + 1))
+            texts << charttexts::eventTooltip(m_day.events[markers.events[size_t(i)]]);
+    }
+    if (!texts.isEmpty())
+        QToolTip::showText(QCursor::pos(), texts.join(QStringLiteral("\n\n")), m_view);
+}
+
+bool DayLogWindow::savePng(const QString &path) const
+{
+    const qreal ratio = 2;
+    QImage image(m_view->size() * ratio, QImage::Format_ARGB32_Premultiplied);
+    image.setDevicePixelRatio(ratio);
+    image.fill(Qt::white);
+    {
+        QPainter painter(&image);
+        painter.setRenderHint(QPainter::Antialiasing);
+        m_view->render(&painter);
+    }
+    return image.save(path, "PNG");
+}
+
+void DayLogWindow::askAndSave()
+{
+    QString name = QStringLiteral("釣行記録");
+    if (!m_day.date.isEmpty())
+        name += QLatin1Char('-') + m_day.date;
+    const QString path = QFileDialog::getSaveFileName(this, QStringLiteral("釣行記録を画像で保存"), name + QStringLiteral(".png"),
+                                                      QStringLiteral("PNG 画像 (*.png)"));
+    if (path.isEmpty())
+        return;
+    if (!savePng(path))
+        QMessageBox::warning(this, windowTitle(), QStringLiteral("画像を保存できませんでした。\n%1").arg(path));
+}

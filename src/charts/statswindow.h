@@ -1,0 +1,42 @@
+#pragma once
+
+#include "daylog/dayevent.h"
+#include "daylog/stats.h"
+
+#include <QStringList>
+#include <QWidget>
+
+#include <vector>
+
+class QChart;
+class QComboBox;
+class QLabel;
+class QTableWidget;
+
+// 統計: what the logged days add up to, for one angler or all, one raft or all.
+class StatsWindow : public QWidget
+{
+public:
+    StatsWindow(std::vector<daylog::LoggedDay> days, const QStringList &anglers, QWidget *parent = nullptr);
+
+    QComboBox *anglerBox() const { return m_angler; }
+    QComboBox *raftBox() const { return m_raft; }
+    QTableWidget *ratesTable() const { return m_rates; }
+    QTableWidget *bestTable() const { return m_best; }
+    QLabel *summary() const { return m_summary; }
+    // The charts in the order: clock hour, hours from low water, bait, raft.
+    const std::vector<QChart *> &barCharts() const { return m_charts; }
+    const daylog::DayStats &shown() const { return m_stats; }
+
+private:
+    void refresh();
+
+    std::vector<daylog::LoggedDay> m_days;
+    daylog::DayStats m_stats;
+    QComboBox *m_angler = nullptr;
+    QComboBox *m_raft = nullptr;
+    QLabel *m_summary = nullptr;
+    QTableWidget *m_rates = nullptr;
+    QTableWidget *m_best = nullptr;
+    std::vector<QChart *> m_charts;
+};

@@ -1,0 +1,192 @@
+#include "busyday.h"
+#include "charts/charts.h"
+#include "charts/charttexts.h"
+#include "charts/daylogwindow.h"
+#include "charts/statswindow.h"
+#include "charts/tidecurve.h"
+#include "statsfixture.h"
+
+#include <QAreaSeries>
+#include <QBarSet>
+#include <QChart>
+#include <QChartView>
+#include <QComboBox>
+#include <QImage>
+#include <QLabel>
+#include <QScatterSeries>
+#include <QStackedBarSeries>
+#include <QTableWidget>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <memory>
+
+using namespace daylog;
+
+class TestCharts : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void everyStepOfTheDayIsOnTheTideCurve();
+    void tooltipsTellTimeRigAndReason_data();
+    void tooltipsTellTimeRigAndReason();
+    void noteSaysWhatBecameOfTheDayFile_data();
+    void noteSaysWhatBecameOfTheDayFile();
+    void savedPictureIsTwiceTheSize();
+    void statisticsFollowTheFilters();
+};
+
+// Shown kinds: everything but the day's start and end and the ball opening.
+static bool shown(EventKind kind)
+{
+    return kind != EventKind::DayStarted && kind != EventKind::DayEnded && kind != EventKind::BallBroken;
+}
+
+void TestCharts::everyStepOfTheDayIsOnTheTideCurve()
+{
+    const LoggedDay day = busyday::make(3);
+    DayLogWindow window(day, false);
+    const tidecurve::Curve curve = tidecurve::dayCurve(day.earlierLow, 17 * 60);
+
+    int points = 0;
+    int expected = 0;
+    for (const DayEvent &e : day.events)
+        expected += shown(e.kind) ? 1 : 0;
+    QSet<const DayEvent *> seen;
+    for (QAbstractSeries *s : window.chartView()->chart()->series()) {
+        auto *scatter = qobject_cast<QScatterSeries *>(s);
+        if (!scatter)
+            continue;
+        for (const QPointF &p : scatter->points()) {
+            const DayEvent *e = window.eventAt(scatter, p);
+            QVERIFY(e);
+            seen.insert(e);
+            QCOMPARE(p.x(), e->gameMinute / 60.0);
+            QCOMPARE(p.y(), double(tidecurve::levelAt(curve, e->gameMinute)));
+            ++points;
+        }
+    }
+    QCOMPARE(points, expected);
+    QCOMPARE(int(seen.size()), expected);
+}
+
+void TestCharts::tooltipsTellTimeRigAndReason_data()
+{
+    QTest::addColumn<int>("kind");
+    QTest::addColumn<int>("reason");
+    QTest::addColumn<QStringList>("fragments");
+
+    QTest::newRow("too early") << int(EventKind::StrikeMissed) << int(Reason::StruckWhileNibbling)
+                               << QStringList{QStringLiteral("9:05"), QStringLiteral("早すぎ"), QStringLiteral("つついている")};
+    QTest::newRow("too late") << int(EventKind::StrikeMissed) << int(Reason::StruckAfterLetGo)
+                              << QStringList{QStringLiteral("遅すぎ"), QStringLiteral("離していました")};
+    QTest::newRow("line parted") << int(EventKind::FishLost) << int(Reason::LineParted)
+                                 << QStringList{QStringLiteral("ばらし"), QStringLiteral("負荷 82"), QStringLiteral("くじ 3"),
+                                                QStringLiteral("4 以下")};
+    QTest::newRow("bait stolen") << int(EventKind::BaitTaken) << int(Reason::BaitStolen)
+                                 << QStringList{QStringLiteral("エサ取り"), QStringLiteral("ハリス 2号"), QStringLiteral("針 4号"),
+                                                QStringLiteral("エサ ボケ"), QStringLiteral("満ち潮")};
+}
+
+void TestCharts::tooltipsTellTimeRigAndReason()
+{
+    QFETCH(int, kind);
+    QFETCH(int, reason);
+    QFETCH(QStringList, fragments);
+
+    DayEvent e;
+    e.kind = EventKind(kind);
+    e.reason = Reason(reason);
+    e.gameMinute = 9 * 60 + 5;
+    e.leader = QStringLiteral("2号");
+    e.hook = QStringLiteral("4号");
+    e.bait = QStringLiteral("ボケ");
+    e.tideDirection = QStringLiteral("満");
+    e.lineStrain = 82;
+    e.draw = 3;
+    e.band = 4;
+    const QString text = charttexts::eventTooltip(e);
+    for (const QString &f : fragments)
+        QVERIFY2(text.contains(f), qPrintable(text));
+}
+
+void TestCharts::noteSaysWhatBecameOfTheDayFile_data()
+{
+    QTest::addColumn<QString>("dayFile");
+    QTest::addColumn<bool>("gone");
+    QTest::addColumn<QString>("note"); // empty: no note
+
+    QTest::newRow("saved and there") << QStringLiteral("1.txt") << false << QString();
+    QTest::newRow("saved, file deleted") << QStringLiteral("1.txt") << true << QStringLiteral("削除されています");
+    QTest::newRow("not saved yet") << QString() << false << QStringLiteral("まだ保存されていません");
+}
+
+void TestCharts::noteSaysWhatBecameOfTheDayFile()
+{
+    QFETCH(QString, dayFile);
+    QFETCH(bool, gone);
+    QFETCH(QString, note);
+
+    LoggedDay day = busyday::make(1);
+    day.dayFileName = dayFile;
+    std::unique_ptr<QWidget> window(charts::showDayLog(nullptr, day, gone));
+    auto *log = static_cast<DayLogWindow *>(window.get());
+    QCOMPARE(log->objectName(), QStringLiteral("釣行記録"));
+    QCOMPARE(log->note()->isVisible(), !note.isEmpty());
+    if (!note.isEmpty())
+        QVERIFY(log->note()->text().contains(note));
+    // The log is shown all the same.
+    QVERIFY(log->chartView()->chart()->series().size() > 5);
+}
+
+void TestCharts::savedPictureIsTwiceTheSize()
+{
+    DayLogWindow window(busyday::make(2), false);
+    window.show();
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("釣行記録.png"));
+    QVERIFY(window.savePng(path));
+    const QImage image(path);
+    QCOMPARE(image.size(), window.chartView()->size() * 2);
+    QVERIFY(!window.savePng(dir.filePath(QStringLiteral("no/such/folder.png"))));
+}
+
+void TestCharts::statisticsFollowTheFilters()
+{
+    const std::vector<LoggedDay> days = statsfixture::days();
+    int loads = 0;
+    std::unique_ptr<QWidget> window(charts::showStatistics(
+        nullptr, [&] { ++loads; return days; }, {QStringLiteral("太郎"), QStringLiteral("花子")}));
+    auto *stats = static_cast<StatsWindow *>(window.get());
+    QCOMPARE(loads, 1);
+    QCOMPARE(stats->anglerBox()->count(), 3);
+
+    const auto barTotal = [&](int chart) {
+        int total = 0;
+        for (QAbstractSeries *s : stats->barCharts()[size_t(chart)]->series())
+            for (QBarSet *set : static_cast<QStackedBarSeries *>(s)->barSets())
+                total += int(set->sum());
+        return total;
+    };
+    const auto cell = [&](int row, int column) { return stats->ratesTable()->item(row, column)->text(); };
+
+    QCOMPARE(stats->shown().days, 4);
+    QCOMPARE(cell(0, 1), QStringLiteral("9")); // bites
+    for (int chart : {0, 2, 3})
+        QCOMPARE(barTotal(chart), 6);
+    QCOMPARE(barTotal(1), 5); // one day's tide is unknown
+
+    stats->anglerBox()->setCurrentIndex(1); // 太郎
+    QCOMPARE(stats->shown().days, 2);
+    QCOMPARE(cell(2, 1), QStringLiteral("4")); // hooked
+    QCOMPARE(cell(2, 2), QStringLiteral("66.7 %"));
+    QVERIFY(stats->summary()->text().contains(QStringLiteral("2日")));
+    stats->raftBox()->setCurrentIndex(3);
+    QCOMPARE(stats->shown().days, 1);
+    QCOMPARE(barTotal(3), 1);
+    QVERIFY(stats->bestTable()->item(2, 1)->text().startsWith(QStringLiteral("45センチ")));
+}
+
+QTEST_MAIN(TestCharts)
+#include "test_charts.moc"
