@@ -1,12 +1,15 @@
 #include "qtsound.h"
 
 #include <QFileInfo>
+#include <QLoggingCategory>
 #include <QSoundEffect>
 #include <QUrl>
 
 QtSoundDevice::QtSoundDevice()
     : m_effect(new QSoundEffect)
 {
+    // A missing or broken audio device is silent and says nothing.
+    QLoggingCategory::setFilterRules(QStringLiteral("qt.multimedia*=false"));
 }
 
 QtSoundDevice::~QtSoundDevice()
@@ -19,6 +22,7 @@ bool QtSoundDevice::open(const QString &path)
     if (isOpen() || !QFileInfo(path).isFile())
         return false;
     m_path = path;
+    m_effect->setVolume(float(volumeFor(path)));
     m_effect->setSource(QUrl::fromLocalFile(path));
     return true;
 }
@@ -27,8 +31,17 @@ bool QtSoundDevice::play()
 {
     if (!isOpen())
         return false;
-    m_effect->play();
+    // Asked again while it plays (the fanfare at every music tick), the
+    // sound goes on rather than starting over.
+    if (!m_effect->isPlaying())
+        m_effect->play();
     return true;
+}
+
+void QtSoundDevice::levelsChanged()
+{
+    if (isOpen())
+        m_effect->setVolume(float(volumeFor(m_path)));
 }
 
 void QtSoundDevice::stop()

@@ -18,6 +18,9 @@ public:
     void close() override;
     bool isOpen() const override { return !m_path.isEmpty(); }
 
+protected:
+    void levelsChanged() override;
+
 private:
     QSoundEffect *m_effect;
     QString m_path;

@@ -4,6 +4,7 @@
 #include "anglerlist.h"
 #include "app/game.h"
 #include "app/screens.h"
+#include "comforts/mainscreencomforts.h"
 #include "guides/form4.h"
 #include "guides/form7.h"
 #include "mainscreen/form1.h"
@@ -119,6 +120,7 @@ Form3::Form3(Game &game)
                           { Margin, y += step, ButtonWidth, ButtonHeight });
     Command7 = makeButton(Frame1, QStringLiteral("Command7"), T::Command7(),
                           { Margin, y += step, ButtonWidth, ButtonHeight });
+    comforts::addSettingsButton(*this, Frame1, { Margin, y += step, ButtonWidth, ButtonHeight });
     Command6 = makeButton(Frame1, QStringLiteral("Command6"), T::Command6(),
                           { Margin, MenuHeight - Margin - 40, ButtonWidth, 40 });
     Command6->setEnabled(false);
@@ -290,6 +292,7 @@ void Form3::ChooseRaft(int spotNo)
     if (QRadioButton *opt = option(spotNo))
         Label1->setText(opt->text());
     state().SpotNo = spotNo;
+    Form4::followChosenRaft(game().screens());
 }
 
 void Form3::ShowDetailsOf(int spotNo)
@@ -306,6 +309,7 @@ void Form3::ShowSpotDetails()
     opt->setChecked(true);
     Label1->setText(opt->text());
     Screens &screens = game().screens();
+    Form4::followChosenRaft(screens);
     screens.show(screens.form4());
 }
 
@@ -384,6 +388,7 @@ void Form3::CrossToRaft()
     if (mainScreen.Label46)
         mainScreen.Label46->setText(state().EndHour + settingstexts::EndHourSuffix());
     RegisterAngler();
+    Form4::closeOnCrossing(screens);
     screens.show(mainScreen);
     closeFromCode();
 }
