@@ -50,7 +50,9 @@ QString ControlsPage::text()
     html += keyRow("F2", "設定（音量・一時停止）");
     html += keyRow("仕掛け画面: ↑↓←→", "枠の中で選ぶ（Tab で次の枠）");
     html += keyRow("仕掛け画面: Enter", "仕掛け完了");
-    html += keyRow("Esc", "釣り場の詳細・船頭のアドバイス・この画面を閉じる");
+    html += keyRow("今日の釣果: Ctrl+S", "保存");
+    html += keyRow("今日の釣果: Ctrl+G", "魚拓");
+    html += keyRow("Esc", "釣り場の詳細・ヒント・この画面を閉じる");
     html += QStringLiteral("</table>");
     html += QString::fromUtf8("<p style='margin:4px 0 8px 0'>文字のキーは、メッセージが開いている間は効きません。"
                               "思わぬ投入やあわせは起きません。</p>");

@@ -108,10 +108,17 @@ QPainterPath chinuFins()
 {
     QPainterPath fins;
     // The spiny dorsal fin along the back.
-    fins.moveTo(24, -23.5);
-    fins.cubicTo(30, -34, 42, -36, 56, -33);
-    fins.cubicTo(66, -30, 74, -24, 78, -13);
-    fins.cubicTo(66, -20, 48, -26, 24, -23.5);
+    fins.moveTo(24, -20);
+    // Spines with the soft membrane between them.
+    const qreal spines[][2] = {{26, -30}, {31, -34}, {36, -35}, {41, -35}, {46, -34}, {51, -33}, {56, -31}};
+    for (const auto &spine : spines) {
+        fins.lineTo(spine[0], spine[1]);
+        fins.quadTo(spine[0] + 1.5, spine[1] + 5, spine[0] + 3.5, spine[1] + 6.5);
+    }
+    fins.lineTo(59, -25);
+    fins.cubicTo(66, -30, 74, -24, 79, -10);
+    fins.cubicTo(66, -14, 48, -18, 24, -20);
+    fins.closeSubpath();
     // The anal fin.
     fins.moveTo(58, 19);
     fins.cubicTo(62, 28, 68, 28, 74, 24);
@@ -130,7 +137,7 @@ void paintFish(QPainter &p, const QRectF &box)
     const qreal k = box.width() / 100.0;
     p.save();
     p.translate(box.left(), box.center().y());
-    p.scale(k, k);
+    p.scale(k, k * 0.82); // a chinu is about a third as deep as it is long
     p.setPen(Qt::NoPen);
 
     const QPainterPath body = chinuBody();
@@ -148,20 +155,23 @@ void paintFish(QPainter &p, const QRectF &box)
     p.setClipPath(all);
     QRandomGenerator grain(1793);
     // The scales: rows of small arcs where the paper shows through.
-    QPen scale(QColor(245, 240, 228, 70), 0.35);
+    QPen scale(QColor(245, 240, 228, 45), 0.3);
     p.setPen(scale);
     p.setBrush(Qt::NoBrush);
-    for (qreal y = -26; y < 24; y += 2.6) {
-        const qreal shift = std::fmod((y + 26) / 2.6, 2.0) < 1 ? 0 : 1.5;
-        for (qreal x = 14 + shift; x < 82; x += 3.0)
-            p.drawArc(QRectF(x, y, 3.0, 3.0), 90 * 16, -180 * 16);
+    p.save();
+    p.setClipPath(body, Qt::IntersectClip);
+    for (qreal y = -24; y < 22; y += 1.9) {
+        const qreal shift = std::fmod((y + 24) / 1.9, 2.0) < 1 ? 0 : 1.1;
+        for (qreal x = 22 + shift; x < 80; x += 2.2)
+            p.drawArc(QRectF(x, y, 2.2, 2.2), 90 * 16, -180 * 16);
     }
+    p.restore();
     // The fin rays.
-    QPen ray(QColor(245, 240, 228, 90), 0.3);
+    QPen ray(QColor(245, 240, 228, 80), 0.3);
     p.setPen(ray);
-    for (int i = 0; i <= 10; ++i) {
-        const qreal x = 26 + i * 5.0;
-        p.drawLine(QPointF(x, -24 + i * 0.9), QPointF(x + 1.5, -34 + i * 1.1 + (i > 6 ? (i - 6) * 2.2 : 0)));
+    for (int i = 0; i < 12; ++i) {
+        const qreal x = 26 + i * 3.0;
+        p.drawLine(QPointF(x, -22 + i * 0.2), QPointF(x + 0.3, i % 2 == 0 ? -31 - i * 0.2 : -26 - i * 0.1));
     }
     for (int i = 0; i <= 8; ++i)
         p.drawLine(QPointF(85, i * 1.2 - 5), QPointF(99, -21 + i * 5.4));

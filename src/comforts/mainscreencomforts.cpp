@@ -48,7 +48,7 @@ protected:
     {
         QPainter p(this);
         p.fillRect(rect(), QColor(20, 40, 60, 120));
-        const QRect card(width() / 2 - 170, height() / 2 - 70, 340, 120);
+        const QRect card(width() / 2 - 150, height() / 2 - 70, 300, 120);
         p.setRenderHint(QPainter::Antialiasing);
         p.setPen(QPen(QColor(0x7d, 0x8c, 0x99), 1.5));
         p.setBrush(QColor(255, 255, 255, 235));
@@ -204,20 +204,24 @@ void MainScreenComforts::followThePinkButton()
     if (paused())
         return;
     Form1 &f = m_form;
+    QWidget *next = nullptr;
     if (!f.Picture1(0)->isHidden() && f.Command4->isEnabled()) {
-        f.Command4->setFocus();
+        next = f.Command4;
+    } else if (!f.List2->isHidden()) {
+        next = f.List2;
+    } else {
+        for (QPushButton *button : {f.Command1, f.Command2, f.Command3})
+            if (button->isEnabled() && buttoncolours::colour(button) == buttoncolours::active()) {
+                next = button;
+                break;
+            }
+    }
+    if (!next)
         return;
-    }
-    if (!f.List2->isHidden()) {
-        f.List2->setFocus();
-        return;
-    }
-    for (QPushButton *button : {f.Command1, f.Command2, f.Command3}) {
-        if (button->isEnabled() && buttoncolours::colour(button) == buttoncolours::active()) {
-            button->setFocus();
-            return;
-        }
-    }
+    // Focused as a key would, so the focus frame shows where Space goes.
+    next->setFocus(Qt::ShortcutFocusReason);
+    m_form.setAttribute(Qt::WA_KeyboardFocusChange);
+    next->update();
 }
 
 QString dayOverPicture(const QString &endHour)

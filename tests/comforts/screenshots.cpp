@@ -46,7 +46,8 @@ void activate(QWidget &w)
     w.show();
     w.raise();
     w.activateWindow();
-    QTest::qWaitForWindowActive(&w, 2000);
+    if (!QTest::qWaitForWindowActive(&w, 2000))
+        qWarning("%s was not activated", qPrintable(w.objectName()));
 }
 
 void pushTick(TestGame &g, int n, int v3, int v4, int v5, int v6, int v7, int w)
