@@ -215,7 +215,11 @@ void paintFish(QPainter &p, const QRectF &box)
 
 int gyotakuScale(int lengthCm)
 {
-    return lengthCm <= 40 ? 2 : 3;
+    // The largest scale at which the fish fits beside six columns of lettering.
+    for (int scale = 2; scale < 10; ++scale)
+        if (lengthCm * 10.0 / scale <= GyotakuFishRoomMm)
+            return scale;
+    return 10;
 }
 
 QStringList gyotakuLines(const GyotakuRecord &record)
@@ -253,8 +257,8 @@ void paintGyotaku(QPainter &p, const QSize &page, int dpi, const GyotakuRecord &
     // The fish to scale, left of the lettering.
     const int scale = gyotakuScale(record.lengthCm);
     const qreal fishWidth = record.lengthCm * 10.0 / scale * mm;
-    const qreal textLeft = page.width() - 95 * mm;
-    const QRectF fishBox(qMax(14 * mm, (textLeft - fishWidth) / 2), 30 * mm, fishWidth, 120 * mm);
+    const qreal textLeft = page.width() - GyotakuLetteringMm * mm;
+    const QRectF fishBox(qMax(GyotakuFishMarginMm * mm, (textLeft - fishWidth) / 2), 30 * mm, fishWidth, 120 * mm);
     paintFish(p, fishBox);
 
     // A ruler under the fish in real centimetres.
@@ -485,11 +489,9 @@ QPushButton *addGyotakuButton(BrowserPane &pane, QWidget *frame, QRect geometry)
     button->setObjectName(T::GyotakuButton());
     button->setGeometry(geometry);
     button->setEnabled(false);
-    // Offered once a day is chosen, as its figures are.
+    // Offered once a day is chosen; a day without chinu says so when asked.
     QObject::connect(pane.List1, &QListWidget::currentRowChanged, button,
-                     [button, &pane](int row) { button->setEnabled(row >= 0 && pane.Label12->text().size() > 0); });
-    QObject::connect(pane.List1, &QListWidget::itemClicked, button,
-                     [button, &pane] { button->setEnabled(pane.Label12->text().size() > 0); });
+                     [button](int row) { button->setEnabled(row >= 0); });
     QObject::connect(button, &QPushButton::clicked, frame,
                      [frame, &pane] { showGyotaku(frame->window(), gyotakuOfSavedDay(pane)); });
     return button;

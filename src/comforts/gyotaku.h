@@ -14,12 +14,16 @@ class QPushButton;
 
 namespace comforts {
 
-// A 魚拓 is printed on A4 landscape; the fish is drawn to a stated scale
-// (half size up to 40 cm, a third above) with a ruler under it.
+// A 魚拓 is printed on A4 landscape: the lettering in columns on the right,
+// the fish on the left drawn to a stated scale with a ruler under it.
 constexpr qreal GyotakuPaperWidthMm = 297, GyotakuPaperHeightMm = 210;
+constexpr qreal GyotakuLetteringMm = 115; // the right-hand part that the columns take
+constexpr qreal GyotakuFishMarginMm = 14; // paper left of the fish
+constexpr qreal GyotakuFishRoomMm = GyotakuPaperWidthMm - GyotakuLetteringMm - GyotakuFishMarginMm - 4;
 constexpr int GyotakuPrintDpi = 300;
 
-// The scale the fish is drawn at: 2 (half size) or 3 (a third).
+// The scale the fish is drawn at, 1 : n: half size up to 32 cm, a third up
+// to 49 cm, a quarter above.
 int gyotakuScale(int lengthCm);
 // The lines of lettering, right to left as they are written in columns:
 // the fish and its length, the angler, the raft, the date, then the tide

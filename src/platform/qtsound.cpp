@@ -1,15 +1,33 @@
 #include "qtsound.h"
 
 #include <QFileInfo>
-#include <QLoggingCategory>
 #include <QSoundEffect>
 #include <QUrl>
 
-QtSoundDevice::QtSoundDevice()
-    : m_effect(new QSoundEffect)
+namespace {
+
+QtMessageHandler previousHandler = nullptr;
+
+// A missing or broken audio device is silent and says nothing: the sound
+// backend's complaints about it are dropped, every other message goes on.
+void quietAboutAudio(QtMsgType type, const QMessageLogContext &context, const QString &message)
 {
-    // A missing or broken audio device is silent and says nothing.
-    QLoggingCategory::setFilterRules(QStringLiteral("qt.multimedia*=false"));
+    const bool aboutAudio = message.startsWith(QLatin1String("No audio device detected"))
+        || message.startsWith(QLatin1String("PulseAudioService:"))
+        || (context.category && qstrncmp(context.category, "qt.multimedia", 13) == 0);
+    if (aboutAudio && type != QtFatalMsg)
+        return;
+    if (previousHandler)
+        previousHandler(type, context, message);
+}
+
+} // namespace
+
+QtSoundDevice::QtSoundDevice()
+{
+    if (!previousHandler)
+        previousHandler = qInstallMessageHandler(quietAboutAudio);
+    m_effect = new QSoundEffect;
 }
 
 QtSoundDevice::~QtSoundDevice()

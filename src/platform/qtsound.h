@@ -22,6 +22,6 @@ protected:
     void levelsChanged() override;
 
 private:
-    QSoundEffect *m_effect;
+    QSoundEffect *m_effect = nullptr;
     QString m_path;
 };

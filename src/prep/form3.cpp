@@ -97,6 +97,7 @@ Form3::Form3(Game &game)
 
     // ---- the angler's name and the menu column ----
     Label9 = makeLabel(central, QStringLiteral("Label9"), T::Label9(), { Margin, Margin, ColumnWidth, 22 });
+    comforts::addSettingsButton(*this, central, { Margin + ColumnWidth - 64, Margin - 2, 64, 24 });
     Combo3 = new QComboBox(central);
     Combo3->setObjectName(QStringLiteral("Combo3"));
     Combo3->setEditable(true);
@@ -120,7 +121,6 @@ Form3::Form3(Game &game)
                           { Margin, y += step, ButtonWidth, ButtonHeight });
     Command7 = makeButton(Frame1, QStringLiteral("Command7"), T::Command7(),
                           { Margin, y += step, ButtonWidth, ButtonHeight });
-    comforts::addSettingsButton(*this, Frame1, { Margin, y += step, ButtonWidth, ButtonHeight });
     Command6 = makeButton(Frame1, QStringLiteral("Command6"), T::Command6(),
                           { Margin, MenuHeight - Margin - 40, ButtonWidth, 40 });
     Command6->setEnabled(false);

@@ -532,9 +532,13 @@ void TestComforts::gyotakuImage_data()
         << comforts::GyotakuRecord{s("波寄 太郎"), 50, s("北の離れ"), QDate(2026, 12, 10), s("引き潮"), s("ボケ")}
         << QStringList{s("チヌ　５０センチ"), s("波寄 太郎　釣"), s("北の離れ"), s("２０２６年１２月１０日"),
                        s("潮　引き潮"), s("餌　ボケ")};
+    QTest::newRow("the longest chinu of all")
+        << comforts::GyotakuRecord{s("Ken"), 65, s("湾入り口"), QDate(2026, 7, 1), s("満ち潮"), s("カニ")}
+        << QStringList{s("チヌ　６５センチ"), s("Ken　釣"), s("湾入り口"), s("２０２６年７月１日"), s("潮　満ち潮"),
+                       s("餌　カニ")};
     QTest::newRow("a saved day: tide and bait unknown")
-        << comforts::GyotakuRecord{s("Hana"), 38, s("大浜"), QDate(2025, 5, 3), QString(), QString()}
-        << QStringList{s("チヌ　３８センチ"), s("Hana　釣"), s("大浜"), s("２０２５年５月３日")};
+        << comforts::GyotakuRecord{s("Hana"), 34, s("大浜"), QDate(2025, 5, 3), QString(), QString()}
+        << QStringList{s("チヌ　３４センチ"), s("Hana　釣"), s("大浜"), s("２０２５年５月３日")};
 }
 
 void TestComforts::gyotakuImage()
@@ -559,7 +563,7 @@ void TestComforts::gyotakuImage()
     int inked = 0;
     int first = -1, last = -1;
     const int centreY = qRound(90 * mm); // the fish's middle line
-    const int lettering = qRound(small.width() - 95 * mm);
+    const int lettering = qRound(small.width() - comforts::GyotakuLetteringMm * mm);
     for (int x = 0; x < lettering; ++x)
         if (small.pixelColor(x, centreY).lightness() < 90) {
             ++inked;
@@ -569,6 +573,8 @@ void TestComforts::gyotakuImage()
         }
     QVERIFY2(inked > fishPx * 0.5, qPrintable(QString::number(inked)));
     QVERIFY2(last - first <= fishPx + 2, qPrintable(QStringLiteral("%1 %2").arg(last - first).arg(fishPx)));
+    // And nothing of the fish reaches the lettering.
+    QVERIFY(first + fishPx < lettering);
 }
 
 // Today's 魚拓 is the longest chinu with the bait and tide it was caught on.
