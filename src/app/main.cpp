@@ -1,5 +1,6 @@
 #include "app/game.h"
 #include "app/screens.h"
+#include "comforts/comfortsettings.h"
 #include "platform/qtdialogs.h"
 #include "platform/qtsound.h"
 #include "prep/form3.h"
@@ -32,6 +33,7 @@ int main(int argc, char *argv[])
     SystemRandom random;
     SystemClock clock;
     QtSoundDevice sound;
+    sound.setLevels(comforts::loadSettings().sound);
     FileSystem files;
     Platform platform{scheduler, dialogs, random, clock, sound, files,
                       ProgramDirs::forExecutable(QCoreApplication::applicationDirPath())};

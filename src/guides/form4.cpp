@@ -8,6 +8,7 @@
 #include "prep/form3.h"
 #include "spottexts.h"
 
+#include <QAction>
 #include <QGroupBox>
 #include <QLabel>
 #include <QPushButton>
@@ -174,6 +175,13 @@ Form4::Form4(Game &game)
     Command5->setGeometry(WindowWidth - Margin - 76, y + 64, 76, 34);
     Command5->setDefault(true);
     connect(Command5, &QPushButton::clicked, this, [this] { CloseCard(); });
+
+    // Escape closes the card as its own button does.
+    auto *escape = new QAction(this);
+    escape->setObjectName(QStringLiteral("Escape"));
+    escape->setShortcut(QKeySequence(Qt::Key_Escape));
+    addAction(escape);
+    connect(escape, &QAction::triggered, this, [this] { CloseCard(); });
 }
 
 void Form4::load()
@@ -216,4 +224,16 @@ void Form4::ShowSpotTable()
 void Form4::CloseCard()
 {
     game().screens().unload(*this);
+}
+
+void Form4::followChosenRaft(Screens &screens)
+{
+    if (Form4 *card = screens.loadedForm4())
+        card->ShowSpotTable();
+}
+
+void Form4::closeOnCrossing(Screens &screens)
+{
+    if (Form4 *card = screens.loadedForm4())
+        card->CloseCard();
 }

@@ -9,6 +9,7 @@ class QGroupBox;
 class QLabel;
 class QPushButton;
 class PictureBox;
+class Screens;
 
 // The spot-details card of one raft: its conditions over a picture of its
 // water, the tide directions, a description and today's tide hours.
@@ -20,6 +21,11 @@ public:
     void load() override; // ShowSpotTable
     void ShowSpotTable();
     void CloseCard(); // Command5
+
+    // An open card follows the raft chosen last on the settings screen,
+    // and closes when the angler crosses to the raft.
+    static void followChosenRaft(Screens &screens);
+    static void closeOnCrossing(Screens &screens);
 
     // The frame of raft 1..5, looked up by its name "Frame" + number.
     QGroupBox *frame(int spotNo) const;

@@ -2,9 +2,12 @@
 
 #include "app/game.h"
 #include "app/screens.h"
+#include "comforts/comfortstexts.h"
+#include "comforts/controlspage.h"
 #include "hinttexts.h"
 #include "prep/settingsdetailbutton.h"
 
+#include <QAction>
 #include <QFontMetrics>
 #include <QGroupBox>
 #include <QLabel>
@@ -82,6 +85,19 @@ Form7::Form7(Game &game)
     Command1->setObjectName(QStringLiteral("Command1"));
     Command1->setGeometry(WindowWidth - Margin - 110, Margin + FrameHeight + Margin, 110, 34);
     connect(Command1, &QPushButton::clicked, this, [this] { CloseHints(); });
+
+    // The keys and buttons of the game, on a page of its own beside the hints.
+    操作 = new QPushButton(comfortstexts::MenuControls(), central);
+    操作->setObjectName(QStringLiteral("操作"));
+    操作->setGeometry(Margin, Margin + FrameHeight + Margin, 110, 34);
+    connect(操作, &QPushButton::clicked, this, [this] { comforts::ControlsPage::open(this); });
+
+    // Escape closes the hints as "Ｏ　Ｋ" does.
+    auto *escape = new QAction(this);
+    escape->setObjectName(QStringLiteral("Escape"));
+    escape->setShortcut(QKeySequence(Qt::Key_Escape));
+    addAction(escape);
+    connect(escape, &QAction::triggered, this, [this] { CloseHints(); });
 }
 
 void Form7::load()

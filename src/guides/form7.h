@@ -29,6 +29,7 @@ public:
     QLabel *Label1 = nullptr; // the hint text
     QPushButton *Command12 = nullptr; // the picture of the map's detail buttons
     QPushButton *Command1 = nullptr; // Ｏ　Ｋ
+    QPushButton *操作 = nullptr;     // the page of keys and buttons
 
 private:
     void placeMapButton();

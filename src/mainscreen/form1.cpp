@@ -4,6 +4,8 @@
 #include "app/game.h"
 #include "app/screens.h"
 #include "clocktide.h"
+#include "comforts/comfortstexts.h"
+#include "comforts/mainscreencomforts.h"
 #include "daystart.h"
 #include "daylog/dayreport.h"
 #include "mainscreen/fishing/buttoncolours.h"
@@ -18,6 +20,7 @@
 #include <QAction>
 #include <QDir>
 #include <QEvent>
+#include <QFontMetrics>
 #include <QGroupBox>
 #include <QLabel>
 #include <QListWidget>
@@ -133,6 +136,7 @@ Form1::Form1(Game &game)
     m_fishing = std::make_unique<FishingAction>(*this);
     m_dayEnd = std::make_unique<DayEnd>(*this);
     m_dayReport = std::make_unique<DayReport>(*this);
+    new comforts::MainScreenComforts(*this); // keys, focus and pause; a child of this screen
 }
 
 Form1::~Form1() = default;
@@ -227,8 +231,16 @@ void Form1::buildControls()
     Image5->hide();
 
     Command6 = makeButton(area, QStringLiteral("Command6"), QString(),
-                          {CentreLeft + 14, rodY + (RodHeight - 72) / 2, CentreWidth - 28, 72});
+                          {CentreLeft + 6, rodY + (RodHeight - 72) / 2, CentreWidth - 12, 72});
+    // As large as the longer prompt allows, so neither is ever clipped.
     enlarge(Command6, 5, true);
+    for (int step = 0; step < 6; ++step) {
+        const QFontMetrics metrics(Command6->font());
+        const int needed = qMax(metrics.horizontalAdvance(T::FirstPrompt()), metrics.horizontalAdvance(T::StartPrompt()));
+        if (needed + 28 <= Command6->width())
+            break;
+        enlarge(Command6, -0.5, true);
+    }
     Command6->setStyleSheet(QStringLiteral(
         "QPushButton { background: #fff7d6; border: 2px solid #c48a2c; border-radius: 8px; color: #5a3b0c; }"
         "QPushButton:hover { background: #ffefb0; }"
@@ -314,9 +326,16 @@ void Form1::buildControls()
     const int listX = baitListX + baitListW + 10;
     List1 = new QListWidget(area);
     List1->setObjectName(QStringLiteral("List1"));
-    List1->setGeometry(listX, BandTop + 8, bandRight - counterW - 8 - listX, BandHeight - 16);
-    Label33 = makeBox(area, QStringLiteral("Label33"), T::Label33(), {bandRight - counterW, BandTop + 8, counterW, 30});
-    Label34 = makeBox(area, QStringLiteral("Label34"), T::Label34(), {bandRight - counterW, BandTop + 44, counterW, 30});
+    // The counters carry their own labels: the chinu alone, and every fish.
+    constexpr int counterCaptionW = 40;
+    const int counterX = bandRight - counterW;
+    List1->setGeometry(listX, BandTop + 8, counterX - counterCaptionW - 8 - listX, BandHeight - 16);
+    makeLabel(area, QStringLiteral("Label33Caption"), comfortstexts::ChinuCounter(),
+              {counterX - counterCaptionW - 2, BandTop + 8, counterCaptionW, 30}, Qt::AlignRight | Qt::AlignVCenter);
+    makeLabel(area, QStringLiteral("Label34Caption"), comfortstexts::AllCounter(),
+              {counterX - counterCaptionW - 2, BandTop + 44, counterCaptionW, 30}, Qt::AlignRight | Qt::AlignVCenter);
+    Label33 = makeBox(area, QStringLiteral("Label33"), T::Label33(), {counterX, BandTop + 8, counterW, 30});
+    Label34 = makeBox(area, QStringLiteral("Label34"), T::Label34(), {counterX, BandTop + 44, counterW, 30});
     enlarge(Label33, 1, true);
     enlarge(Label34, 1, true);
 
@@ -438,7 +457,7 @@ bool Form1::queryUnload(bool byCloseControl)
 {
     if (!byCloseControl)
         return false;
-    message(T::UseNoukan());
+    message(T::UseNoukan() + comfortstexts::MainCloseKey());
     return true;
 }
 

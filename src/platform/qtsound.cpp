@@ -4,9 +4,30 @@
 #include <QSoundEffect>
 #include <QUrl>
 
-QtSoundDevice::QtSoundDevice()
-    : m_effect(new QSoundEffect)
+namespace {
+
+QtMessageHandler previousHandler = nullptr;
+
+// A missing or broken audio device is silent and says nothing: the sound
+// backend's complaints about it are dropped, every other message goes on.
+void quietAboutAudio(QtMsgType type, const QMessageLogContext &context, const QString &message)
 {
+    const bool aboutAudio = message.startsWith(QLatin1String("No audio device detected"))
+        || message.startsWith(QLatin1String("PulseAudioService:"))
+        || (context.category && qstrncmp(context.category, "qt.multimedia", 13) == 0);
+    if (aboutAudio && type != QtFatalMsg)
+        return;
+    if (previousHandler)
+        previousHandler(type, context, message);
+}
+
+} // namespace
+
+QtSoundDevice::QtSoundDevice()
+{
+    if (!previousHandler)
+        previousHandler = qInstallMessageHandler(quietAboutAudio);
+    m_effect = new QSoundEffect;
 }
 
 QtSoundDevice::~QtSoundDevice()
@@ -19,6 +40,7 @@ bool QtSoundDevice::open(const QString &path)
     if (isOpen() || !QFileInfo(path).isFile())
         return false;
     m_path = path;
+    m_effect->setVolume(float(volumeFor(path)));
     m_effect->setSource(QUrl::fromLocalFile(path));
     return true;
 }
@@ -27,8 +49,17 @@ bool QtSoundDevice::play()
 {
     if (!isOpen())
         return false;
-    m_effect->play();
+    // Asked again while it plays (the fanfare at every music tick), the
+    // sound goes on rather than starting over.
+    if (!m_effect->isPlaying())
+        m_effect->play();
     return true;
+}
+
+void QtSoundDevice::levelsChanged()
+{
+    if (isOpen())
+        m_effect->setVolume(float(volumeFor(m_path)));
 }
 
 void QtSoundDevice::stop()

@@ -18,7 +18,10 @@ public:
     void close() override;
     bool isOpen() const override { return !m_path.isEmpty(); }
 
+protected:
+    void levelsChanged() override;
+
 private:
-    QSoundEffect *m_effect;
+    QSoundEffect *m_effect = nullptr;
     QString m_path;
 };

@@ -2,6 +2,7 @@
 
 #include "app/game.h"
 #include "app/screens.h"
+#include "comforts/comfortstexts.h"
 #include "mainscreen/form1.h"
 #include "rigrules.h"
 #include "rigtexts.h"
@@ -9,6 +10,7 @@
 #include <QAction>
 #include <QComboBox>
 #include <QGroupBox>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
@@ -94,7 +96,48 @@ Form2::Form2(Game &game)
     connect(Combo1, &QComboBox::activated, this, [this] { PickTarget(); });
     connect(Command2, &QPushButton::clicked, this, [this] { CompleteRig(); });
 
+    // Enter completes the rig from anywhere on the screen.
+    auto *complete = new QAction(this);
+    complete->setObjectName(QStringLiteral("仕掛け完了キー"));
+    complete->setShortcuts({QKeySequence(Qt::Key_Return), QKeySequence(Qt::Key_Enter)});
+    addAction(complete);
+    connect(complete, &QAction::triggered, this, [this] {
+        if (Command2->isEnabled() && !Command2->isHidden())
+            Command2->click();
+    });
+    for (int i = 1; i <= 12; ++i)
+        option(i)->installEventFilter(this);
+
     setFixedSize(WindowWidth, WindowHeight);
+}
+
+// In a frame the arrow keys choose the option, as a click would: the focus
+// moves to the next shown option of the same frame and it is selected.
+bool Form2::eventFilter(QObject *watched, QEvent *event)
+{
+    if (event->type() != QEvent::KeyPress)
+        return GameWindow::eventFilter(watched, event);
+    const int key = static_cast<QKeyEvent *>(event)->key();
+    const int step = key == Qt::Key_Down || key == Qt::Key_Right ? 1 : key == Qt::Key_Up || key == Qt::Key_Left ? -1 : 0;
+    int number = 0;
+    for (int i = 1; i <= 12; ++i)
+        if (option(i) == watched)
+            number = i;
+    if (step == 0 || number == 0)
+        return GameWindow::eventFilter(watched, event);
+    const int first = number <= 3 ? 1 : number <= 6 ? 4 : 7;
+    const int last = number <= 3 ? 3 : number <= 6 ? 6 : 12;
+    int next = number;
+    for (int i = number + step; i >= first && i <= last; i += step) {
+        if (!option(i)->isHidden() && option(i)->isEnabled()) {
+            next = i;
+            break;
+        }
+    }
+    option(next)->setFocus(Qt::TabFocusReason);
+    if (!option(next)->isChecked())
+        option(next)->click();
+    return true;
 }
 
 QRadioButton *Form2::option(int number) const
@@ -136,7 +179,7 @@ bool Form2::queryUnload(bool byCloseControl)
 {
     if (!byCloseControl)
         return false;
-    message(T::UseDone());
+    message(T::UseDone() + comfortstexts::RigCloseKey());
     return true;
 }
 

@@ -37,6 +37,10 @@ public:
     // Selects an option as a click would, running its handler.
     void selectOption(int number);
 
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+public:
     // ---- controls ----
     QLabel *Label1 = nullptr;
     QLabel *Label2 = nullptr;   // the target fish

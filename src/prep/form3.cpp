@@ -4,6 +4,7 @@
 #include "anglerlist.h"
 #include "app/game.h"
 #include "app/screens.h"
+#include "comforts/mainscreencomforts.h"
 #include "guides/form4.h"
 #include "guides/form7.h"
 #include "mainscreen/form1.h"
@@ -97,6 +98,7 @@ Form3::Form3(Game &game)
 
     // ---- the angler's name and the menu column ----
     Label9 = makeLabel(central, QStringLiteral("Label9"), T::Label9(), { Margin, Margin, ColumnWidth, 22 });
+    comforts::addSettingsButton(*this, central, { Margin + ColumnWidth - 64, Margin - 2, 64, 24 });
     Combo3 = new QComboBox(central);
     Combo3->setObjectName(QStringLiteral("Combo3"));
     Combo3->setEditable(true);
@@ -292,6 +294,7 @@ void Form3::ChooseRaft(int spotNo)
     if (QRadioButton *opt = option(spotNo))
         Label1->setText(opt->text());
     state().SpotNo = spotNo;
+    Form4::followChosenRaft(game().screens());
 }
 
 void Form3::ShowDetailsOf(int spotNo)
@@ -308,6 +311,7 @@ void Form3::ShowSpotDetails()
     opt->setChecked(true);
     Label1->setText(opt->text());
     Screens &screens = game().screens();
+    Form4::followChosenRaft(screens);
     screens.show(screens.form4());
 }
 
@@ -386,6 +390,7 @@ void Form3::CrossToRaft()
     if (mainScreen.Label46)
         mainScreen.Label46->setText(state().EndHour + settingstexts::EndHourSuffix());
     RegisterAngler();
+    Form4::closeOnCrossing(screens);
     screens.show(mainScreen);
     closeFromCode();
 }

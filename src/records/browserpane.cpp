@@ -2,6 +2,7 @@
 
 #include "app/controls.h"
 #include "app/game.h"
+#include "comforts/gyotaku.h"
 #include "records/browser.h"
 #include "records/browsertexts.h"
 #include "records/datafiles.h"
@@ -64,6 +65,7 @@ BrowserPane::BrowserPane(QGroupBox *frame, Game &game, Ask ask)
     Command6->setEnabled(false);
     Command5->setEnabled(false);
     Command4->hide();
+    comforts::addGyotakuButton(*this, frame, { Pad + half + 8, 244, half, 30 });
 
     const int listWidth = FrameWidth - ListLeft - Pad;
     Label31 = makeLabel(frame, QStringLiteral("Label31"), QString(), { ListLeft, 28, listWidth, 24 });

@@ -2,6 +2,7 @@
 
 #include "app/game.h"
 #include "app/screens.h"
+#include "comforts/gyotaku.h"
 #include "rankings/form6.h"
 #include "records/catchtexts.h"
 #include "records/datafiles.h"
@@ -120,6 +121,7 @@ Form5::Form5(Game &game)
     保存->setObjectName(QStringLiteral("保存"));
     過去の記録 = menuBar()->addAction(catchtexts::PastRecordsMenu());
     過去の記録->setObjectName(QStringLiteral("過去の記録"));
+    comforts::addGyotakuMenu(*this);
 
     connect(Command1, &QPushButton::clicked, this, [this] { Command1Click(); });
     connect(Command2, &QPushButton::clicked, this, [this] { Command2Click(); });

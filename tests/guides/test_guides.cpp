@@ -20,7 +20,9 @@ class TestGuides : public QObject
 private slots:
     void spotCardShowsItsRaft_data();
     void spotCardShowsItsRaft();
-    void openCardKeepsItsRaftUntilClosed();
+    void openCardFollowsTheRaftChosenLast();
+    void escapeClosesLikeTheirOwnButtons_data();
+    void escapeClosesLikeTheirOwnButtons();
     void hintsOpenOnTheSpotHint();
     void eachTopicShowsItsHint_data();
     void eachTopicShowsItsHint();
@@ -134,7 +136,9 @@ void TestGuides::spotCardShowsItsRaft()
 // A second detail button brings the open card forward without switching
 // rafts (while the raft it names becomes the chosen one); after "O K" the
 // next button shows its own raft.
-void TestGuides::openCardKeepsItsRaftUntilClosed()
+// An open card shows the raft chosen last, by its detail button or on the
+// map, and is gone once the angler crosses to the raft.
+void TestGuides::openCardFollowsTheRaftChosenLast()
 {
     TestGame t;
     Form3 &settings = settingsOf(t);
@@ -143,17 +147,47 @@ void TestGuides::openCardKeepsItsRaftUntilClosed()
     QVERIFY(card);
     settings.Command9->click();
     QCOMPARE(t.screens().loadedForm4(), card);
-    QVERIFY(card->Frame1->isVisibleTo(card));
-    QVERIFY(!card->Frame3->isVisibleTo(card));
+    QVERIFY(card->Frame3->isVisibleTo(card));
+    QVERIFY(!card->Frame1->isVisibleTo(card));
     QCOMPARE(t.state().SpotNo, 3);
     QVERIFY(settings.Option3->isChecked());
     QCOMPARE(settings.Label1->text(), settings.Option3->text());
 
-    card->Command5->click();
+    settings.Option5->click();
+    QVERIFY(card->Frame5->isVisibleTo(card));
+    QVERIFY(!card->Frame3->isVisibleTo(card));
+
+    settings.Combo1->setCurrentIndex(0);
+    settings.Combo2->setCurrentIndex(0);
+    settings.Command6->click();
+    QVERIFY2(t.dialogs.texts().isEmpty(), qPrintable(t.dialogs.texts().join(u'|')));
     QVERIFY(!t.screens().loadedForm4());
-    t.advance(0);
-    settings.Command9->click();
-    QVERIFY(t.screens().loadedForm4()->Frame3->isVisibleTo(t.screens().loadedForm4()));
+}
+
+void TestGuides::escapeClosesLikeTheirOwnButtons_data()
+{
+    QTest::addColumn<bool>("card");
+    QTest::newRow("spot details") << true;
+    QTest::newRow("hints") << false;
+}
+
+void TestGuides::escapeClosesLikeTheirOwnButtons()
+{
+    QFETCH(bool, card);
+    TestGame t;
+    GameWindow *window = nullptr;
+    if (card) {
+        settingsOf(t).Command12->click();
+        window = t.screens().loadedForm4();
+    } else {
+        window = &t.screens().form7();
+        t.screens().show(*window);
+    }
+    QVERIFY(window);
+    window->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(window));
+    QTest::keyClick(window, Qt::Key_Escape);
+    QVERIFY(card ? !t.screens().loadedForm4() : !t.screens().loadedForm7());
 }
 
 void TestGuides::hintsOpenOnTheSpotHint()

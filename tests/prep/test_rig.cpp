@@ -1,4 +1,5 @@
 #include "app/screens.h"
+#include "comforts/comfortstexts.h"
 #include "mainscreen/form1.h"
 #include "mainscreen/mainscreentexts.h"
 #include "prep/form2.h"
@@ -64,6 +65,9 @@ private slots:
     void switchingToMulletKeepsTheChosenLeader();
     void rigChangePreselectsTheRigBeingFished();
     void closeControlIsRefused();
+    void arrowKeysChooseInTheirFrame_data();
+    void arrowKeysChooseInTheirFrame();
+    void enterCompletesTheRig();
 };
 
 void TestRig::optionsFollowTheTarget_data()
@@ -209,9 +213,71 @@ void TestRig::closeControlIsRefused()
     TestGame t;
     Form2 &rig = openRig(t, T::Chinu());
     QVERIFY(!rig.close());
-    QCOMPARE(t.dialogs.texts(), QStringList{T::UseDone()});
+    // The refusal names the key that does complete the rig.
+    QCOMPARE(t.dialogs.texts(), QStringList{T::UseDone() + comfortstexts::RigCloseKey()});
     QCOMPARE(t.screens().loadedForm2(), &rig);
     QVERIFY(rig.isVisible());
+}
+
+// In a frame the arrow keys select, as clicks do, and stay in their frame;
+// options hidden for the target are passed over.
+void TestRig::arrowKeysChooseInTheirFrame_data()
+{
+    QTest::addColumn<QString>("target");
+    QTest::addColumn<int>("start");
+    QTest::addColumn<QList<int>>("keys");
+    QTest::addColumn<int>("chosen");
+    QTest::addColumn<QString>("stateField");
+
+    const int down = Qt::Key_Down, up = Qt::Key_Up, right = Qt::Key_Right;
+    QTest::newRow("leader down twice") << T::Chinu() << 1 << QList<int>{down, down} << 3 << QStringLiteral("leader");
+    QTest::newRow("leader stops at the frame's end") << T::Chinu() << 1 << QList<int>{down, down, down, down} << 3
+                                                     << QStringLiteral("leader");
+    QTest::newRow("hook up from the last") << T::Chinu() << 6 << QList<int>{up} << 5 << QStringLiteral("hook");
+    QTest::newRow("bait by right") << T::Chinu() << 7 << QList<int>{right, right} << 9 << QStringLiteral("bait");
+    QTest::newRow("an unchosen option chosen at the frame's edge") << T::Chinu() << 1 << QList<int>{up} << 1
+                                                                   << QStringLiteral("leader");
+}
+
+void TestRig::arrowKeysChooseInTheirFrame()
+{
+    QFETCH(QString, target);
+    QFETCH(int, start);
+    QFETCH(QList<int>, keys);
+    QFETCH(int, chosen);
+    QFETCH(QString, stateField);
+    TestGame t;
+    Form2 &rig = openRig(t, target);
+    rig.option(start)->setFocus();
+    for (int key : keys)
+        QTest::keyClick(rig.focusWidget(), Qt::Key(key));
+    QVERIFY(rig.option(chosen)->isChecked());
+    QCOMPARE(rig.focusWidget(), rig.option(chosen));
+    const GameState &s = t.state();
+    const QString value = stateField == QLatin1String("leader") ? s.Leader
+        : stateField == QLatin1String("hook")                   ? s.Hook
+                                                                : s.Bait;
+    QCOMPARE(value, rig.option(chosen)->text());
+}
+
+void TestRig::enterCompletesTheRig()
+{
+    TestGame t;
+    Form2 &rig = openRig(t, T::Chinu());
+    rig.show();
+    rig.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&rig));
+    rig.option(1)->setFocus();
+    QTest::keyClick(rig.option(1), Qt::Key_Down);
+    rig.option(4)->setFocus();
+    QTest::keyClick(rig.option(4), Qt::Key_Down);
+    rig.option(7)->setFocus();
+    QTest::keyClick(rig.option(7), Qt::Key_Space);
+    QTest::keyClick(&rig, Qt::Key_Return);
+    Form1 &f = t.screens().form1();
+    QCOMPARE((QStringList{f.Label42->text(), f.Label43->text(), f.Label44->text()}),
+             (QStringList{T::chinuLeaders().at(1), T::chinuHooks().at(1), T::baits().at(0)}));
+    QVERIFY(!t.screens().loadedForm2());
 }
 
 QTEST_MAIN(TestRig)

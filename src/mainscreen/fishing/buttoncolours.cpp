@@ -1,5 +1,6 @@
 #include "buttoncolours.h"
 
+#include <QApplication>
 #include <QPalette>
 #include <QPushButton>
 
@@ -8,8 +9,12 @@ namespace buttoncolours {
 void setColour(QPushButton *button, const QColor &colour)
 {
     QPalette palette = button->palette();
-    // All colour groups: a disabled button keeps its colour, only its text greys.
-    palette.setColor(QPalette::Button, colour);
+    // The colour is kept for the enabled button; a disabled one is drawn like
+    // any disabled button, so the pink never asks for a press it cannot take.
+    palette.setColor(QPalette::Active, QPalette::Button, colour);
+    palette.setColor(QPalette::Inactive, QPalette::Button, colour);
+    palette.setColor(QPalette::Disabled, QPalette::Button,
+                     QApplication::palette(button).color(QPalette::Disabled, QPalette::Button));
     button->setPalette(palette);
 }
 

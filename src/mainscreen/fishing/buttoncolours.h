@@ -11,7 +11,8 @@ namespace buttoncolours {
 inline QColor active() { return QColor(255, 192, 255); }
 inline QColor inactive() { return QColor(192, 192, 255); }
 
-// Sets the button's face colour (enabled or not), as the widget style draws it.
+// Sets the face colour of the enabled button; disabled, it shows the usual
+// disabled face and gets the colour back when enabled again.
 void setColour(QPushButton *button, const QColor &colour);
 QColor colour(const QPushButton *button);
 

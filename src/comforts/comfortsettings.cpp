@@ -1,0 +1,72 @@
+#include "comfortsettings.h"
+
+#include <QSettings>
+
+namespace comforts {
+
+namespace {
+
+const QString MusicKey = QStringLiteral("sound/music");
+const QString EffectsKey = QStringLiteral("sound/effects");
+const QString MutedKey = QStringLiteral("sound/muted");
+const QString PauseKey = QStringLiteral("play/pauseOnFocusLoss");
+
+int readLevel(QSettings &settings, const QString &key, int fallback)
+{
+    bool ok = false;
+    const int level = settings.value(key, fallback).toInt(&ok);
+    return ok ? qBound(0, level, 100) : fallback;
+}
+
+bool readFlag(QSettings &settings, const QString &key, bool fallback)
+{
+    const QVariant value = settings.value(key);
+    if (!value.isValid())
+        return fallback;
+    const QString text = value.toString().trimmed().toLower();
+    if (text == QLatin1String("true") || text == QLatin1String("1"))
+        return true;
+    if (text == QLatin1String("false") || text == QLatin1String("0"))
+        return false;
+    return fallback;
+}
+
+} // namespace
+
+ComfortSettings loadSettings(QSettings &settings)
+{
+    const ComfortSettings defaults;
+    ComfortSettings values;
+    values.sound.music = readLevel(settings, MusicKey, defaults.sound.music);
+    values.sound.effects = readLevel(settings, EffectsKey, defaults.sound.effects);
+    values.sound.muted = readFlag(settings, MutedKey, defaults.sound.muted);
+    values.pauseOnFocusLoss = readFlag(settings, PauseKey, defaults.pauseOnFocusLoss);
+    return values;
+}
+
+void saveSettings(QSettings &settings, const ComfortSettings &values)
+{
+    settings.setValue(MusicKey, values.sound.music);
+    settings.setValue(EffectsKey, values.sound.effects);
+    settings.setValue(MutedKey, values.sound.muted);
+    settings.setValue(PauseKey, values.pauseOnFocusLoss);
+    settings.sync();
+}
+
+// The program's name is the organisation too. It is given here rather than
+// through QCoreApplication::setOrganizationName, which would move the user's
+// data folder (an installed copy keeps its days under the application's
+// data location).
+ComfortSettings loadSettings()
+{
+    QSettings settings(QSettings::UserScope, QStringLiteral("namiyose"), QStringLiteral("namiyose"));
+    return loadSettings(settings);
+}
+
+void saveSettings(const ComfortSettings &values)
+{
+    QSettings settings(QSettings::UserScope, QStringLiteral("namiyose"), QStringLiteral("namiyose"));
+    saveSettings(settings, values);
+}
+
+} // namespace comforts

@@ -1,0 +1,105 @@
+#include "controlspage.h"
+
+#include "comfortstexts.h"
+
+#include <QApplication>
+#include <QDialogButtonBox>
+#include <QLabel>
+#include <QPointer>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace T = comfortstexts;
+
+namespace comforts {
+
+namespace {
+
+QString keyRow(const char *keys, const char *what)
+{
+    return QStringLiteral("<tr><td style='padding:2px 14px 2px 0'><b>%1</b></td><td style='padding:2px 0'>%2</td></tr>")
+        .arg(QString::fromUtf8(keys), QString::fromUtf8(what));
+}
+
+} // namespace
+
+QString ControlsPage::text()
+{
+    QString html;
+    html += QStringLiteral("<h3 style='margin:0 0 4px 0'>マウスで遊ぶ</h3>");
+    html += QString::fromUtf8(
+        "<p style='margin:0 0 8px 0'>ボタンやメニューをクリックします。釣りのボタンは、次に押すものが"
+        "<span style='background:#ffc0ff'>&nbsp;ピンク&nbsp;</span>、ほかは"
+        "<span style='background:#c0c0ff'>&nbsp;水色&nbsp;</span>です。押せないボタンは灰色になります。</p>");
+    html += QStringLiteral("<h3 style='margin:0 0 4px 0'>キーボードで遊ぶ</h3>");
+    html += QString::fromUtf8("<p style='margin:0 0 4px 0'>ピンクのボタンにはいつもフォーカスがあるので、"
+                              "<b>スペース</b>か<b>Enter</b>だけで一回の流れ（投入・割る・あわせ・O K）を進められます。"
+                              "メッセージが出たら Enter で閉じます。</p>");
+    html += QStringLiteral("<table cellspacing='0'>");
+    html += keyRow("スペース / Enter", "フォーカスのあるボタン（ピンクのボタン）を押す");
+    html += keyRow("Z", "ダンゴを投入");
+    html += keyRow("X", "ダンゴを割る");
+    html += keyRow("C", "あわせ");
+    html += keyRow("V", "エサの交換（↑↓ で選び Enter）");
+    html += keyRow("R", "仕掛けを作る");
+    html += keyRow("S", "スタート");
+    html += keyRow("P", "一時停止 / 再開");
+    html += keyRow("Ctrl+S", "釣果を保存");
+    html += keyRow("Ctrl+Q", "納竿");
+    html += keyRow("F1", "この操作ページ");
+    html += keyRow("F2", "設定（音量・一時停止）");
+    html += keyRow("仕掛け画面: ↑↓←→", "枠の中で選ぶ（Tab で次の枠）");
+    html += keyRow("仕掛け画面: Enter", "仕掛け完了");
+    html += keyRow("今日の釣果: Ctrl+S", "保存");
+    html += keyRow("今日の釣果: Ctrl+G", "魚拓");
+    html += keyRow("Esc", "釣り場の詳細・ヒント・この画面を閉じる");
+    html += QStringLiteral("</table>");
+    html += QString::fromUtf8("<p style='margin:4px 0 8px 0'>文字のキーは、メッセージが開いている間は効きません。"
+                              "思わぬ投入やあわせは起きません。</p>");
+    html += QStringLiteral("<h3 style='margin:0 0 4px 0'>竿先のあたり</h3>");
+    html += QString::fromUtf8("<p style='margin:0 0 8px 0'>ダンゴが割れたら竿先を見ます。小さく震えるのはエサ取りや"
+                              "前あたり。竿先がぐっと入って止まったら、すかさずあわせ。早すぎても遅すぎても"
+                              "掛かりません。</p>");
+    html += QStringLiteral("<h3 style='margin:0 0 4px 0'>ボタンの下の一行</h3>");
+    html += QString::fromUtf8("<p style='margin:0'>釣りのボタンの下の一行は、いま起きたこと（あたり、あわせ、"
+                              "取り込み、エサを取られた など）とそのわけを短く知らせます。</p>");
+    return html;
+}
+
+ControlsPage::ControlsPage(QWidget *parent)
+    : QDialog(parent)
+{
+    setObjectName(QStringLiteral("操作"));
+    setWindowTitle(T::ControlsCaption());
+    auto *label = new QLabel(text());
+    label->setObjectName(QStringLiteral("操作の説明"));
+    label->setTextFormat(Qt::RichText);
+    label->setWordWrap(true);
+    label->setFixedWidth(520);
+    label->setStyleSheet(QStringLiteral("QLabel { background: white; border: 1px solid #7d8c99; padding: 10px; }"));
+    auto *buttons = new QDialogButtonBox;
+    QPushButton *close = buttons->addButton(T::ControlsClose(), QDialogButtonBox::RejectRole);
+    close->setObjectName(QStringLiteral("閉じる"));
+    close->setDefault(true);
+    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::close);
+    auto *layout = new QVBoxLayout(this);
+    layout->setContentsMargins(12, 12, 12, 12);
+    layout->addWidget(label);
+    layout->addWidget(buttons);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+}
+
+ControlsPage *ControlsPage::open(QWidget *parent)
+{
+    static QPointer<ControlsPage> page;
+    if (!page) {
+        page = new ControlsPage(parent ? parent->window() : nullptr);
+        page->setAttribute(Qt::WA_DeleteOnClose);
+    }
+    page->show();
+    page->raise();
+    page->activateWindow();
+    return page;
+}
+
+} // namespace comforts

@@ -1,0 +1,77 @@
+#pragma once
+
+#include <QObject>
+#include <QPointer>
+#include <QRect>
+#include <QString>
+
+class Form1;
+class Game;
+class GameWindow;
+class QAction;
+class QPushButton;
+class QWidget;
+
+namespace comforts {
+
+// The main screen's comforts: keys for its menus and the fishing buttons,
+// the focus on the button to press next, and the player's pause.
+class MainScreenComforts : public QObject
+{
+public:
+    explicit MainScreenComforts(Form1 &form);
+
+    // The comforts of a main screen (made with it).
+    static MainScreenComforts *of(Form1 &form);
+
+    // The player's pause: every timer stops where it stands, the pictures
+    // dim and the fishing buttons take no click or key until it is lifted.
+    void togglePause();
+    void pause();
+    void resume();
+    bool paused() const;
+
+    // Puts the focus on the button the angler should press next: the "O K"
+    // of a landed chinu, the open bait list, or the enabled pink button.
+    void followThePinkButton();
+
+    // The day's longest chinu with the bait on the hook and the tide when it
+    // was landed (length 0 before the first).
+    struct Landed
+    {
+        int lengthCm = 0;
+        QString bait;
+        QString tide;
+    };
+    Landed longestChinu() const { return m_longest; }
+
+    QAction *一時停止 = nullptr;
+    QAction *設定 = nullptr;
+    QAction *操作 = nullptr;
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    void addKeys();
+    void addFishingKey(QPushButton *button, const QString &name, Qt::Key key);
+    void applicationStateChanged(Qt::ApplicationState state);
+    bool allowedWhilePaused(const QAction *action) const;
+
+    void noteCatch(int row);
+
+    Form1 &m_form;
+    Landed m_longest;
+    QWidget *m_overlay = nullptr;
+    QPointer<QWidget> m_focusBeforePause;
+};
+
+// The end-of-day picture for the hour the day ends ("10", "17").
+QString dayOverPicture(const QString &endHour);
+
+// Opens the 設定 dialog over parent and applies what the player chooses.
+void openSettings(QWidget *parent, Game &game);
+// The settings screen's button that opens it.
+QPushButton *addSettingsButton(GameWindow &window, QWidget *parent, QRect geometry);
+
+} // namespace comforts

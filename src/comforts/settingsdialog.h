@@ -1,0 +1,27 @@
+#pragma once
+
+#include "comfortsettings.h"
+
+#include <QDialog>
+
+class QCheckBox;
+class QSlider;
+
+namespace comforts {
+
+// The 設定 dialog: music and effects volumes, mute, and the pause when the
+// player leaves the window.
+class SettingsDialog : public QDialog
+{
+public:
+    explicit SettingsDialog(const ComfortSettings &values, QWidget *parent = nullptr);
+
+    ComfortSettings values() const;
+
+    QSlider *音楽の音量 = nullptr;
+    QSlider *効果音の音量 = nullptr;
+    QCheckBox *音を消す = nullptr;
+    QCheckBox *一時停止 = nullptr;
+};
+
+} // namespace comforts

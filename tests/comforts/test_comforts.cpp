@@ -1,0 +1,603 @@
+#include "fishing/pond.h"
+
+#include "comforts/comfortsettings.h"
+#include "comforts/gyotaku.h"
+#include "comforts/mainscreencomforts.h"
+#include "mainscreen/mainscreentexts.h"
+#include "prep/form3.h"
+#include "records/form5.h"
+
+#include <QApplication>
+#include <QImage>
+#include <QSettings>
+#include <QTemporaryDir>
+#include <QTest>
+
+namespace {
+
+QString s(const char *utf8)
+{
+    return QString::fromUtf8(utf8);
+}
+
+// The day of the fishing-day test: 大浜 until 10:00, falling tide all
+// morning, good baits ボケ, エビ and カニ, the rig already built.
+class Day
+{
+public:
+    explicit Day(bool mullet, bool start = true)
+    {
+        GameState &st = game.state();
+        st.AnglerName = QStringLiteral("Taro");
+        st.SpotNo = 3;
+        st.EndHour = QStringLiteral("10");
+        st.DayMinutes = 180;
+        st.TargetFish = mullet ? s("ボラ") : s("チヌ");
+        Form3 &settings = game.screens().form3();
+        settings.Label5->setText(QStringLiteral("6"));
+        settings.Label6->setText(QStringLiteral("18"));
+        settings.Label7->setText(QStringLiteral("12"));
+        settings.Label8->setText(QStringLiteral("24"));
+        form = &game.screens().form1();
+        form->GoodBaits = {QString(), s("ボケ"), s("エビ"), s("カニ")};
+        form->Label42->setText(mullet ? s("3号") : s("2号"));
+        form->Label43->setText(mullet ? s("吸い込み針") : s("4号"));
+        form->Label44->setText(mullet ? QString() : s("ボケ"));
+        form->Label4(0)->setText(st.TargetFish);
+        st.TargetCode = mullet ? 2 : 1;
+        if (start)
+            form->StartDay();
+        game.dialogs.clear();
+    }
+
+    // The ten draws of a rod-tip tick.
+    void pushTick(int n, int v3, int v4, int v5, int v6, int v7, int w, int v1 = 1)
+    {
+        for (auto [k, m] : {std::pair{16, 16}, {12, 12}, {n, 8}, {v1, 3}, {v3, 10}, {v4, 15}, {v5, 5},
+                            {v6 < 0 ? 2 : 1, 3}, {v7, 10}, {w, 5}})
+            game.random.pushDraw(k, m);
+    }
+
+    QString focused() const { return form->focusWidget() ? form->focusWidget()->objectName() : QString(); }
+
+    TestGame game;
+    Form1 *form = nullptr;
+};
+
+void pushMulletTick(ScriptedRandom &r, int t4, int t5, int t6)
+{
+    r.pushDraw(t4, 20);
+    r.pushDraw(t5, 5);
+    r.pushDraw(t6 - 1, 3);
+}
+
+// Runs the game's virtual time, putting one paused minute in at pauseAt
+// (game time, -1 for none); the times the script sees never count it.
+class PausingRunner
+{
+public:
+    PausingRunner(Day &day, qint64 pauseAt)
+        : m_day(day)
+        , m_pauseAt(pauseAt)
+    {
+    }
+
+    void advance(qint64 ms)
+    {
+        const qint64 target = m_now + ms;
+        if (m_pauseAt >= 0 && m_pauseAt > m_now && m_pauseAt <= target) {
+            m_day.game.advance(m_pauseAt - m_now);
+            pausedMinute();
+            m_day.game.advance(target - m_pauseAt);
+        } else {
+            m_day.game.advance(ms);
+        }
+        m_now = target;
+    }
+
+    // What a paused minute moved; empty when nothing did.
+    QStringList moved;
+
+private:
+    struct Snapshot
+    {
+        QString clock;
+        float timeBar = 0, tideBar = 0;
+        int remainingDraws = 0;
+        QStringList enabledTimers;
+        int messages = 0;
+        QString tip, rod;
+        bool operator==(const Snapshot &) const = default;
+    };
+    Snapshot snapshot() const
+    {
+        Form1 &f = *m_day.form;
+        Snapshot shot{f.Label10->text(), f.TimeBarWidth, f.TideBarWidth, m_day.game.random.remaining(), {},
+                      int(m_day.game.dialogs.texts().size()), f.Image2->pictureName(), f.Image1->pictureName()};
+        for (const Timer *timer :
+             {f.Timer時間管理.get(), f.Timer1音楽1.get(), f.Timer竿の音.get(), f.Timer1.get(), f.Timerダンゴ管理.get(),
+              f.Timer竿の動き.get(), f.Timerあたり.get(), f.Timer竿のしなり.get(), f.Timer1ボラのタイマー.get()})
+            if (timer->isEnabled())
+                shot.enabledTimers << timer->objectName();
+        return shot;
+    }
+    static QString describe(const Snapshot &s)
+    {
+        return QStringLiteral("%1 %2 %3 %4 [%5] %6 %7 %8")
+            .arg(s.clock)
+            .arg(s.timeBar)
+            .arg(s.tideBar)
+            .arg(s.remainingDraws)
+            .arg(s.enabledTimers.join(u','))
+            .arg(s.messages)
+            .arg(s.tip, s.rod);
+    }
+    void pausedMinute()
+    {
+        auto *comforts = comforts::MainScreenComforts::of(*m_day.form);
+        const Snapshot before = snapshot();
+        comforts->pause();
+        m_day.game.advance(60000);
+        if (!(snapshot() == before))
+            moved << QStringLiteral("something moved at %1").arg(m_pauseAt) << describe(before) << describe(snapshot());
+        // The fishing keys take nothing while paused.
+        for (const char *key : {"Command1キー", "Command2キー", "Command3キー", "Command5キー"})
+            m_day.form->findChild<QAction *>(QString::fromUtf8(key))->trigger();
+        if (!(snapshot() == before))
+            moved << QStringLiteral("a key played at %1").arg(m_pauseAt);
+        comforts->resume();
+    }
+
+    Day &m_day;
+    qint64 m_pauseAt;
+    qint64 m_now = 0;
+};
+
+// What a whole day came to.
+struct DayOutcome
+{
+    QStringList messages;
+    QStringList catches;
+    QString clock;
+    int remainingDraws = 0;
+    bool operator==(const DayOutcome &) const = default;
+};
+
+// A 40 cm chinu landed, a stealer takes the bait, a strike too early, and
+// the boatman at 10:00 (the chinu day of the fishing-day test).
+DayOutcome playChinuDay(qint64 pauseAt, QStringList *moved)
+{
+    Day day(false);
+    PausingRunner run(day, pauseAt);
+    Form1 &f = *day.form;
+    ScriptedRandom &r = day.game.random;
+    r.pushDraw(1, 5);
+    f.Command1->click();
+    run.advance(3000);
+    day.pushTick(3, 1, 1, 1, 1, 1, 1);
+    run.advance(1000);
+    day.pushTick(2, 3, 12, 5, 1, 1, 1);
+    run.advance(1000);
+    r.pushDraw(2, 10);
+    r.pushDraw(1, 5);
+    run.advance(800 + 1500);
+    run.advance(500);
+    f.Command3->click();
+    r.pushDraw(1, 20);
+    run.advance(100 * (4 * 8 + 1));
+    run.advance(2000);
+    f.Command4->click();
+
+    r.pushDraw(2, 5);
+    f.Command1->click();
+    f.Command2->click();
+    day.pushTick(1, 5, 14, 2, 1, 8, 3);
+    run.advance(1000);
+    r.pushDraw(1, 10);
+    r.pushDraw(1, 5);
+    run.advance(500 + 3000);
+
+    r.pushDraw(4, 5);
+    f.Command1->click();
+    f.Command2->click();
+    day.pushTick(1, 3, 5, 1, 1, 1, 3);
+    run.advance(1000);
+    f.Command3->click();
+    const qint64 elapsed = 3000 + 1000 + 1000 + 2300 + 500 + 3300 + 2000 + 1000 + 3500 + 1000;
+    run.advance(181000 - elapsed);
+    if (moved)
+        *moved = run.moved;
+    return {day.game.dialogs.texts(), catchListOf(f), f.Label10->text(), r.remaining()};
+}
+
+} // namespace
+
+Q_DECLARE_METATYPE(comforts::GyotakuRecord)
+
+class TestComforts : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+
+    void settingsRoundTrip_data();
+    void settingsRoundTrip();
+    void soundLevelsChooseWhatSounds_data();
+    void soundLevelsChooseWhatSounds();
+
+    void disabledButtonIsDrawnAsDisabled_data();
+    void disabledButtonIsDrawnAsDisabled();
+
+    void focusFollowsThePinkButtonForChinu();
+    void focusFollowsThePinkButtonForMullet();
+
+    void pausedDayEndsAsUnpaused_data();
+    void pausedDayEndsAsUnpaused();
+    void pauseHoldsTheMenusOfTheDay();
+
+    void gyotakuImage_data();
+    void gyotakuImage();
+    void gyotakuOfTodayTakesTheLongestChinu();
+
+private:
+    QTemporaryDir m_settingsDir;
+};
+
+void TestComforts::initTestCase()
+{
+    // Never the player's own settings.
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, m_settingsDir.path());
+    QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, m_settingsDir.path());
+}
+
+void TestComforts::settingsRoundTrip_data()
+{
+    QTest::addColumn<QString>("file");
+    QTest::addColumn<bool>("write");
+    QTest::addColumn<int>("music");
+    QTest::addColumn<int>("effects");
+    QTest::addColumn<bool>("muted");
+    QTest::addColumn<bool>("pauseOnFocusLoss");
+
+    QTest::newRow("nothing kept: today's sound") << QString() << false << 100 << 100 << false << false;
+    QTest::newRow("chosen values come back") << QString() << true << 35 << 0 << true << true;
+    QTest::newRow("levels out of range are brought in")
+        << s("[sound]\nmusic=250\neffects=-4\n") << false << 100 << 0 << false << false;
+    QTest::newRow("unreadable values are the defaults")
+        << s("[sound]\nmusic=loud\nmuted=perhaps\n[play]\npauseOnFocusLoss=1\n") << false << 100 << 100 << false
+        << true;
+}
+
+void TestComforts::settingsRoundTrip()
+{
+    QFETCH(QString, file);
+    QFETCH(bool, write);
+    QFETCH(int, music);
+    QFETCH(int, effects);
+    QFETCH(bool, muted);
+    QFETCH(bool, pauseOnFocusLoss);
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("namiyose.conf"));
+    if (!file.isEmpty()) {
+        QFile f(path);
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        f.write(file.toUtf8());
+    }
+    const comforts::ComfortSettings expected{{music, effects, muted}, pauseOnFocusLoss};
+    if (write) {
+        QSettings out(path, QSettings::IniFormat);
+        comforts::saveSettings(out, expected);
+    }
+    QSettings in(path, QSettings::IniFormat);
+    QCOMPARE(comforts::loadSettings(in), expected);
+
+    // The per-user place is the same round trip.
+    if (write) {
+        comforts::saveSettings(expected);
+        QCOMPARE(comforts::loadSettings(), expected);
+        comforts::saveSettings(comforts::ComfortSettings{});
+    }
+}
+
+// Music and effects follow their own levels; a sound turned off is never
+// opened, so the music timer does not start music the player turned off,
+// and a fanfare asked for again while it plays is not started over.
+void TestComforts::soundLevelsChooseWhatSounds_data()
+{
+    QTest::addColumn<int>("music");
+    QTest::addColumn<int>("effects");
+    QTest::addColumn<bool>("muted");
+    QTest::addColumn<QStringList>("played");
+
+    const QString tune = s("/w/NamiyoseV1スタート.wav"), bite = s("/w/NamiyoseV1あたり.wav"),
+                  fanfare = s("/w/NamiyoseV1チヌ30.wav");
+    QTest::newRow("today's sound") << 100 << 100 << false << QStringList{tune, bite, fanfare};
+    QTest::newRow("music off") << 0 << 60 << false << QStringList{bite};
+    QTest::newRow("effects off") << 40 << 0 << false << QStringList{tune, fanfare};
+    QTest::newRow("muted") << 100 << 100 << true << QStringList{};
+}
+
+void TestComforts::soundLevelsChooseWhatSounds()
+{
+    QFETCH(int, music);
+    QFETCH(int, effects);
+    QFETCH(bool, muted);
+    QFETCH(QStringList, played);
+    RecordingSound sound;
+    sound.setLevels({music, effects, muted});
+    const auto playWave = [&](const char *name, int times) {
+        sound.send(s("open /w/NamiyoseV1%1.wav type waveaudio alias WaveFile").arg(s(name)));
+        for (int i = 0; i < times; ++i)
+            QCOMPARE(sound.send(QStringLiteral("play WaveFile")), 0);
+        sound.send(QStringLiteral("stop WaveFile"));
+        sound.send(QStringLiteral("close WaveFile"));
+    };
+    playWave("スタート", 1);
+    playWave("あたり", 1);
+    playWave("チヌ30", 3);
+    QCOMPARE(sound.played(), played);
+    QCOMPARE(sound.volumeFor(s("/w/NamiyoseV1スタート.wav")), muted ? 0.0 : music / 100.0);
+    QCOMPARE(sound.volumeFor(s("/w/NamiyoseV1ばらし.wav")), muted ? 0.0 : effects / 100.0);
+}
+
+// A disabled fishing button is drawn as any disabled button, whatever its
+// colour; enabled again, it shows its colour.
+void TestComforts::disabledButtonIsDrawnAsDisabled_data()
+{
+    QTest::addColumn<bool>("pink");
+    QTest::newRow("pink") << true;
+    QTest::newRow("blue") << false;
+}
+
+void TestComforts::disabledButtonIsDrawnAsDisabled()
+{
+    QFETCH(bool, pink);
+    QWidget window;
+    QPushButton plain(QStringLiteral("plain"), &window), fishing(QStringLiteral("plain"), &window);
+    for (QPushButton *b : {&plain, &fishing})
+        b->resize(122, 48);
+    pink ? buttoncolours::setActive(&fishing) : buttoncolours::setInactive(&fishing);
+    const QPoint face(8, 24);
+    const auto drawn = [&](QPushButton &b) { return b.grab().toImage().pixelColor(face); };
+
+    plain.setEnabled(false);
+    fishing.setEnabled(false);
+    QCOMPARE(drawn(fishing), drawn(plain));
+    QCOMPARE(buttoncolours::colour(&fishing), pink ? buttoncolours::active() : buttoncolours::inactive());
+
+    plain.setEnabled(true);
+    fishing.setEnabled(true);
+    const QColor face2 = drawn(fishing);
+    QVERIFY(face2 != drawn(plain));
+    if (pink)
+        QVERIFY2(face2.red() > face2.green() && face2.blue() > face2.green(), qPrintable(face2.name()));
+    else
+        QVERIFY2(face2.blue() > face2.red(), qPrintable(face2.name()));
+}
+
+// After every step of the cycle the focus is on the button to press next,
+// so that Space or Enter alone plays it.
+void TestComforts::focusFollowsThePinkButtonForChinu()
+{
+    Day day(false);
+    Form1 &f = *day.form;
+    ScriptedRandom &r = day.game.random;
+    QCOMPARE(day.focused(), s("Command1")); // the day starts
+
+    r.pushDraw(1, 5);
+    f.Command1->click();
+    QCOMPARE(day.focused(), s("Command2")); // dropped
+    day.game.advance(3000);
+    QCOMPARE(day.focused(), s("Command3")); // the ball broke by itself
+    day.pushTick(3, 1, 1, 1, 1, 1, 1);
+    day.game.advance(1000);
+    day.pushTick(2, 3, 12, 5, 1, 1, 1);
+    day.game.advance(1000);
+    r.pushDraw(2, 10);
+    r.pushDraw(1, 5);
+    day.game.advance(800 + 1500 + 500);
+    QCOMPARE(day.focused(), s("Command3")); // the bite
+    f.Command3->click();
+    r.pushDraw(1, 20);
+    day.game.advance(100 * (4 * 8 + 1));
+    QVERIFY(!f.Picture1(0)->isHidden());
+    QCOMPARE(day.focused(), s("Command4")); // the landed chinu's O K
+    f.Command4->click();
+    QCOMPARE(day.focused(), s("Command1"));
+
+    // The bait change: the list, then the drop.
+    f.Command5->click();
+    QCOMPARE(day.focused(), s("List2"));
+    f.List2->setCurrentRow(1); // the same ボケ
+    emit f.List2->itemActivated(f.List2->currentItem());
+    QCOMPARE(day.focused(), s("Command1"));
+
+    // A stealer takes the bait: after the box, the drop again.
+    r.pushDraw(2, 5);
+    f.Command1->click();
+    f.Command2->click();
+    QCOMPARE(day.focused(), s("Command3"));
+    day.pushTick(1, 5, 14, 2, 1, 8, 3);
+    day.game.advance(1000);
+    r.pushDraw(1, 10);
+    r.pushDraw(1, 5);
+    day.game.advance(500 + 3000);
+    QCOMPARE(day.game.dialogs.texts().size(), 1);
+    QCOMPARE(day.focused(), s("Command1"));
+
+    // A strike too early.
+    r.pushDraw(4, 5);
+    f.Command1->click();
+    f.Command2->click();
+    day.pushTick(1, 3, 5, 1, 1, 1, 3);
+    day.game.advance(1000);
+    f.Command3->click();
+    QCOMPARE(day.game.dialogs.texts().last(), s("残念 あわせが早すぎました。"));
+    QCOMPARE(day.focused(), s("Command1"));
+}
+
+void TestComforts::focusFollowsThePinkButtonForMullet()
+{
+    Day day(true);
+    Form1 &f = *day.form;
+    ScriptedRandom &r = day.game.random;
+    QCOMPARE(day.focused(), s("Command1"));
+
+    // A mullet takes the bait and lets go: after the box, the drop again.
+    f.Command1->click();
+    QCOMPARE(day.focused(), s("Command3"));
+    pushMulletTick(r, 5, 1, 2);
+    day.game.advance(1000);
+    pushMulletTick(r, 1, 2, 3);
+    day.game.advance(1000);
+    for (int i = 0; i < 9; ++i) {
+        pushMulletTick(r, 9, 2, 4);
+        day.game.advance(160);
+    }
+    QCOMPARE(day.game.dialogs.texts(), QStringList{s("ボラに逃げられました。")});
+    QCOMPARE(day.focused(), s("Command1"));
+
+    // One struck and landed.
+    f.Command1->click();
+    pushMulletTick(r, 1, 3, 2);
+    day.game.advance(160);
+    pushMulletTick(r, 15, 3, 4);
+    day.game.advance(240);
+    QCOMPARE(day.focused(), s("Command3"));
+    f.Command3->click();
+    day.game.advance(100 * (5 + 4 * 6));
+    QCOMPARE(day.game.dialogs.texts().last(), s("45 センチの ボラを釣り上げた。"));
+    QCOMPARE(day.focused(), s("Command1"));
+}
+
+// A paused minute moves nothing, wherever in the cycle it falls, and the
+// day then plays out exactly as the same day unpaused.
+void TestComforts::pausedDayEndsAsUnpaused_data()
+{
+    QTest::addColumn<qint64>("pauseAt");
+    QTest::newRow("ball sinking") << qint64(1500);
+    QTest::newRow("rod tip watched") << qint64(3500);
+    QTest::newRow("bite on the tip") << qint64(5600);
+    QTest::newRow("fish on the line") << qint64(9000);
+    QTest::newRow("landed chinu shown") << qint64(12000);
+    QTest::newRow("stealer waiting") << qint64(16100);
+    QTest::newRow("an idle hour") << qint64(100000);
+}
+
+void TestComforts::pausedDayEndsAsUnpaused()
+{
+    QFETCH(qint64, pauseAt);
+    const DayOutcome unpaused = playChinuDay(-1, nullptr);
+    QCOMPARE(unpaused.catches, QStringList{s("チヌ  40センチ")});
+    QCOMPARE(unpaused.remainingDraws, 0);
+    QCOMPARE(unpaused.messages.size(), 3);
+    QStringList moved;
+    const DayOutcome paused = playChinuDay(pauseAt, &moved);
+    QVERIFY2(moved.isEmpty(), qPrintable(moved.join(u'\n')));
+    QCOMPARE(paused.messages, unpaused.messages);
+    QCOMPARE(paused.catches, unpaused.catches);
+    QCOMPARE(paused.clock, unpaused.clock);
+    QCOMPARE(paused.remainingDraws, 0);
+}
+
+// While paused the day's menus and keys wait; the pause key lifts it.
+void TestComforts::pauseHoldsTheMenusOfTheDay()
+{
+    Day day(false, false);
+    Form1 &f = *day.form;
+    f.スタート->setEnabled(true);
+    f.show();
+    f.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&f));
+    QTest::keyClick(&f, Qt::Key_P);
+    auto *c = comforts::MainScreenComforts::of(f);
+    QVERIFY(c->paused());
+    QVERIFY(f.findChild<QWidget *>(s("一時停止中"))->isVisible());
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_S);
+    QVERIFY(!f.Timer時間管理->isEnabled());
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_P);
+    QVERIFY(!c->paused());
+    QVERIFY(!f.findChild<QWidget *>(s("一時停止中"))->isVisible());
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_S);
+    QVERIFY(f.Timer時間管理->isEnabled());
+    QCOMPARE(QApplication::focusWidget(), f.Command1);
+}
+
+void TestComforts::gyotakuImage_data()
+{
+    QTest::addColumn<comforts::GyotakuRecord>("record");
+    QTest::addColumn<QStringList>("lines");
+    QTest::newRow("today's catch")
+        << comforts::GyotakuRecord{s("波寄 太郎"), 50, s("北の離れ"), QDate(2026, 12, 10), s("引き潮"), s("ボケ")}
+        << QStringList{s("チヌ　５０センチ"), s("波寄 太郎　釣"), s("北の離れ"), s("２０２６年１２月１０日"),
+                       s("潮　引き潮"), s("餌　ボケ")};
+    QTest::newRow("the longest chinu of all")
+        << comforts::GyotakuRecord{s("Ken"), 65, s("湾入り口"), QDate(2026, 7, 1), s("満ち潮"), s("カニ")}
+        << QStringList{s("チヌ　６５センチ"), s("Ken　釣"), s("湾入り口"), s("２０２６年７月１日"), s("潮　満ち潮"),
+                       s("餌　カニ")};
+    QTest::newRow("a saved day: tide and bait unknown")
+        << comforts::GyotakuRecord{s("Hana"), 34, s("大浜"), QDate(2025, 5, 3), QString(), QString()}
+        << QStringList{s("チヌ　３４センチ"), s("Hana　釣"), s("大浜"), s("２０２５年５月３日")};
+}
+
+void TestComforts::gyotakuImage()
+{
+    QFETCH(comforts::GyotakuRecord, record);
+    QFETCH(QStringList, lines);
+    QCOMPARE(comforts::gyotakuLines(record), lines);
+
+    // A4 landscape at print resolution.
+    const QImage print = comforts::renderGyotaku(record);
+    QCOMPARE(print.size(), QSize(3508, 2480));
+    QCOMPARE(qRound(print.dotsPerMeterX() * 0.0254), comforts::GyotakuPrintDpi);
+
+    // At 50 dpi: rice paper at the corner; ink along the fish's middle, over
+    // the length the scale gives it and no further.
+    const QImage small = comforts::renderGyotaku(record, 50);
+    const QColor paper = small.pixelColor(3, 3);
+    QVERIFY(paper.red() > 230 && paper.green() > 225 && paper.blue() > 210);
+    const int scale = comforts::gyotakuScale(record.lengthCm);
+    const double mm = 50 / 25.4;
+    const double fishPx = record.lengthCm * 10.0 / scale * mm;
+    int inked = 0;
+    int first = -1, last = -1;
+    const int centreY = qRound(90 * mm); // the fish's middle line
+    const int lettering = qRound(small.width() - comforts::GyotakuLetteringMm * mm);
+    for (int x = 0; x < lettering; ++x)
+        if (small.pixelColor(x, centreY).lightness() < 90) {
+            ++inked;
+            if (first < 0)
+                first = x;
+            last = x;
+        }
+    QVERIFY2(inked > fishPx * 0.5, qPrintable(QString::number(inked)));
+    QVERIFY2(last - first <= fishPx + 2, qPrintable(QStringLiteral("%1 %2").arg(last - first).arg(fishPx)));
+    // And nothing of the fish reaches the lettering.
+    QVERIFY(first + fishPx < lettering);
+}
+
+// Today's 魚拓 is the longest chinu with the bait and tide it was caught on.
+void TestComforts::gyotakuOfTodayTakesTheLongestChinu()
+{
+    Day day(false);
+    Form1 &f = *day.form;
+    f.TideNow = mainscreentexts::Flood();
+    f.List1->addItem(s("チヌ  31センチ"));
+    f.Label44->setText(s("カニ"));
+    f.TideNow = mainscreentexts::Ebb();
+    f.List1->addItem(s("チヌ  47センチ"));
+    f.Label44->setText(s("エビ"));
+    f.List1->addItem(s("ボラ  52センチ"));
+    f.List1->addItem(s("チヌ  47センチ"));
+    day.game.clock.set(QDateTime(QDate(2026, 12, 10), QTime(15, 2)));
+    Form5 &today = day.game.screens().form5();
+    today.Label6->setText(s("Taro"));
+    today.Label3->setText(s("大浜"));
+    today.Label7->setText(s("47"));
+    const comforts::GyotakuRecord r = comforts::gyotakuOfToday(today);
+    QCOMPARE(r, (comforts::GyotakuRecord{s("Taro"), 47, s("大浜"), QDate(2026, 12, 10), s("引き潮"), s("カニ")}));
+}
+
+QTEST_MAIN(TestComforts)
+#include "test_comforts.moc"
