@@ -30,7 +30,7 @@ void BM_SimDay(benchmark::State &state)
     int day = 0;
     for (auto _ : state) {
         ++day;
-        DayReport report = playDay(config, day, daySeed(1, day), nullptr);
+        SimDayReport report = playDay(config, day, daySeed(1, day), nullptr);
         benchmark::DoNotOptimize(report);
     }
     state.SetItemsProcessed(state.iterations());

@@ -209,7 +209,7 @@ int main(int argc, char *argv[])
     }
     for (int n = 1; n <= dayCount; ++n) {
         const int day = first + n - 1;
-        const DayReport report = playDay(config, day, daySeed(runSeed, day), listener);
+        const SimDayReport report = playDay(config, day, daySeed(runSeed, day), listener);
         totals.add(report);
         if (listDays) {
             if (asJson) {

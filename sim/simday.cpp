@@ -26,7 +26,7 @@
 
 void DayListener::dayStarted(int, quint64, const AnglerConfig &) {}
 void DayListener::dayEvent(const SimEvent &) {}
-void DayListener::dayFinished(const DayReport &) {}
+void DayListener::dayFinished(const SimDayReport &) {}
 
 quint64 daySeed(quint64 runSeed, int day)
 {
@@ -94,7 +94,7 @@ public:
         m_dialogs.onMessage = [this](const MessageRecord &m) { heard(m); };
     }
 
-    DayReport play();
+    SimDayReport play();
 
 private:
     static ProgramDirs dirs()
@@ -112,6 +112,7 @@ private:
     void tell(SimEvent::Kind kind, SimEvent e = {});
     void heard(const MessageRecord &m);
     void listed(const QString &entry);
+    void catchUpList();
     qint64 now() const { return m_scheduler.now(); }
     // When the angler strikes at a bite seen now (-1: he never does).
     qint64 strikeTime() const { return m_config.strikeDelayMs < 0 ? -1 : now() + m_config.strikeDelayMs; }
@@ -134,7 +135,7 @@ private:
     const Timer *m_fightTimer = nullptr; // Timer竿のしなり
     const QWidget *m_landed = nullptr;   // Picture1(0), the landed chinu
     const QListWidget *m_list = nullptr; // List1, the catch list
-    DayReport m_report;
+    SimDayReport m_report;
 
     // What the angler last saw.
     bool m_armed = false;
@@ -197,6 +198,9 @@ void DayRun::tell(SimEvent::Kind kind, SimEvent e)
 void DayRun::heard(const MessageRecord &m)
 {
     namespace FT = fishingtexts;
+    // A fish is listed just before its message is shown: take the list in
+    // first, so that a catch comes before the boatman who follows it.
+    catchUpList();
     SimEvent e;
     e.text = m.text;
     if (m.text.startsWith(mainscreentexts::BoatmanTimeUp())) {
@@ -246,6 +250,17 @@ void DayRun::listed(const QString &entry)
     tell(SimEvent::Listed, e);
 }
 
+void DayRun::catchUpList()
+{
+    if (!m_list)
+        return;
+    const int count = m_list->count();
+    for (; m_listCount < count; ++m_listCount)
+        listed(m_list->item(m_listCount)->text());
+    if (count < m_listCount)
+        m_listCount = count;
+}
+
 void DayRun::observe()
 {
     const FishingAction &fishing = *m_fishing;
@@ -292,11 +307,7 @@ void DayRun::observe()
     }
     m_mulletOn = mulletOn;
 
-    const int count = m_list->count();
-    for (; m_listCount < count; ++m_listCount)
-        listed(m_list->item(m_listCount)->text());
-    if (count < m_listCount)
-        m_listCount = count;
+    catchUpList();
 
     const bool picture = !m_landed->isHidden();
     if (picture && !m_picture) {
@@ -373,7 +384,7 @@ bool DayRun::quiet() const
     return !(m_config.redrop && f.Command1->isEnabled());
 }
 
-DayReport DayRun::play()
+SimDayReport DayRun::play()
 {
     if (m_listener)
         m_listener->dayStarted(m_report.day, m_report.seed, m_config);
@@ -406,7 +417,7 @@ DayReport DayRun::play()
 
 } // namespace
 
-DayReport playDay(const AnglerConfig &config, int day, quint64 seed, DayListener *listener)
+SimDayReport playDay(const AnglerConfig &config, int day, quint64 seed, DayListener *listener)
 {
     DayRun run(config, day, seed, listener);
     return run.play();

@@ -56,7 +56,7 @@ struct SimEvent
 };
 
 // What one day came to.
-struct DayReport
+struct SimDayReport
 {
     int day = 0;
     quint64 seed = 0;
@@ -92,7 +92,7 @@ public:
     virtual ~DayListener() = default;
     virtual void dayStarted(int day, quint64 seed, const AnglerConfig &config);
     virtual void dayEvent(const SimEvent &event);
-    virtual void dayFinished(const DayReport &report);
+    virtual void dayFinished(const SimDayReport &report);
 };
 
 // The seed of a day's stream, from the run's seed and the day's index.
@@ -100,7 +100,7 @@ quint64 daySeed(quint64 runSeed, int day);
 
 // Plays one whole day of the real main screen on virtual time. Needs a
 // QApplication. The listener may be null.
-DayReport playDay(const AnglerConfig &config, int day, quint64 seed, DayListener *listener);
+SimDayReport playDay(const AnglerConfig &config, int day, quint64 seed, DayListener *listener);
 
 // Why the config cannot be fished (empty when it can).
 QString configProblem(const AnglerConfig &config);

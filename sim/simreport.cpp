@@ -31,7 +31,7 @@ LengthSummary summarise(std::vector<int> lengths)
     return s;
 }
 
-void Totals::add(const DayReport &d)
+void Totals::add(const SimDayReport &d)
 {
     ++days;
     if (d.ended)
@@ -126,7 +126,7 @@ QJsonObject bitesJson(const std::array<int, 5> &bites, int mulletTakes)
 
 } // namespace
 
-QString dayLine(const DayReport &d)
+QString dayLine(const SimDayReport &d)
 {
     QString end = d.ended ? QStringLiteral("ended %1 (%2 ms)").arg(d.endClock).arg(d.endMs)
                           : QStringLiteral("NOT ENDED, given up at %1").arg(d.stuckClock);
@@ -192,7 +192,7 @@ QString totalsText(const Totals &t)
     return lines.join(QLatin1Char('\n'));
 }
 
-QJsonObject dayJson(const DayReport &d)
+QJsonObject dayJson(const SimDayReport &d)
 {
     QJsonObject o;
     o.insert(QStringLiteral("day"), d.day);

@@ -24,7 +24,7 @@ LengthSummary summarise(std::vector<int> lengths);
 // The sum of many days.
 struct Totals
 {
-    void add(const DayReport &day);
+    void add(const SimDayReport &day);
 
     int days = 0;
     int ended = 0;              // days the boatman came to
@@ -53,9 +53,9 @@ struct Totals
 };
 
 // One line per day, and a block for the totals.
-QString dayLine(const DayReport &day);
+QString dayLine(const SimDayReport &day);
 QString totalsText(const Totals &totals);
 
-QJsonObject dayJson(const DayReport &day);
+QJsonObject dayJson(const SimDayReport &day);
 QJsonObject totalsJson(const Totals &totals);
 QJsonObject configJson(const AnglerConfig &config, quint64 seed, int days);

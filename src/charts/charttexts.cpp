@@ -18,11 +18,13 @@ QString reasonText(const daylog::DayEvent &e)
     case Reason::Steals: return QStringLiteral("エサ取りがエサをかじっています。");
     case Reason::StruckWhileNibbling: return QStringLiteral("あわせが早すぎました。魚はまだエサをつついているだけでした。");
     case Reason::StruckBeforeHookSet: return QStringLiteral("あわせが早すぎました。魚はエサをくわえましたが、まだ針がかりしていませんでした。");
+    case Reason::StruckWhileStealing: return QStringLiteral("あわせが早すぎました。エサをかすめ取る当たりで、針には掛かりませんでした。");
+    case Reason::StruckNoFish: return QStringLiteral("あわせが早すぎました。竿先は動きましたが、魚はいませんでした。");
     case Reason::StruckAfterLetGo: return QStringLiteral("あわせが遅すぎました。竿先が戻り、魚はエサを離していました。");
     case Reason::StruckAtNothing: return QStringLiteral("エサには何もいませんでした。ダンゴは打ち直しです。");
     case Reason::LineParted:
-        return QStringLiteral("ハリスが切れました。糸の負荷 %1、くじ %2（%3 以下でばらし）。")
-            .arg(e.lineStrain).arg(e.draw).arg(e.band);
+        return QStringLiteral("ばらしました。糸の負荷 %1、くじ %2 で、ばれる確率は %3% でした。")
+            .arg(e.lineStrain).arg(e.draw).arg(e.band * 5);
     case Reason::HookPulled: return QStringLiteral("ボラの口から針がはずれました。");
     case Reason::BaitStolen: return QStringLiteral("エサ取りにエサを取られました。");
     case Reason::LetGo: return QStringLiteral("あわせる前に魚がエサを離しました。");
@@ -49,7 +51,9 @@ QString what(const daylog::DayEvent &e)
     case EventKind::StrikeHooked: return QStringLiteral("あわせ　針がかり！");
     case EventKind::StrikeMissed:
         switch (e.reason) {
-        case Reason::StruckAfterLetGo: return QStringLiteral("あわせ　遅すぎ");
+        case Reason::StruckWhileStealing: return QStringLiteral("あわせが早すぎました。エサをかすめ取る当たりで、針には掛かりませんでした。");
+    case Reason::StruckNoFish: return QStringLiteral("あわせが早すぎました。竿先は動きましたが、魚はいませんでした。");
+    case Reason::StruckAfterLetGo: return QStringLiteral("あわせ　遅すぎ");
         case Reason::StruckAtNothing: return QStringLiteral("から振り");
         default: return QStringLiteral("あわせ　早すぎ");
         }

@@ -138,7 +138,7 @@ QString DayLog::keepAside(const QString &path) const
         aside = path + QStringLiteral(".corrupt-") + stamp + QLatin1Char('-') + QString::number(n);
     if (!QFile::rename(path, aside))
         return QString();
-    for (const QString suffix : {QStringLiteral("-wal"), QStringLiteral("-shm")})
+    for (const QString &suffix : {QStringLiteral("-wal"), QStringLiteral("-shm")})
         if (QFileInfo::exists(path + suffix))
             QFile::rename(path + suffix, aside + suffix);
     return aside;

@@ -43,15 +43,6 @@ private:
     QLabel *m_label;
 };
 
-namespace {
-
-int rigNumberOf(const QLabel *label)
-{
-    return biterules::rigNumber(label->text()).value_or(0);
-}
-
-} // namespace
-
 DayReport::DayReport(Form1 &form)
     : m_form(form)
 {

@@ -1,5 +1,6 @@
 #include "form3.h"
 
+#include "charts/chartbuttons.h"
 #include "app/controls.h"
 #include "anglerlist.h"
 #include "app/game.h"
@@ -99,6 +100,7 @@ Form3::Form3(Game &game)
     // ---- the angler's name and the menu column ----
     Label9 = makeLabel(central, QStringLiteral("Label9"), T::Label9(), { Margin, Margin, ColumnWidth, 22 });
     comforts::addSettingsButton(*this, central, { Margin + ColumnWidth - 64, Margin - 2, 64, 24 });
+    charts::addStatisticsButton(*this, central, { Margin + ColumnWidth - 122, Margin - 2, 54, 24 });
     Combo3 = new QComboBox(central);
     Combo3->setObjectName(QStringLiteral("Combo3"));
     Combo3->setEditable(true);

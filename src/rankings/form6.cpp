@@ -1,5 +1,6 @@
 #include "form6.h"
 
+#include "charts/chartbuttons.h"
 #include "app/controls.h"
 #include "app/game.h"
 #include "app/screens.h"
@@ -231,6 +232,8 @@ Form6::Form6(Game &game)
         else
             connect(opt, &QRadioButton::clicked, this, [this] { ChooseAllRafts(); });
     }
+
+    charts::addStatisticsButton(*this, Frame1, { Inner + 4, 196, 240, 32 });
 
     // ---- the per-angler pane ----
     Frame5 = new QGroupBox(central);

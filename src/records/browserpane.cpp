@@ -1,5 +1,6 @@
 #include "browserpane.h"
 
+#include "charts/chartbuttons.h"
 #include "app/controls.h"
 #include "app/game.h"
 #include "comforts/gyotaku.h"
@@ -16,7 +17,7 @@
 namespace {
 
 constexpr int FrameWidth = 770;
-constexpr int FrameHeight = 290;
+constexpr int FrameHeight = 324;
 constexpr int Pad = 12;
 constexpr int ColumnWidth = 220;
 constexpr int ListLeft = Pad + ColumnWidth + 16;
@@ -66,6 +67,7 @@ BrowserPane::BrowserPane(QGroupBox *frame, Game &game, Ask ask)
     Command5->setEnabled(false);
     Command4->hide();
     comforts::addGyotakuButton(*this, frame, { Pad + half + 8, 244, half, 30 });
+    charts::addDayLogButton(*this, frame, { Pad, 278, ColumnWidth, 30 });
 
     const int listWidth = FrameWidth - ListLeft - Pad;
     Label31 = makeLabel(frame, QStringLiteral("Label31"), QString(), { ListLeft, 28, listWidth, 24 });

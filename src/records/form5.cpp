@@ -1,5 +1,6 @@
 #include "form5.h"
 
+#include "charts/chartbuttons.h"
 #include "app/game.h"
 #include "app/screens.h"
 #include "comforts/gyotaku.h"
@@ -122,6 +123,7 @@ Form5::Form5(Game &game)
     過去の記録 = menuBar()->addAction(catchtexts::PastRecordsMenu());
     過去の記録->setObjectName(QStringLiteral("過去の記録"));
     comforts::addGyotakuMenu(*this);
+    charts::addDayLogMenu(*this);
 
     connect(Command1, &QPushButton::clicked, this, [this] { Command1Click(); });
     connect(Command2, &QPushButton::clicked, this, [this] { Command2Click(); });

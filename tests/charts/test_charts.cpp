@@ -83,7 +83,7 @@ void TestCharts::tooltipsTellTimeRigAndReason_data()
                               << QStringList{QStringLiteral("遅すぎ"), QStringLiteral("離していました")};
     QTest::newRow("line parted") << int(EventKind::FishLost) << int(Reason::LineParted)
                                  << QStringList{QStringLiteral("ばらし"), QStringLiteral("負荷 82"), QStringLiteral("くじ 3"),
-                                                QStringLiteral("4 以下")};
+                                                QStringLiteral("20%")};
     QTest::newRow("bait stolen") << int(EventKind::BaitTaken) << int(Reason::BaitStolen)
                                  << QStringList{QStringLiteral("エサ取り"), QStringLiteral("ハリス 2号"), QStringLiteral("針 4号"),
                                                 QStringLiteral("エサ ボケ"), QStringLiteral("満ち潮")};

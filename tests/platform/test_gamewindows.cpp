@@ -110,7 +110,8 @@ void TestGameWindows::sessionEndIsNotRefusedLikeTheCloseControl_data()
 {
     QTest::addColumn<bool>("sessionEnds");
     QTest::addColumn<QStringList>("messages");
-    QTest::newRow("close control") << false << QStringList{QStringLiteral("納竿ボタンで終了してください。")};
+    QTest::newRow("close control") << false
+                                   << QStringList{QStringLiteral("納竿ボタンで終了してください。\n（キーボードでは Ctrl+Q）")};
     QTest::newRow("session ends") << true << QStringList{};
 }
 

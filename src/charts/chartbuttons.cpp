@@ -1,0 +1,80 @@
+#include "charts/chartbuttons.h"
+
+#include "app/game.h"
+#include "app/gamewindow.h"
+#include "charts/charts.h"
+#include "daylog/daylog.h"
+#include "daylog/store.h"
+#include "records/browserpane.h"
+#include "records/form5.h"
+
+#include <QAction>
+#include <QComboBox>
+#include <QKeySequence>
+#include <QListWidget>
+#include <QMenuBar>
+#include <QPushButton>
+
+namespace charts {
+
+namespace {
+
+QString dayLogCaption() { return QStringLiteral("釣行記録"); }
+QString statisticsCaption() { return QStringLiteral("統計"); }
+
+} // namespace
+
+void addDayLogMenu(Form5 &form)
+{
+    QAction *action = form.menuBar()->addAction(dayLogCaption());
+    action->setObjectName(dayLogCaption());
+    action->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_L));
+    QObject::connect(action, &QAction::triggered, &form,
+                     [&form] { showDayLog(&form, form.game().dayLog().today()); });
+}
+
+QPushButton *addDayLogButton(BrowserPane &pane, QWidget *frame, QRect geometry)
+{
+    auto *button = new QPushButton(dayLogCaption(), frame);
+    button->setObjectName(dayLogCaption());
+    button->setGeometry(geometry);
+    button->setEnabled(false);
+    QObject::connect(pane.List1, &QListWidget::currentRowChanged, button,
+                     [button](int row) { button->setEnabled(row >= 0); });
+    QObject::connect(button, &QPushButton::clicked, frame, [frame, &pane] {
+        auto *window = dynamic_cast<GameWindow *>(frame->window());
+        const int row = pane.List1->currentRow();
+        if (!window || row < 0 || row >= pane.FileNames().size())
+            return;
+        daylog::DayLogStore *store = window->game().dayLog().store();
+        const std::optional<daylog::LoggedDay> day =
+            store ? store->dayByFile(pane.Combo2->currentText(), pane.FileNames().at(row)) : std::nullopt;
+        if (!day) {
+            // Days saved before the log was kept, or while it could not be written.
+            window->message(QStringLiteral("この日の釣行記録はありません。"));
+            return;
+        }
+        showDayLog(window, *day);
+    });
+    return button;
+}
+
+QPushButton *addStatisticsButton(GameWindow &window, QWidget *parent, QRect geometry)
+{
+    auto *button = new QPushButton(statisticsCaption(), parent);
+    button->setObjectName(statisticsCaption());
+    button->setGeometry(geometry);
+    QObject::connect(button, &QPushButton::clicked, &window, [&window] {
+        Game &game = window.game();
+        showStatistics(
+            &window,
+            [&game] {
+                daylog::DayLogStore *store = game.dayLog().store();
+                return store ? store->days() : std::vector<daylog::LoggedDay>{};
+            },
+            game.state.AnglerNames);
+    });
+    return button;
+}
+
+} // namespace charts
