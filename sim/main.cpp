@@ -3,6 +3,7 @@
 #include "simday.h"
 #include "simreport.h"
 
+#include "daylog/store.h"
 #include "prep/rigtexts.h"
 
 #include <QApplication>
@@ -11,6 +12,7 @@
 #include <QJsonDocument>
 
 #include <cstdio>
+#include <memory>
 #include <unistd.h>
 
 namespace {
@@ -79,6 +81,51 @@ const char *kindName(SimEvent::Kind kind)
 }
 
 // Every event of every day on standard error, one line each.
+// Writes each day's log into a day-log database, as a saved day would, and
+// passes everything on to the listener behind it (the trace, if any).
+class LogWriter final : public DayListener
+{
+public:
+    explicit LogWriter(DayListener *next)
+        : m_next(next)
+    {
+    }
+    bool open(const QString &path) { return m_store.open(path); }
+    QString error() const { return m_store.lastError(); }
+
+    void dayStarted(int day, quint64 seed, const AnglerConfig &config) override
+    {
+        m_day = day;
+        if (m_next)
+            m_next->dayStarted(day, seed, config);
+    }
+    void dayEvent(const SimEvent &event) override
+    {
+        if (m_next)
+            m_next->dayEvent(event);
+    }
+    void dayFinished(const SimDayReport &report) override
+    {
+        if (m_next)
+            m_next->dayFinished(report);
+    }
+    void dayLogged(const daylog::LoggedDay &day) override
+    {
+        daylog::LoggedDay logged = day;
+        // Each simulated day is a day file of its own, so none replaces another.
+        logged.dayFileName = QStringLiteral("sim-day-%1.txt").arg(m_day, 6, 10, QLatin1Char('0'));
+        if (!m_store.saveDay(logged))
+            std::fprintf(stderr, "namiyose-sim: day %d not logged: %s\n", m_day, qPrintable(m_store.lastError()));
+        if (m_next)
+            m_next->dayLogged(day);
+    }
+
+private:
+    DayListener *m_next;
+    daylog::DayLogStore m_store;
+    int m_day = 0;
+};
+
 class TraceListener final : public DayListener
 {
 public:
@@ -151,9 +198,12 @@ int main(int argc, char *argv[])
     const QCommandLineOption firstDay(QStringLiteral("first-day"),
                                       QStringLiteral("Index of the first day (1), to replay one day of a longer run."),
                                       QStringLiteral("N"), QStringLiteral("1"));
+    const QCommandLineOption logDb(QStringLiteral("log-db"),
+                                   QStringLiteral("Writes every day's log into this day-log database (for 統計)."),
+                                   QStringLiteral("PATH"));
     const QCommandLineOption noProgress(QStringLiteral("no-progress"), QStringLiteral("No progress bar."));
     parser.addOptions({days, seed, raft, target, end, leader, hook, bait, strikeDelay, breakAfter, okDelay, redrop,
-                       overtime, json, totalsOnly, trace, firstDay, noProgress});
+                       overtime, json, totalsOnly, trace, firstDay, logDb, noProgress});
     parser.process(app);
 
     bool ok = true;
@@ -201,6 +251,16 @@ int main(int argc, char *argv[])
     // events (a day log) is handed to playDay the same way.
     TraceListener tracer;
     DayListener *listener = parser.isSet(trace) ? &tracer : nullptr;
+    std::unique_ptr<LogWriter> logWriter;
+    if (parser.isSet(logDb)) {
+        logWriter = std::make_unique<LogWriter>(listener);
+        if (!logWriter->open(parser.value(logDb))) {
+            std::fprintf(stderr, "namiyose-sim: cannot open the day log %s: %s\n", qPrintable(parser.value(logDb)),
+                         qPrintable(logWriter->error()));
+            return 2;
+        }
+        listener = logWriter.get();
+    }
     if (asJson) {
         write(stdout, QStringLiteral("{\"config\":"));
         write(stdout, configJson(config, runSeed, dayCount));

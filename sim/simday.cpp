@@ -1,5 +1,6 @@
 #include "simday.h"
 
+#include "daylog/daylog.h"
 #include "simplatform.h"
 
 #include "app/game.h"
@@ -27,6 +28,7 @@
 void DayListener::dayStarted(int, quint64, const AnglerConfig &) {}
 void DayListener::dayEvent(const SimEvent &) {}
 void DayListener::dayFinished(const SimDayReport &) {}
+void DayListener::dayLogged(const daylog::LoggedDay &) {}
 
 quint64 daySeed(quint64 runSeed, int day)
 {
@@ -407,6 +409,8 @@ SimDayReport DayRun::play()
     if (!m_report.ended)
         m_report.stuckClock = m_form->Label10->text();
     m_report.playedMs = now();
+    if (m_listener)
+        m_listener->dayLogged(m_game->dayLog().today());
     m_form = nullptr;
     m_game.reset();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);

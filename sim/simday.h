@@ -1,5 +1,6 @@
 #pragma once
 
+#include "daylog/dayevent.h"
 #include <QString>
 #include <QStringList>
 
@@ -93,6 +94,9 @@ public:
     virtual void dayStarted(int day, quint64 seed, const AnglerConfig &config);
     virtual void dayEvent(const SimEvent &event);
     virtual void dayFinished(const SimDayReport &report);
+    // The day's log as the game kept it (the same events a saved day writes
+    // to the log file), heard once the day is over.
+    virtual void dayLogged(const daylog::LoggedDay &day);
 };
 
 // The seed of a day's stream, from the run's seed and the day's index.

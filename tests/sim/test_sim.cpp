@@ -1,9 +1,12 @@
 #include "simreport.h"
 
+#include "daylog/store.h"
+
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QProcess>
+#include <QTemporaryDir>
 #include <QTest>
 
 namespace {
@@ -47,6 +50,7 @@ private slots:
     void unfishableSettingsAreRefused();
     void chinuLengthFigures_data();
     void chinuLengthFigures();
+    void daysGoIntoTheDayLog();
 };
 
 // Whole days of the real main screen: each one ends with the boatman's
@@ -180,4 +184,25 @@ void SimTest::chinuLengthFigures()
 }
 
 QTEST_GUILESS_MAIN(SimTest)
+// Simulated days land in a day-log database as saved days would, so that
+// 統計 can be looked at over thousands of them.
+void SimTest::daysGoIntoTheDayLog()
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("namiyose-log.sqlite"));
+    const Run run = runSim({QStringLiteral("--days"), QStringLiteral("3"), QStringLiteral("--totals-only"),
+                            QStringLiteral("--log-db"), path});
+    QVERIFY2(run.exitCode == 0, run.err.constData());
+    daylog::DayLogStore store;
+    QVERIFY(store.open(path));
+    const std::vector<daylog::LoggedDay> days = store.days();
+    QCOMPARE(days.size(), size_t(3));
+    for (const daylog::LoggedDay &day : days) {
+        QCOMPARE(day.raft, 1);
+        QVERIFY(!day.events.empty());
+        QCOMPARE(day.events.front().kind, daylog::EventKind::DayStarted);
+        QCOMPARE(day.events.back().kind, daylog::EventKind::DayEnded);
+    }
+}
+
 #include "test_sim.moc"
