@@ -22,6 +22,9 @@ Game::Game(Platform &platform)
 
 Game::~Game()
 {
+    // Windows closed by the end of the program go now, while the game they
+    // listen to is still there.
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     QObject::disconnect(m_sessionEnd);
     dayEvents.remove(m_dayLog.get());
 }
