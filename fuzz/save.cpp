@@ -79,10 +79,14 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     const QMap<QString, QByteArray> before = fs.files();
     const std::optional<QByteArray> oldRecords = fs.bytesAt(recordPath);
     const bool oldCount = datafiles::ReadRecordFile(fs, dataDir()).hasCountLine;
-    const QString line = datafiles::FormatRecordLine(stamp, day.longest, day.raft, day.entries.size(), day.total,
-                                                     day.angler);
+    // As today's catch does: a day file name already taken moves the save to
+    // the next free minute, and the record line carries that stamp.
+    const QString savedStamp = datafiles::FreeDayStamp(fs, dataDir(), day.angler, stamp, day.raftName, day.entries);
+    const QString savedName = datafiles::DayFileName(savedStamp, day.entries.size(), day.raftName);
+    const QString line = datafiles::FormatRecordLine(savedStamp, day.longest, day.raft, day.entries.size(),
+                                                     day.total, day.angler);
 
-    const Saved saved = saveDay(fs, day, fileName, line);
+    const Saved saved = saveDay(fs, day, savedName, line);
     if (!saved.recordLine)
         check(fs.bytesAt(recordPath) == oldRecords, "a record file not written is left as it was");
     if (saved.recordLine) {
@@ -103,7 +107,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
         }
     }
     if (saved.dayFile) {
-        const datafiles::DayFile back = datafiles::ReadDayFile(fs, dataDir(), day.angler, fileName);
+        const datafiles::DayFile back = datafiles::ReadDayFile(fs, dataDir(), day.angler, savedName);
         check(back.found && back.lines == QStringList{ day.raftName } + day.entries, "the day file reads back");
     }
     if (strict()) {
