@@ -63,4 +63,9 @@ std::optional<QString> pathFor(const QString &dataDir, const QStringList &parts,
     return path;
 }
 
+bool mayRead(const QString &dataDir, const QString &fileName)
+{
+    return pathFor(dataDir, {fileName}, Use::Read).has_value();
+}
+
 } // namespace datafolder

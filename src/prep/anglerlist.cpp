@@ -1,10 +1,12 @@
 #include "anglerlist.h"
 
+#include "datafolder/datafolder.h"
 #include "platform/filelock.h"
 #include "platform/textfiles.h"
 #include "prep/settingsrules.h"
 
 #include <QDir>
+#include <QFileInfo>
 
 namespace {
 
@@ -35,6 +37,8 @@ QString anglerListPath(const QString &dataDir)
 
 QStringList readAnglerNames(const FileSystem &fs, const QString &dataDir)
 {
+    if (!datafolder::mayRead(dataDir, QFileInfo(anglerListPath(dataDir)).fileName()))
+        return {};
     const TextReadResult file = readTextLines(fs, anglerListPath(dataDir));
     if (!file.found || file.lines.isEmpty())
         return {};
@@ -150,7 +154,8 @@ Merge mergeNames(FileSystem &fs, const QString &dataDir, const QStringList &name
     }
     RawList list;
     if (fs.exists(path)) {
-        const std::optional<QByteArray> bytes = fs.readAll(path);
+        const std::optional<QByteArray> bytes
+            = datafolder::mayRead(dataDir, QFileInfo(path).fileName()) ? fs.readAll(path) : std::nullopt;
         if (!bytes) {
             // Never replace a list we could not read: every angler would go.
             setError(error, QStringLiteral("the angler list exists but cannot be read"));

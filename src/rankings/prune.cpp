@@ -1,6 +1,7 @@
 #include "prune.h"
 
 #include "rankings/rankings.h"
+#include "datafolder/datafolder.h"
 #include "platform/filelock.h"
 #include "records/datafiles.h"
 #include "records/recordline.h"
@@ -86,7 +87,8 @@ Outcome PruneRecordFile(FileSystem &fs, const QString &dataDir)
         outcome.error = lock.error();
         return outcome;
     }
-    const std::optional<QByteArray> oldBytes = fs.exists(path) ? fs.readAll(path) : std::nullopt;
+    const std::optional<QByteArray> oldBytes
+        = fs.exists(path) && datafolder::mayRead(dataDir, datafiles::RecordFileName()) ? fs.readAll(path) : std::nullopt;
     if (!oldBytes) {
         outcome.error = QStringLiteral("the record file cannot be read");
         return outcome;
@@ -126,7 +128,9 @@ Outcome PruneRecordFile(FileSystem &fs, const QString &dataDir)
     // any other is replaced only by a complete one, and comes back when the
     // pruning fails after all.
     const QString backup = BackupPath(dataDir);
-    const std::optional<QByteArray> oldBackup = fs.readAll(backup);
+    const std::optional<QByteArray> oldBackup = datafolder::mayRead(dataDir, datafiles::RecordFileName() + QStringLiteral(".bak"))
+        ? fs.readAll(backup)
+        : std::nullopt;
     QString earlier; // a second name of the copy that was there
     if (oldBackup != oldBytes) {
         const bool hadBackup = fs.exists(backup);

@@ -158,7 +158,8 @@ RecordFile ReadRecordFile(const FileSystem &fs, const QString &dataDir)
     if (!fs.exists(path))
         return file;
     file.found = true;
-    const std::optional<QByteArray> bytes = fs.readAll(path);
+    const std::optional<QByteArray> bytes
+        = datafolder::mayRead(dataDir, RecordFileName()) ? fs.readAll(path) : std::nullopt;
     if (!bytes) {
         file.readable = false;
         return file;
@@ -237,7 +238,8 @@ bool AddRecordLine(FileSystem &fs, const QString &dataDir, const QString &line, 
     // is still somebody's day.
     QList<QByteArray> lines{newLine};
     if (fs.exists(path)) {
-        const std::optional<QByteArray> bytes = fs.readAll(path);
+        const std::optional<QByteArray> bytes
+            = datafolder::mayRead(dataDir, RecordFileName()) ? fs.readAll(path) : std::nullopt;
         if (!bytes) {
             // Never replace a file we could not read: that would lose every day in it.
             setError(error, QStringLiteral("the record file exists but cannot be read"));

@@ -88,6 +88,7 @@ private slots:
     void failedCopyLeavesBothFiles();
     void unreadableRecordFileIsReportedAndLeftAlone_data();
     void unreadableRecordFileIsReportedAndLeftAlone();
+    void linksOutOfTheFolderAreNeitherReadNorWritten();
 };
 
 void TestSharedFiles::registrationKeepsEveryLine_data()
@@ -312,6 +313,44 @@ void TestSharedFiles::unreadableRecordFileIsReportedAndLeftAlone()
     QCOMPARE(t.dialogs.texts().size(), 1); // told once; no pruning offered
     QVERIFY2(t.dialogs.texts().constFirst().contains(told), qPrintable(t.dialogs.texts().constFirst()));
     QCOMPARE(snapshot(data), before);
+}
+
+// The list, the record file and its copy planted as links to files outside
+// the data folder: nothing there is read, written or replaced, and the
+// links stay as they were.
+void TestSharedFiles::linksOutOfTheFolderAreNeitherReadNorWritten()
+{
+    QTemporaryDir dir;
+    const QString data = dir.path() + QStringLiteral("/fishingdata");
+    const QString outside = dir.path() + QStringLiteral("/外");
+    QVERIFY(QDir().mkpath(data));
+    const QByteArray list = QByteArray(" 1 \r\n") + cp(QStringLiteral("外の人")) + "\r\n";
+    const QByteArray records = datafiles::RecordFileBytes(encoded(prunableDays()));
+    put(outside + QStringLiteral("/list.txt"), list);
+    put(outside + QStringLiteral("/records.txt"), records);
+    put(outside + QStringLiteral("/copy.txt"), records);
+    QVERIFY(QFile::link(outside + QStringLiteral("/list.txt"), anglerListPath(data)));
+    QVERIFY(QFile::link(outside + QStringLiteral("/records.txt"), datafiles::RecordFilePath(data)));
+    QVERIFY(QFile::link(outside + QStringLiteral("/copy.txt"), prune::BackupPath(data)));
+    const auto outsideBefore = snapshot(outside);
+
+    FileSystem fs;
+    QStringList offered = readAnglerNames(fs, data);
+    QVERIFY(!offered.contains(QStringLiteral("外の人")));
+    QVERIFY(!datafiles::ReadRecordFile(fs, data).readable);
+    QCOMPARE(addAnglerName(fs, data, offered, QStringLiteral("新顔")), AnglerAdded::NotWritten);
+    QVERIFY(!datafiles::AddRecordLine(fs, data, dayLine(300, A)));
+    QVERIFY(!prune::PruneRecordFile(fs, data).written);
+
+    QCOMPARE(snapshot(outside), outsideBefore);
+    for (const QString &link : {anglerListPath(data), datafiles::RecordFilePath(data), prune::BackupPath(data)})
+        QVERIFY2(QFileInfo(link).isSymLink(), qPrintable(link));
+
+    // A link that stays inside the data folder is still read.
+    put(data + QStringLiteral("/保管/records.txt"), records);
+    QVERIFY(QFile::remove(datafiles::RecordFilePath(data)));
+    QVERIFY(QFile::link(data + QStringLiteral("/保管/records.txt"), datafiles::RecordFilePath(data)));
+    QCOMPARE(datafiles::ReadRecordFile(fs, data).lines.size(), prunableDays().size());
 }
 
 QTEST_MAIN(TestSharedFiles)
