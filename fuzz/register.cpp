@@ -69,9 +69,18 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
                       QString::fromLatin1(line.toHex()));
                 ++from;
             }
+            // A first line that is no count (hand-written, garbled) stays as
+            // it was; a count, or a list that had none, tells the lines.
             const QList<QByteArray> lines = byteLines(now);
-            check(!lines.isEmpty() && lines.first().trimmed().toLongLong() == lines.size() - 1,
-                  "the count line counts the lines");
+            const QList<QByteArray> oldLines = byteLines(old);
+            bool oldCount = false;
+            if (!oldLines.isEmpty())
+                oldLines.first().trimmed().toInt(&oldCount);
+            if (!oldLines.isEmpty() && !oldCount)
+                check(!lines.isEmpty() && lines.first() == oldLines.first(), "a first line that is no count is kept");
+            else
+                check(!lines.isEmpty() && lines.first().trimmed().toLongLong() == lines.size() - 1,
+                      "the count line counts the lines");
         }
     }
     check(fs.outside().isEmpty(), "registering touches nothing outside the data folder", fs.outside().join(u' '));

@@ -145,6 +145,10 @@ REGISTER = {
     'hostile-list': parts(ANGLER_LISTS['hostile-names'], '新人'.encode()),
     'last-line-without-end': parts(ANGLER_LISTS['last-line-without-end'], '新人'.encode()),
     'wave-dash': parts(GOOD_LIST, '波〜人'.encode(), '\uf86f'.encode()),
+    # A name where the count belongs (the list written by hand), and a count
+    # too large for the reader: both first lines stay as they are.
+    'name-for-count': parts(sj('釣人Ａ', '釣人Ｂ'), '新人'.encode()),
+    'huge-count': parts(sj(' 99999999999 ', '釣人Ａ'), '新人'.encode()),
 }
 
 SAVE = {
