@@ -70,7 +70,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
                 ++from;
             }
             // A first line that is no count (hand-written, garbled) stays as
-            // it was; a count, or a list that had none, tells the lines.
+            // it was; a count, or a list that had none, tells the lines once
+            // the list is written (a listed name leaves the file as it was).
+            if (added != AnglerAdded::Added)
+                continue;
             const QList<QByteArray> lines = byteLines(now);
             const QList<QByteArray> oldLines = byteLines(old);
             bool oldCount = false;

@@ -149,6 +149,9 @@ REGISTER = {
     # too large for the reader: both first lines stay as they are.
     'name-for-count': parts(sj('釣人Ａ', '釣人Ｂ'), '新人'.encode()),
     'huge-count': parts(sj(' 99999999999 ', '釣人Ａ'), '新人'.encode()),
+    # A count over the lines and a last line ended by CR alone; the name
+    # typed is listed already, so the file stays as it is.
+    'listed-count-over': parts(sj(' 3 ', '釣人Ａ', '釣人Ｂ', end=False) + b'\r', '釣人Ａ'.encode()),
 }
 
 SAVE = {
