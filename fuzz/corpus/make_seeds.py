@@ -151,6 +151,7 @@ REGISTER = {
     'huge-count': parts(sj(' 99999999999 ', '釣人Ａ'), '新人'.encode()),
     # A count over the lines and a last line ended by CR alone; the name
     # typed is listed already, so the file stays as it is.
+    'count-padded-with-a0': parts(b' 10' + b'\xa0' * 4 + b' \r\n' + sj('釣人Ａ', '..'), '新人'.encode()),
     'listed-count-over': parts(sj(' 3 ', '釣人Ａ', '釣人Ｂ', end=False) + b'\r', '釣人Ａ'.encode()),
 }
 

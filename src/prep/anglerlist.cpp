@@ -92,8 +92,10 @@ RawList rawList(const QByteArray &bytes)
         list.countFirst = true; // an empty list gets its count line
         return list;
     }
+    // A count is digits between ASCII blanks; any other byte there (even
+    // one a Latin-1 reading would call a blank) makes it a line we keep.
     bool numeric = false;
-    QString::fromLatin1(lines.first()).trimmed().toInt(&numeric);
+    lines.first().trimmed().toInt(&numeric);
     list.countFirst = numeric;
     if (!numeric)
         list.head = lines.first(); // readers then take every line after it

@@ -106,6 +106,8 @@ void TestSharedFiles::registrationKeepsEveryLine_data()
     QTest::newRow("blank lines and blanks around names")
         << QByteArray(" 3 \r\n  A \r\n\r\nB\r\n") << QByteArray(" 4 \r\n  A \r\n\r\nB\r\n") + added;
     QTest::newRow("line 1 not a number stays") << QByteArray("x\r\nA\r\n") << QByteArray("x\r\nA\r\n") + added;
+    QTest::newRow("line 1 a number padded with other bytes stays")
+        << QByteArray(" 10\xa0\xa0 \r\nA\r\n") << QByteArray(" 10\xa0\xa0 \r\nA\r\n") + added;
     QTest::newRow("LF ends and no last line end") << QByteArray(" 2 \nA\nB") << QByteArray(" 3 \r\nA\r\nB\r\n") + added;
     QTest::newRow("listed beyond the count: nothing written")
         << QByteArray(" 1 \r\nA\r\n") + added << QByteArray(" 1 \r\nA\r\n") + added;
