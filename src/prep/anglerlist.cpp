@@ -75,6 +75,7 @@ const QByteArray lineEnd = QByteArrayLiteral("\r\n");
 struct RawList
 {
     bool countFirst = false; // line 1 is a count: it is rewritten to tell the lines
+    int count = 0; // what that count says (the readers offer no name beyond it)
     QByteArray head; // line 1 when it is not a count: kept as it is
     QList<QByteArray> lines; // every line after line 1, untouched
 };
@@ -95,7 +96,7 @@ RawList rawList(const QByteArray &bytes)
     // A count is digits between ASCII blanks; any other byte there (even
     // one a Latin-1 reading would call a blank) makes it a line we keep.
     bool numeric = false;
-    lines.first().trimmed().toInt(&numeric);
+    list.count = lines.first().trimmed().toInt(&numeric);
     list.countFirst = numeric;
     if (!numeric)
         list.head = lines.first(); // readers then take every line after it
@@ -104,15 +105,16 @@ RawList rawList(const QByteArray &bytes)
     return list;
 }
 
-bool holdsName(const RawList &list, const QString &name)
+// Where the list holds the name among the lines after line 1, or -1.
+qsizetype indexOfName(const RawList &list, const QString &name)
 {
-    for (const QByteArray &line : list.lines) {
+    for (qsizetype i = 0; i < list.lines.size(); ++i) {
         bool ok = false;
-        const QString text = cp932::decode(line, &ok);
+        const QString text = cp932::decode(list.lines.at(i), &ok);
         if (ok && nameOf(text) == name)
-            return true;
+            return i;
     }
-    return false;
+    return -1;
 }
 
 QByteArray listBytes(const RawList &list)
@@ -167,13 +169,19 @@ Merge mergeNames(FileSystem &fs, const QString &dataDir, const QStringList &name
     } else {
         list.countFirst = true;
     }
-    bool added = false;
-    for (qsizetype i = 0; i < names.size(); ++i)
-        if (!holdsName(list, names[i])) {
+    // A name listed beyond a count that falls short would never be offered:
+    // counting the lines brings it back.
+    bool changed = false;
+    for (qsizetype i = 0; i < names.size(); ++i) {
+        const qsizetype at = indexOfName(list, names[i]);
+        if (at < 0) {
             list.lines << encoded[i];
-            added = true;
+            changed = true;
+        } else if (list.countFirst && list.count >= 0 && at >= list.count) {
+            changed = true;
         }
-    if (!added)
+    }
+    if (!changed)
         return Merge::NothingNew;
     return fs.writeAll(path, listBytes(list), error) ? Merge::Written : Merge::Failed;
 }

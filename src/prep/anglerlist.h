@@ -31,12 +31,14 @@ QStringList anglerListLines(const QStringList &names);
 // stays; every line already there is written back byte for byte, in place,
 // and a count line (line 1 when it is a number) tells the lines after it.
 // A line 1 that is not a number is kept as it is. Creates the data folder
-// when it is missing; writes nothing when every name is listed.
+// when it is missing; writes nothing when every name is listed where the
+// readers offer it (a name beyond a count that falls short gets the count
+// mended).
 bool writeAnglerNames(FileSystem &fs, const QString &dataDir, const QStringList &names, QString *error = nullptr);
 
 enum class AnglerAdded {
     AlreadyListed, // the name is in the file: nothing is written
-    Added, // appended to names and to the file
+    Added, // appended to names and to the file (or, listed beyond the count, counted)
     NotWritten, // appended to names, but the file could not be written
 };
 

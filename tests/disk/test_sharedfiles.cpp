@@ -109,8 +109,10 @@ void TestSharedFiles::registrationKeepsEveryLine_data()
     QTest::newRow("line 1 a number padded with other bytes stays")
         << QByteArray(" 10\xa0\xa0 \r\nA\r\n") << QByteArray(" 10\xa0\xa0 \r\nA\r\n") + added;
     QTest::newRow("LF ends and no last line end") << QByteArray(" 2 \nA\nB") << QByteArray(" 3 \r\nA\r\nB\r\n") + added;
-    QTest::newRow("listed beyond the count: nothing written")
-        << QByteArray(" 1 \r\nA\r\n") + added << QByteArray(" 1 \r\nA\r\n") + added;
+    QTest::newRow("listed beyond the count: the count mended so it is offered")
+        << QByteArray(" 1 \r\nA\r\n") + added << QByteArray(" 2 \r\nA\r\n") + added;
+    QTest::newRow("listed within the count: nothing written")
+        << QByteArray(" 2 \r\nA\r\n") + added << QByteArray(" 2 \r\nA\r\n") + added;
 }
 
 void TestSharedFiles::registrationKeepsEveryLine()
@@ -124,6 +126,7 @@ void TestSharedFiles::registrationKeepsEveryLine()
     const AnglerAdded added = addAnglerName(fs, dir.path(), offered, QStringLiteral("新顔"));
     QCOMPARE(added, before == after ? AnglerAdded::AlreadyListed : AnglerAdded::Added);
     QCOMPARE(bytesOf(anglerListPath(dir.path())), after);
+    QVERIFY(readAnglerNames(fs, dir.path()).contains(QStringLiteral("新顔")));
 }
 
 // Each copy read the list at its start; each registers its own angler.
