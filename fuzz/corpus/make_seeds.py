@@ -149,11 +149,12 @@ REGISTER = {
     # too large for the reader: both first lines stay as they are.
     'name-for-count': parts(sj('釣人Ａ', '釣人Ｂ'), '新人'.encode()),
     'huge-count': parts(sj(' 99999999999 ', '釣人Ａ'), '新人'.encode()),
-    # A count over the lines and a last line ended by CR alone; the name
-    # typed is listed already, so the file stays as it is.
+    # Digits padded with bytes that are no ASCII blank: no count, kept as is.
     'count-padded-with-a0': parts(b' 10' + b'\xa0' * 4 + b' \r\n' + sj('釣人Ａ', '..'), '新人'.encode()),
     # The typed name is there, but beyond a count that falls short.
     'listed-beyond-count': parts(sj(' 1 ', '釣人Ｃ', '釣人Ａ', '釣人Ｂ'), '釣人Ａ'.encode()),
+    # A count over the lines and a last line ended by CR alone; the name
+    # typed is listed already, so the file stays as it is.
     'listed-count-over': parts(sj(' 3 ', '釣人Ａ', '釣人Ｂ', end=False) + b'\r', '釣人Ａ'.encode()),
 }
 

@@ -63,9 +63,9 @@ std::optional<QString> pathFor(const QString &dataDir, const QStringList &parts,
     return path;
 }
 
-bool mayRead(const QString &dataDir, const QString &fileName)
+bool mayRead(const QString &dataDir, const QString &filePath)
 {
-    return pathFor(dataDir, {fileName}, Use::Read).has_value();
+    return pathFor(dataDir, {QFileInfo(filePath).fileName()}, Use::Read).has_value();
 }
 
 } // namespace datafolder

@@ -28,9 +28,9 @@ bool isPlainPart(const QString &part);
 std::optional<QString> pathFor(const QString &dataDir, const QStringList &parts, Use use = Use::Read);
 
 // Whether one of the data folder's own files (the angler list, the record
-// file, its copy) may be read: not when it is a link that leads out of the
-// data folder. Such a file is treated as unreadable, so nothing is written
-// in its place either.
-bool mayRead(const QString &dataDir, const QString &fileName);
+// file, its copy), given by its path, may be read: not when it is a link
+// that leads out of the data folder. Such a file is treated as unreadable,
+// so nothing is written in its place either.
+bool mayRead(const QString &dataDir, const QString &filePath);
 
 } // namespace datafolder

@@ -6,7 +6,6 @@
 #include "prep/settingsrules.h"
 
 #include <QDir>
-#include <QFileInfo>
 
 namespace {
 
@@ -37,7 +36,7 @@ QString anglerListPath(const QString &dataDir)
 
 QStringList readAnglerNames(const FileSystem &fs, const QString &dataDir)
 {
-    if (!datafolder::mayRead(dataDir, QFileInfo(anglerListPath(dataDir)).fileName()))
+    if (!datafolder::mayRead(dataDir, anglerListPath(dataDir)))
         return {};
     const TextReadResult file = readTextLines(fs, anglerListPath(dataDir));
     if (!file.found || file.lines.isEmpty())
@@ -159,7 +158,7 @@ Merge mergeNames(FileSystem &fs, const QString &dataDir, const QStringList &name
     RawList list;
     if (fs.exists(path)) {
         const std::optional<QByteArray> bytes
-            = datafolder::mayRead(dataDir, QFileInfo(path).fileName()) ? fs.readAll(path) : std::nullopt;
+            = datafolder::mayRead(dataDir, path) ? fs.readAll(path) : std::nullopt;
         if (!bytes) {
             // Never replace a list we could not read: every angler would go.
             setError(error, QStringLiteral("the angler list exists but cannot be read"));

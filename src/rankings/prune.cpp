@@ -88,7 +88,7 @@ Outcome PruneRecordFile(FileSystem &fs, const QString &dataDir)
         return outcome;
     }
     const std::optional<QByteArray> oldBytes
-        = fs.exists(path) && datafolder::mayRead(dataDir, datafiles::RecordFileName()) ? fs.readAll(path) : std::nullopt;
+        = fs.exists(path) && datafolder::mayRead(dataDir, path) ? fs.readAll(path) : std::nullopt;
     if (!oldBytes) {
         outcome.error = QStringLiteral("the record file cannot be read");
         return outcome;
@@ -128,9 +128,8 @@ Outcome PruneRecordFile(FileSystem &fs, const QString &dataDir)
     // any other is replaced only by a complete one, and comes back when the
     // pruning fails after all.
     const QString backup = BackupPath(dataDir);
-    const std::optional<QByteArray> oldBackup = datafolder::mayRead(dataDir, datafiles::RecordFileName() + QStringLiteral(".bak"))
-        ? fs.readAll(backup)
-        : std::nullopt;
+    const std::optional<QByteArray> oldBackup
+        = datafolder::mayRead(dataDir, backup) ? fs.readAll(backup) : std::nullopt;
     QString earlier; // a second name of the copy that was there
     if (oldBackup != oldBytes) {
         const bool hadBackup = fs.exists(backup);

@@ -159,7 +159,7 @@ RecordFile ReadRecordFile(const FileSystem &fs, const QString &dataDir)
         return file;
     file.found = true;
     const std::optional<QByteArray> bytes
-        = datafolder::mayRead(dataDir, RecordFileName()) ? fs.readAll(path) : std::nullopt;
+        = datafolder::mayRead(dataDir, path) ? fs.readAll(path) : std::nullopt;
     if (!bytes) {
         file.readable = false;
         return file;
@@ -239,7 +239,7 @@ bool AddRecordLine(FileSystem &fs, const QString &dataDir, const QString &line, 
     QList<QByteArray> lines{newLine};
     if (fs.exists(path)) {
         const std::optional<QByteArray> bytes
-            = datafolder::mayRead(dataDir, RecordFileName()) ? fs.readAll(path) : std::nullopt;
+            = datafolder::mayRead(dataDir, path) ? fs.readAll(path) : std::nullopt;
         if (!bytes) {
             // Never replace a file we could not read: that would lose every day in it.
             setError(error, QStringLiteral("the record file exists but cannot be read"));
