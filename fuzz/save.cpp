@@ -1,12 +1,15 @@
-// Saving a day: the day file written in the angler's folder, then the
-// record line put first in チヌ記録.txt. The files already there may hold
-// anything; the angler's name is one the settings screen accepts.
+// Saving a day as today's catch saves it: the day file claimed in the
+// angler's folder, then the record line put first in チヌ記録.txt, under the
+// record file's lock. The files already there may hold anything, a save cut
+// off earlier may have left its note; the angler's name is one the settings
+// screen accepts.
 #include "support/harness.h"
 #include "support/memoryfs.h"
 
 #include "prep/anglerlist.h"
 #include "prep/settingsrules.h"
 #include "records/datafiles.h"
+#include "records/daysave.h"
 
 using namespace fuzz;
 
@@ -24,28 +27,12 @@ struct Day
     qint64 total = 0;
 };
 
-struct Saved
-{
-    bool dayFile = false;
-    bool recordLine = false;
-};
-
-// The game's calls, as the today's catch screen makes them.
-Saved saveDay(FileSystem &fs, const Day &day, const QString &fileName, const QString &line)
-{
-    Saved saved;
-    datafiles::EnsureDirectory(fs, datafiles::AnglerDirectory(dataDir(), day.angler));
-    saved.dayFile = datafiles::WriteDayFile(fs, dataDir(), day.angler, fileName, day.raftName, day.entries);
-    if (saved.dayFile)
-        saved.recordLine = datafiles::AddRecordLine(fs, dataDir(), line);
-    return saved;
-}
-
 } // namespace
 
 // Parts: チヌ記録.txt (absent when empty); the angler (UTF-8); the day (a
 // byte for the raft, a byte per chinu for its length); a day file already
-// there under the same name (absent when empty).
+// there under the same name (absent when empty); the note of a save cut off
+// earlier (absent when empty).
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {
     const Parts parts(data, size);
@@ -76,18 +63,35 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     const QByteArray earlierDay = parts.at(3);
     if (!earlierDay.isEmpty())
         fs.put(dayPath, earlierDay);
+    const QString notePath = datafiles::SaveNotePath(dataDir());
+    if (!parts.at(4).isEmpty())
+        fs.put(notePath, parts.at(4));
     const QMap<QString, QByteArray> before = fs.files();
     const std::optional<QByteArray> oldRecords = fs.bytesAt(recordPath);
     const bool oldCount = datafiles::ReadRecordFile(fs, dataDir()).hasCountLine;
-    // As today's catch does: a day file name already taken moves the save to
-    // the next free minute, and the record line carries that stamp.
-    const QString savedStamp = datafiles::FreeDayStamp(fs, dataDir(), day.angler, stamp, day.raftName, day.entries);
-    const QString savedName = datafiles::DayFileName(savedStamp, day.entries.size(), day.raftName);
-    const QString line = datafiles::FormatRecordLine(savedStamp, day.longest, day.raft, day.entries.size(),
-                                                     day.total, day.angler);
 
-    const Saved saved = saveDay(fs, day, savedName, line);
-    if (!saved.recordLine)
+    datafiles::DayToSave toSave;
+    toSave.angler = day.angler;
+    toSave.stamp = stamp;
+    toSave.raft = day.raft;
+    toSave.raftName = day.raftName;
+    toSave.entries = day.entries;
+    toSave.count = day.entries.size();
+    toSave.longest = day.longest;
+    toSave.total = day.total;
+    const datafiles::DaySaveOutcome outcome = datafiles::SaveDay(fs, dataDir(), toSave);
+    const bool savedDay = outcome.step == datafiles::DaySaveOutcome::Step::Saved;
+    const QString savedName = outcome.fileName;
+    const QString line = datafiles::FormatRecordLine(outcome.stamp, day.longest, day.raft, day.entries.size(),
+                                                     day.total, day.angler);
+    check(outcome.fileName == datafiles::DayFileName(outcome.stamp, day.entries.size(), day.raftName),
+          "the day file's name carries the record line's stamp");
+    struct
+    {
+        bool dayFile;
+        bool recordLine;
+    } saved{savedDay, savedDay};
+    if (!saved.recordLine && parts.at(4).isEmpty())
         check(fs.bytesAt(recordPath) == oldRecords, "a record file not written is left as it was");
     if (saved.recordLine) {
         const QList<QByteArray> now = byteLines(*fs.bytesAt(recordPath));
@@ -116,8 +120,11 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
             check(!fs.isDirectory(own), "an angler's folder never stands where a data file belongs", own);
         check(fs.outside().isEmpty(), "saving touches nothing outside the data folder", fs.outside().join(u' '));
         for (auto it = before.constBegin(); it != before.constEnd(); ++it)
-            if (it.key() != recordPath)
+            if (it.key() != recordPath && it.key() != notePath)
                 check(fs.bytesAt(it.key()) == it.value(), "no file already there is replaced", it.key());
+        for (const QString &gone : fs.removed())
+            check(gone == notePath || !before.contains(gone), "only the game's own files are removed", gone);
+        check(!fs.bytesAt(notePath), "a finished save leaves no note");
     }
     return 0;
 }

@@ -42,6 +42,32 @@ bool MemoryFiles::writeAll(const QString &path, const QByteArray &bytes, QString
     return true;
 }
 
+bool MemoryFiles::createNew(const QString &path, const QByteArray &bytes, bool *taken, QString *)
+{
+    const bool there = exists(path);
+    if (taken)
+        *taken = there;
+    return !there && writeAll(path, bytes);
+}
+
+bool MemoryFiles::linkFile(const QString &from, const QString &to, bool *unsupported)
+{
+    if (unsupported)
+        *unsupported = false;
+    const auto bytes = readAll(from);
+    return bytes && !exists(to) && writeAll(to, *bytes);
+}
+
+bool MemoryFiles::renameFile(const QString &from, const QString &to)
+{
+    const auto bytes = readAll(from);
+    if (!bytes || !writeAll(to, *bytes))
+        return false;
+    if (clean(from) != clean(to))
+        m_files.remove(clean(from));
+    return true;
+}
+
 bool MemoryFiles::exists(const QString &path) const
 {
     const QString p = clean(path);

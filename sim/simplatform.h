@@ -73,6 +73,10 @@ class MemoryFiles final : public FileSystem
 public:
     std::optional<QByteArray> readAll(const QString &path) const override;
     bool writeAll(const QString &path, const QByteArray &bytes, QString *error = nullptr) override;
+    bool createNew(const QString &path, const QByteArray &bytes, bool *taken = nullptr,
+                   QString *error = nullptr) override;
+    bool linkFile(const QString &from, const QString &to, bool *unsupported = nullptr) override;
+    bool renameFile(const QString &from, const QString &to) override;
     bool exists(const QString &path) const override;
     bool isDirectory(const QString &path) const override;
     bool makeDirectory(const QString &path) override;

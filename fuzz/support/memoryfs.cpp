@@ -95,6 +95,19 @@ bool MemoryFileSystem::writeAll(const QString &path, const QByteArray &bytes, QS
     return true;
 }
 
+bool MemoryFileSystem::createNew(const QString &path, const QByteArray &bytes, bool *taken, QString *error)
+{
+    const bool there = exists(path);
+    if (taken)
+        *taken = there;
+    if (there) {
+        if (error)
+            *error = QStringLiteral("File exists");
+        return false;
+    }
+    return writeAll(path, bytes, error);
+}
+
 bool MemoryFileSystem::exists(const QString &path) const
 {
     const QString cleaned = use(path);
@@ -131,7 +144,11 @@ bool MemoryFileSystem::copyFile(const QString &from, const QString &to)
 
 bool MemoryFileSystem::removeFile(const QString &path)
 {
-    return m_files.remove(use(path)) > 0;
+    const QString cleaned = use(path);
+    if (m_files.remove(cleaned) == 0)
+        return false;
+    m_removed.append(cleaned);
+    return true;
 }
 
 bool MemoryFileSystem::linkFile(const QString &from, const QString &to, bool *unsupported)
@@ -148,8 +165,10 @@ bool MemoryFileSystem::renameFile(const QString &from, const QString &to)
     const std::optional<QByteArray> bytes = readAll(from);
     if (!bytes || !writeAll(to, *bytes))
         return false;
-    if (use(from) != use(to))
+    if (use(from) != use(to)) {
         m_files.remove(use(from));
+        m_removed.append(use(from));
+    }
     return true;
 }
 

@@ -24,6 +24,8 @@ public:
 
     std::optional<QByteArray> readAll(const QString &path) const override;
     bool writeAll(const QString &path, const QByteArray &bytes, QString *error = nullptr) override;
+    bool createNew(const QString &path, const QByteArray &bytes, bool *taken = nullptr,
+                   QString *error = nullptr) override;
     bool exists(const QString &path) const override;
     bool isDirectory(const QString &path) const override;
     bool makeDirectory(const QString &path) override;
@@ -42,6 +44,8 @@ public:
 
     // The cleaned paths outside the fence that the game asked about.
     const QStringList &outside() const { return m_outside; }
+    // The cleaned paths of the files the game removed (or renamed away), in order.
+    const QStringList &removed() const { return m_removed; }
     bool inside(const QString &cleanedPath) const;
 
 private:
@@ -52,6 +56,7 @@ private:
     QMap<QString, QByteArray> m_files;
     QSet<QString> m_directories;
     mutable QStringList m_outside;
+    QStringList m_removed;
 };
 
 } // namespace fuzz

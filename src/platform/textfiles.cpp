@@ -9,6 +9,7 @@
 #include <QStringEncoder>
 
 #include <cerrno>
+#include <cstdio>
 #include <cstring>
 
 #include <fcntl.h>
@@ -76,16 +77,18 @@ void setReason(QString *error, const QString &step, int code)
         *error = step + QStringLiteral(": ") + QString::fromLocal8Bit(std::strerror(code));
 }
 
-// A name beside the target that no other write uses now: the target's name,
-// ".tmp-" and six letters or digits. A start-up after a crash finds such
-// leftovers by this shape (leftoverTemporaries).
+// A name beside the target that no other write uses now: a leading
+// ".namiyose-tmp-", twelve letters or digits, "-" and the target's own name.
+// Nobody names a file of their own that way, so a start-up after a crash
+// can clear such leftovers without ever taking a player's file for one.
 QByteArray freshTemporaryName(const QByteArray &target)
 {
     static const char letters[] = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789";
-    QByteArray name = target + ".tmp-";
-    for (int i = 0; i < 6; ++i)
+    const qsizetype slash = target.lastIndexOf('/');
+    QByteArray name = target.left(slash + 1) + ".namiyose-tmp-";
+    for (int i = 0; i < 12; ++i)
         name += letters[QRandomGenerator::global()->bounded(int(sizeof letters) - 1)];
-    return name;
+    return name + '-' + target.mid(slash + 1);
 }
 
 int openFresh(const QByteArray &target, QByteArray *name, mode_t mode)
@@ -133,6 +136,53 @@ bool syncFolder(const QByteArray &folder)
 
 } // namespace
 
+namespace {
+
+// Writes bytes to a fresh temporary file beside target and proves them on
+// the disk: every write, the size and the flush. The temporary's name comes
+// back in temporary; on failure nothing is left and the reason is set.
+bool writeTemporary(const QByteArray &target, const QByteArray &bytes, const struct stat *old,
+                    QByteArray *temporary, QString *error)
+{
+    const int fd = openFresh(target, temporary, 0666);
+    if (fd < 0) {
+        setReason(error, QStringLiteral("create a temporary file"), errno);
+        return false;
+    }
+    const auto fail = [&](const QString &step, bool open) {
+        const int code = errno;
+        if (open)
+            ::close(fd);
+        ::unlink(temporary->constData());
+        setReason(error, step, code);
+        return false;
+    };
+    // The new file takes the old one's permissions, as a replaced file should.
+    if (old && S_ISREG(old->st_mode) && ::fchmod(fd, old->st_mode & 07777) != 0)
+        return fail(QStringLiteral("keep the permissions"), true);
+    if (!writeEvery(fd, bytes))
+        return fail(QStringLiteral("write"), true);
+    struct stat written {};
+    if (::fstat(fd, &written) != 0)
+        return fail(QStringLiteral("check the size"), true);
+    if (written.st_size != off_t(bytes.size())) {
+        errno = EIO;
+        return fail(QStringLiteral("the file is not as long as written"), true);
+    }
+    if (::fsync(fd) != 0)
+        return fail(QStringLiteral("flush to the disk"), true);
+    if (::close(fd) != 0)
+        return fail(QStringLiteral("close"), false);
+    return true;
+}
+
+bool linksUnsupported(int code)
+{
+    return code == EPERM || code == EOPNOTSUPP || code == ENOSYS || code == EMLINK;
+}
+
+} // namespace
+
 bool FileSystem::writeAll(const QString &path, const QByteArray &bytes, QString *error)
 {
     // Every step is checked here: a buffered write that fails only when it
@@ -149,35 +199,14 @@ bool FileSystem::writeAll(const QString &path, const QByteArray &bytes, QString 
     }
 
     QByteArray temporary;
-    const int fd = openFresh(target, &temporary, 0666);
-    if (fd < 0) {
-        setReason(error, QStringLiteral("create a temporary file"), errno);
+    if (!writeTemporary(target, bytes, replacing ? &old : nullptr, &temporary, error))
         return false;
-    }
-    const auto fail = [&](const QString &step, bool open) {
+    const auto fail = [&](const QString &step) {
         const int code = errno;
-        if (open)
-            ::close(fd);
         ::unlink(temporary.constData());
         setReason(error, step, code);
         return false;
     };
-    // The new file takes the old one's permissions, as a replaced file should.
-    if (replacing && S_ISREG(old.st_mode) && ::fchmod(fd, old.st_mode & 07777) != 0)
-        return fail(QStringLiteral("keep the permissions"), true);
-    if (!writeEvery(fd, bytes))
-        return fail(QStringLiteral("write"), true);
-    struct stat written {};
-    if (::fstat(fd, &written) != 0)
-        return fail(QStringLiteral("check the size"), true);
-    if (written.st_size != off_t(bytes.size())) {
-        errno = EIO;
-        return fail(QStringLiteral("the file is not as long as written"), true);
-    }
-    if (::fsync(fd) != 0)
-        return fail(QStringLiteral("flush to the disk"), true);
-    if (::close(fd) != 0)
-        return fail(QStringLiteral("close"), false);
 
     // A second name for the old file, so that it can come back should the
     // folder refuse to record the rename.
@@ -192,17 +221,17 @@ bool FileSystem::writeAll(const QString &path, const QByteArray &bytes, QString 
         }
         // A file system without hard links (a memory stick) still saves,
         // only without that way back.
-        if (!linked && (errno == EPERM || errno == EOPNOTSUPP || errno == ENOSYS || errno == EMLINK))
+        if (!linked && linksUnsupported(errno))
             keep.clear();
         else if (!linked)
-            return fail(QStringLiteral("keep the old file"), false);
+            return fail(QStringLiteral("keep the old file"));
     }
     if (::rename(temporary.constData(), target.constData()) != 0) {
         const int code = errno;
         if (!keep.isEmpty())
             ::unlink(keep.constData());
         errno = code;
-        return fail(QStringLiteral("replace the file"), false);
+        return fail(QStringLiteral("replace the file"));
     }
     if (!syncFolder(folder)) {
         const int code = errno;
@@ -219,18 +248,79 @@ bool FileSystem::writeAll(const QString &path, const QByteArray &bytes, QString 
     return true;
 }
 
+bool FileSystem::createNew(const QString &path, const QByteArray &bytes, bool *taken, QString *error)
+{
+    if (taken)
+        *taken = false;
+    const QFileInfo info(path);
+    const QByteArray target = QFile::encodeName(info.absoluteFilePath());
+    const QByteArray folder = QFile::encodeName(info.absolutePath());
+    const auto takenAlready = [&] {
+        if (taken)
+            *taken = true;
+        setReason(error, QStringLiteral("a file of that name is already there"), EEXIST);
+        return false;
+    };
+    struct stat there {};
+    if (::lstat(target.constData(), &there) == 0)
+        return takenAlready();
+
+    QByteArray temporary;
+    if (!writeTemporary(target, bytes, nullptr, &temporary, error))
+        return false;
+    // A second name that only comes into being when the name is free: two
+    // copies of the game claiming one name can never both have it.
+    bool claimed = ::link(temporary.constData(), target.constData()) == 0;
+    int code = claimed ? 0 : errno;
+    if (claimed || !linksUnsupported(code)) {
+        ::unlink(temporary.constData());
+    } else {
+        // No hard links here (a memory stick): a rename that never replaces.
+        claimed = ::renameat2(AT_FDCWD, temporary.constData(), AT_FDCWD, target.constData(), RENAME_NOREPLACE) == 0;
+        code = claimed ? 0 : errno;
+        if (!claimed && code == EINVAL && ::lstat(target.constData(), &there) != 0) {
+            // Not even that: the record file's lock keeps the game's own
+            // copies apart, and the name was free a moment ago.
+            claimed = ::rename(temporary.constData(), target.constData()) == 0;
+            code = claimed ? 0 : errno;
+        }
+        if (!claimed)
+            ::unlink(temporary.constData());
+    }
+    if (!claimed) {
+        if (code == EEXIST)
+            return takenAlready();
+        setReason(error, QStringLiteral("claim the name"), code);
+        return false;
+    }
+    if (!syncFolder(folder)) {
+        code = errno;
+        ::unlink(target.constData());
+        syncFolder(folder);
+        setReason(error, QStringLiteral("record the new file in its folder"), code);
+        return false;
+    }
+    return true;
+}
+
 QString temporaryTarget(const QString &name)
 {
-    // This game's ".tmp-" and six letters or digits, and the older toolkit
-    // save's "." and six letters.
-    static const QRegularExpression ours(QStringLiteral("^(.+)\\.tmp-[A-Za-z0-9]{6}$"));
-    static const QRegularExpression older(QStringLiteral("^(.+)\\.[A-Za-z]{6}$"));
-    for (const QRegularExpression *shape : {&ours, &older}) {
+    // This game's ".namiyose-tmp-" form, and the ".tmp-" and six letters or
+    // digits after the target's name that its earlier versions wrote. Any
+    // other name (a player's "チヌ記録.txt.backup") is nobody's temporary.
+    static const QRegularExpression ours(QStringLiteral("^\\.namiyose-tmp-[A-Za-z0-9]{12}-(.+)$"));
+    static const QRegularExpression earlier(QStringLiteral("^(.+)\\.tmp-[A-Za-z0-9]{6}$"));
+    for (const QRegularExpression *shape : {&ours, &earlier}) {
         const QRegularExpressionMatch match = shape->match(name);
         if (match.hasMatch())
             return match.captured(1);
     }
     return QString();
+}
+
+QString freshTemporaryPath(const QString &target)
+{
+    return QFile::decodeName(freshTemporaryName(QFile::encodeName(target)));
 }
 
 bool FileSystem::exists(const QString &path) const

@@ -30,8 +30,8 @@ QString decode(const QByteArray &bytes, bool *ok = nullptr);
 // loss leaves the old file or the new one, never a torn one. Virtual so that
 // a test can make a write fail.
 //
-// writeAll writes a temporary file beside the target (the target's name,
-// ".tmp-" and six letters or digits), checks every write, the file's size
+// writeAll writes a temporary file beside the target (".namiyose-tmp-",
+// twelve letters or digits, "-" and the target's name), checks every write, the file's size
 // and its flush to the disk, renames it over the target and flushes the
 // folder. Any failing step removes the temporary, leaves the old file as it
 // was and returns false with the reason: a full disk never empties a file.
@@ -42,6 +42,12 @@ public:
 
     virtual std::optional<QByteArray> readAll(const QString &path) const;
     virtual bool writeAll(const QString &path, const QByteArray &bytes, QString *error = nullptr);
+    // Writes a new file, proven as writeAll proves it, under a name that must
+    // be free: a file (or a link, or anything) already there is never
+    // replaced, and two writers claiming one name never both have it. False,
+    // with taken set, when the name was not free.
+    virtual bool createNew(const QString &path, const QByteArray &bytes, bool *taken = nullptr,
+                           QString *error = nullptr);
     virtual bool exists(const QString &path) const;
     virtual bool isDirectory(const QString &path) const;
     virtual bool makeDirectory(const QString &path);
@@ -63,6 +69,8 @@ public:
 // behind), the name of the file it was to replace; otherwise empty. The
 // caller decides whether that file is one of the game's.
 QString temporaryTarget(const QString &name);
+// A fresh temporary name beside target, of the shape temporaryTarget knows.
+QString freshTemporaryPath(const QString &target);
 
 struct TextReadResult
 {

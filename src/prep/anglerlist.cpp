@@ -147,9 +147,24 @@ Merge mergeNames(FileSystem &fs, const QString &dataDir, const QStringList &name
             return Merge::Failed;
         }
     }
+    const QString path = anglerListPath(dataDir);
+    // Every name listed already: nothing to write, so no lock either (a full
+    // disk cannot make one, and crossing must not fail for that).
+    const auto listsAll = [&](const RawList &list) {
+        for (const QString &name : names) {
+            const qsizetype at = indexOfName(list, name);
+            if (at < 0 || (list.countFirst && list.count >= 0 && at >= list.count))
+                return false;
+        }
+        return true;
+    };
+    if (fs.exists(path) && datafolder::mayRead(dataDir, path)) {
+        const std::optional<QByteArray> bytes = fs.readAll(path);
+        if (bytes && listsAll(rawList(*bytes)))
+            return Merge::NothingNew;
+    }
     if (!fs.isDirectory(dataDir))
         fs.makeDirectory(dataDir);
-    const QString path = anglerListPath(dataDir);
     const FileLock lock(path);
     if (!lock.locked()) {
         setError(error, lock.error());
@@ -170,18 +185,11 @@ Merge mergeNames(FileSystem &fs, const QString &dataDir, const QStringList &name
     }
     // A name listed beyond a count that falls short would never be offered:
     // counting the lines brings it back.
-    bool changed = false;
-    for (qsizetype i = 0; i < names.size(); ++i) {
-        const qsizetype at = indexOfName(list, names[i]);
-        if (at < 0) {
-            list.lines << encoded[i];
-            changed = true;
-        } else if (list.countFirst && list.count >= 0 && at >= list.count) {
-            changed = true;
-        }
-    }
-    if (!changed)
+    if (listsAll(list))
         return Merge::NothingNew;
+    for (qsizetype i = 0; i < names.size(); ++i)
+        if (indexOfName(list, names[i]) < 0)
+            list.lines << encoded[i];
     return fs.writeAll(path, listBytes(list), error) ? Merge::Written : Merge::Failed;
 }
 

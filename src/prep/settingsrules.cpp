@@ -47,6 +47,10 @@ bool isDataFileName(const QString &name)
     // Full-width letters and dots, half-width kana and capitals all fold to
     // one form, as they do on the disks that ignore case.
     QString folded = name.normalized(QString::NormalizationForm_KC).toCaseFolded();
+    // The game's own hidden files: temporaries, the folder's claim, a save
+    // under way.
+    if (folded.startsWith(QStringLiteral(".namiyose-")))
+        return true;
     if (folded.startsWith(QLatin1Char('.')))
         folded.remove(0, 1); // a hidden temporary copy
     static const QString ownFiles[] = {

@@ -10,6 +10,7 @@
 #include "rankings/rankingstexts.h"
 #include "records/browserpane.h"
 #include "records/datafiles.h"
+#include "records/daysave.h"
 
 #include <QComboBox>
 #include <QEvent>
@@ -291,6 +292,9 @@ void Form6::load()
 {
     FileSystem &files = game().platform.files;
     const QString dir = dataDir();
+    // A save cut off between its day file and its record line is finished
+    // first, so that its day is in the rankings.
+    datafiles::FinishInterruptedSave(files, dir);
     const datafiles::RecordFile records = datafiles::ReadRecordFile(files, dir);
     state().RecordLines = records.lines;
     m_recordFileSound = records.found && records.readable && records.validEncoding;

@@ -4,10 +4,10 @@
 #include "datafolder/datafolder.h"
 #include "platform/filelock.h"
 #include "records/datafiles.h"
+#include "records/daysave.h"
 #include "records/recordline.h"
 
 #include <QHash>
-#include <QRandomGenerator>
 #include <array>
 
 namespace prune {
@@ -87,6 +87,9 @@ Outcome PruneRecordFile(FileSystem &fs, const QString &dataDir)
         outcome.error = lock.error();
         return outcome;
     }
+    // A save cut off before its record line is finished first: its day is
+    // judged with the others.
+    datafiles::FinishInterruptedSaveHeld(fs, dataDir);
     const std::optional<QByteArray> oldBytes
         = fs.exists(path) && datafolder::mayRead(dataDir, path) ? fs.readAll(path) : std::nullopt;
     if (!oldBytes) {
@@ -134,7 +137,7 @@ Outcome PruneRecordFile(FileSystem &fs, const QString &dataDir)
     if (oldBackup != oldBytes) {
         const bool hadBackup = fs.exists(backup);
         if (hadBackup) {
-            earlier = backup + QStringLiteral(".tmp-") + QString::number(QRandomGenerator::global()->bounded(100000, 999999));
+            earlier = freshTemporaryPath(backup);
             bool unsupported = false;
             if (!fs.linkFile(backup, earlier, &unsupported)) {
                 if (!unsupported) {

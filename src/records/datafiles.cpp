@@ -227,13 +227,23 @@ bool AddRecordLine(FileSystem &fs, const QString &dataDir, const QString &line, 
 
     // Another copy of the game may save at the same moment: the file is read
     // and replaced under its lock, so the other copy's line is read here.
-    const QString path = RecordFilePath(dataDir);
-    const FileLock lock(path);
+    const FileLock lock(RecordFilePath(dataDir));
     if (!lock.locked()) {
         setError(error, lock.error());
         return false;
     }
+    return AddRecordLineHeld(fs, dataDir, line, error);
+}
 
+bool AddRecordLineHeld(FileSystem &fs, const QString &dataDir, const QString &line, QString *error)
+{
+    bool encoded = false;
+    const QByteArray newLine = cp932::encode(line, &encoded);
+    if (!encoded || holdsLineBreak(line)) {
+        setError(error, QStringLiteral("the record line cannot be written in CP932"));
+        return false;
+    }
+    const QString path = RecordFilePath(dataDir);
     // The old lines go back byte for byte: a line this program cannot read
     // is still somebody's day.
     QList<QByteArray> lines{newLine};
@@ -323,39 +333,12 @@ bool WriteDayFile(FileSystem &fs, const QString &dataDir, const QString &angler,
     const std::optional<QByteArray> bytes = dayFileBytes(raftName, entries, error);
     if (!bytes)
         return false;
-    // Another day's file is never replaced (FreeDayStamp finds a free name);
-    // the very same day, saved again, is already there.
-    if (fs.exists(*path)) {
-        if (holdsAlready(fs, *path, *bytes))
-            return true;
-        setError(error, QStringLiteral("a day file of that name is already there"));
-        return false;
-    }
-    return fs.writeAll(*path, *bytes, error);
-}
-
-QString FreeDayStamp(const FileSystem &fs, const QString &dataDir, const QString &angler, const QString &stamp,
-                     const QString &raftName, const QStringList &entries)
-{
-    const std::optional<QByteArray> bytes = dayFileBytes(raftName, entries, nullptr);
-    const QDateTime at = QDateTime::fromString(stamp, QStringLiteral("yyyy年MM月dd日HH時mm分"));
-    const auto taken = [&](const QString &candidate) {
-        const std::optional<QString> path
-            = dayFilePath(dataDir, angler, DayFileName(candidate, entries.size(), raftName), datafolder::Use::Write);
-        // A name that cannot be written counts as taken; a dangling link too.
-        if (!path || QFileInfo(*path).isSymLink())
-            return true;
-        return fs.exists(*path) && !(bytes && holdsAlready(fs, *path, *bytes));
-    };
-    if (!at.isValid() || !taken(stamp))
-        return stamp;
-    // A day's worth of minutes is more saves than anybody makes.
-    for (int minutes = 1; minutes <= 24 * 60; ++minutes) {
-        const QString later = numberformat::SaveStamp(at.addSecs(60 * minutes));
-        if (!taken(later))
-            return later;
-    }
-    return stamp;
+    // Another day's file is never replaced; the very same day, saved again,
+    // is already there.
+    bool taken = false;
+    if (fs.createNew(*path, *bytes, &taken, error))
+        return true;
+    return taken && holdsAlready(fs, *path, *bytes);
 }
 
 QStringList ListDayFiles(const FileSystem &fs, const QString &dataDir, const QString &angler)

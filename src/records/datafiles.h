@@ -67,6 +67,8 @@ QString FormatRecordLine(const QString &stamp, qint64 longest, int raft, qint64 
 // error) when the old file exists but cannot be read, when the line cannot
 // be written in CP932, or when the write fails.
 bool AddRecordLine(FileSystem &fs, const QString &dataDir, const QString &line, QString *error = nullptr);
+// The same for a caller that holds the record file's lock already.
+bool AddRecordLineHeld(FileSystem &fs, const QString &dataDir, const QString &line, QString *error = nullptr);
 
 // The record file's lines as they stand in it, each with its text: blank
 // lines and the count line left out, the bytes untouched.
@@ -92,16 +94,6 @@ bool RewriteRecordFile(FileSystem &fs, const QString &dataDir, const QStringList
 // stamp + count ("00#") + raft name + ".txt",
 // e.g. "2002年10月05日14時30分005大浜.txt".
 QString DayFileName(const QString &stamp, qint64 count, const QString &raftName);
-
-// The stamp under which a save of this day (its raft name and chinu
-// entries; the count is theirs) takes a name of its own: the stamp itself
-// when its day file name is free, else the next minute whose name is free,
-// so that two saves in one minute keep both days and the record line can
-// carry the very stamp of its day file. A name holding exactly this day
-// already (the same save tried again) counts as free. A stamp that is not a
-// save stamp comes back as it is.
-QString FreeDayStamp(const FileSystem &fs, const QString &dataDir, const QString &angler, const QString &stamp,
-                     const QString &raftName, const QStringList &entries);
 
 // Creates the day file in the angler's folder: the raft name, then the
 // entries. The folder must exist (EnsureDirectory). Never replaces a file

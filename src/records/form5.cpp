@@ -7,6 +7,7 @@
 #include "rankings/form6.h"
 #include "records/catchtexts.h"
 #include "records/datafiles.h"
+#include "records/daysave.h"
 
 #include <QAction>
 #include <QDir>
@@ -223,31 +224,35 @@ Form5::SaveResult Form5::SaveToday()
         QStringList entries;
         for (int i = 0; i < List2->count(); ++i)
             entries.append(List2->item(i)->text());
-        s.SaveStamp = datafiles::FreeDayStamp(game().platform.files, s.DataDir, s.AnglerName, s.SaveStamp, raftName, entries);
-        const QString fileName = datafiles::DayFileName(s.SaveStamp, s.ChinuCount, raftName);
-
-        FileSystem &fs = game().platform.files;
-        const QString folder = datafiles::AnglerDirectory(s.DataDir, s.AnglerName);
-        // The folder may have failed at load or gone since: make it now.
-        datafiles::EnsureDirectory(fs, folder);
-        const QString dayFile = QDir(folder).filePath(fileName);
-        const bool dayFileWasThere = fs.exists(dayFile);
-        QString error;
-        if (!datafiles::WriteDayFile(fs, s.DataDir, s.AnglerName, fileName, raftName, entries, &error)) {
+        datafiles::DayToSave day;
+        day.angler = s.AnglerName;
+        day.stamp = s.SaveStamp;
+        day.raft = s.SpotNo;
+        day.raftName = raftName;
+        day.entries = entries;
+        day.count = s.ChinuCount;
+        day.longest = numberformat::Val(Label7->text());
+        day.total = s.ChinuTotalLength;
+        const datafiles::DaySaveOutcome saved = datafiles::SaveDay(game().platform.files, s.DataDir, day);
+        // The record line carries the stamp of the name the day file got.
+        s.SaveStamp = saved.stamp;
+        const QString fileName = saved.fileName;
+        switch (saved.step) {
+        case datafiles::DaySaveOutcome::Step::Saved:
+            break;
+        case datafiles::DaySaveOutcome::Step::DayFileNotWritten:
             message(catchtexts::SaveFailed() + QStringLiteral("\n\n") + catchtexts::DayFileNotWritten()
-                        + QLatin1Char('\n') + QDir(folder).filePath(fileName) + QStringLiteral("\n\n")
+                        + QLatin1Char('\n') + saved.dayFilePath + QStringLiteral("\n\n")
                         + catchtexts::NothingSavedYet() + QLatin1Char('\n') + catchtexts::TryAgain(),
                     MessageButtons::Ok, MessageIcon::Warning);
             return SaveResult::Failed;
-        }
-        if (!AddDayRecord(&error)) {
-            // Without its record line the day is not saved: its file goes
-            // too, so that the next try starts from the same files.
-            const bool undone = !dayFileWasThere && fs.removeFile(dayFile);
+        case datafiles::DaySaveOutcome::Step::RecordLineNotWritten:
+            // Without its record line the day is not saved: its file went
+            // too unless it could not.
             message(catchtexts::SaveFailed() + QStringLiteral("\n\n")
-                        + (undone ? RecordLineNotWritten() : catchtexts::RecordNotWritten()) + QLatin1Char('\n')
-                        + datafiles::RecordFilePath(s.DataDir) + QStringLiteral("\n\n")
-                        + (undone ? catchtexts::NothingSavedYet() + QLatin1Char('\n') : QString())
+                        + (saved.dayFileKept ? catchtexts::RecordNotWritten() : RecordLineNotWritten())
+                        + QLatin1Char('\n') + datafiles::RecordFilePath(s.DataDir) + QStringLiteral("\n\n")
+                        + (saved.dayFileKept ? QString() : catchtexts::NothingSavedYet() + QLatin1Char('\n'))
                         + catchtexts::TryAgain(),
                     MessageButtons::Ok, MessageIcon::Warning);
             return SaveResult::Failed;
@@ -261,14 +266,6 @@ Form5::SaveResult Form5::SaveToday()
     SavedFlag = 1;
     保存->setEnabled(false);
     return result;
-}
-
-bool Form5::AddDayRecord(QString *error)
-{
-    const GameState &s = state();
-    const QString line = datafiles::FormatRecordLine(s.SaveStamp, numberformat::Val(Label7->text()), s.SpotNo,
-                                                     s.ChinuCount, s.ChinuTotalLength, s.AnglerName);
-    return datafiles::AddRecordLine(game().platform.files, s.DataDir, line, error);
 }
 
 void Form5::過去の記録Click()

@@ -33,10 +33,6 @@ public:
     void 保存Click();
     void 過去の記録Click();
     SaveResult SaveToday();
-    // Puts the day's record line first in the record file; false (with the
-    // reason in error) when it could not be written.
-    bool AddDayRecord(QString *error = nullptr);
-
     // 0 until the day has been saved (or found to hold no chinu), then 1.
     int SavedFlag = 0;
 

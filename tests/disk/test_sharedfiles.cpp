@@ -9,6 +9,8 @@
 #include "prep/anglerlist.h"
 #include "rankings/form6.h"
 #include "rankings/prune.h"
+#include "records/daysave.h"
+#include "records/recordline.h"
 #include "records/sharedfolder.h"
 #include "support/testgame.h"
 
@@ -72,6 +74,39 @@ private:
     QString m_refused;
 };
 
+const QString Stamp = QStringLiteral("2002年10月05日14時30分");
+const QString Raft = QStringLiteral("大浜");
+
+// A day of one chinu whose length tells which save it was.
+datafiles::DayToSave oneChinu(int length)
+{
+    return {A, Stamp, 1, Raft, {CatchEntry(QStringLiteral("チヌ"), length)}, 1, length, length};
+}
+
+// A copy of the game killed at one step of its save.
+class KilledAt : public FileSystem
+{
+public:
+    enum Step { ClaimingTheDayFile, WritingTheRecordLine };
+    KilledAt(Step step, QString recordPath) : m_step(step), m_recordPath(std::move(recordPath)) {}
+    bool createNew(const QString &path, const QByteArray &bytes, bool *taken, QString *error) override
+    {
+        if (m_step == ClaimingTheDayFile)
+            ::_exit(9);
+        return FileSystem::createNew(path, bytes, taken, error);
+    }
+    bool writeAll(const QString &path, const QByteArray &bytes, QString *error) override
+    {
+        if (m_step == WritingTheRecordLine && path == m_recordPath)
+            ::_exit(9);
+        return FileSystem::writeAll(path, bytes, error);
+    }
+
+private:
+    Step m_step;
+    QString m_recordPath;
+};
+
 } // namespace
 
 class TestSharedFiles : public QObject
@@ -89,6 +124,9 @@ private slots:
     void unreadableRecordFileIsReportedAndLeftAlone_data();
     void unreadableRecordFileIsReportedAndLeftAlone();
     void linksOutOfTheFolderAreNeitherReadNorWritten();
+    void copiesSavingAsOneAnglerKeepEveryDay();
+    void aSaveCutOffIsFinishedByTheNextLock_data();
+    void aSaveCutOffIsFinishedByTheNextLock();
 };
 
 void TestSharedFiles::registrationKeepsEveryLine_data()
@@ -212,14 +250,22 @@ void TestSharedFiles::leftoversOfACrashAreRemoved()
     const QString data = dir.path();
     const QString day = QStringLiteral("2002年10月05日14時30分005大浜.txt");
     const QStringList leftovers{
-        QStringLiteral("チヌ記録.txt.tmp-a1B2c3"), QStringLiteral("チヌ記録.txt.QwErTy"),
-        QStringLiteral("釣り人.txt.tmp-000000"), QStringLiteral("チヌ記録.txt.bak.tmp-Zz9Zz9"),
-        A + QLatin1Char('/') + day + QStringLiteral(".tmp-xY12ab"), A + QLatin1Char('/') + day + QStringLiteral(".AbCdEf"),
+        QStringLiteral(".namiyose-tmp-a1B2c3D4e5F6-チヌ記録.txt"), QStringLiteral(".namiyose-tmp-000000000000-釣り人.txt"),
+        QStringLiteral(".namiyose-tmp-Zz9Zz9Zz9Zz9-チヌ記録.txt.bak"),
+        A + QStringLiteral("/.namiyose-tmp-xY12abxY12ab-") + day,
+        // What the game's earlier versions left: the name and ".tmp-" with six letters or digits.
+        QStringLiteral("チヌ記録.txt.tmp-a1B2c3"), QStringLiteral("釣り人.txt.tmp-000000"),
+        QStringLiteral("チヌ記録.txt.bak.tmp-Zz9Zz9"), A + QLatin1Char('/') + day + QStringLiteral(".tmp-xY12ab"),
     };
+    // A player's own copies and notes, whatever they look like, stay.
     const QStringList kept{
         QStringLiteral("チヌ記録.txt"), QStringLiteral("チヌ記録.txt.bak"), QStringLiteral("メモ.txt.tmp-a1B2c3"),
         QStringLiteral("チヌ記録.txt.tmp-a1B2"), QStringLiteral("チヌ記録.txt.abc123"), A + QLatin1Char('/') + day,
         A + QStringLiteral("/写真.jpg.AbCdEf"), A + QStringLiteral("/チヌ記録.txt.tmp-a1B2c3"),
+        QStringLiteral("チヌ記録.txt.backup"), QStringLiteral("釣り人.txt.BACKUP"), QStringLiteral("チヌ記録.txt.bak.before"),
+        QStringLiteral("チヌ記録.txt.QwErTy"), A + QLatin1Char('/') + day + QStringLiteral(".backup"),
+        A + QLatin1Char('/') + day + QStringLiteral(".AbCdEf"), QStringLiteral(".namiyose-tmp-short-チヌ記録.txt"),
+        QStringLiteral(".namiyose-tmp-a1B2c3D4e5F6-メモ.txt"),
     };
     const QDateTime start = QDateTime::currentDateTime();
     for (const QString &name : leftovers + kept) {
@@ -229,18 +275,18 @@ void TestSharedFiles::leftoversOfACrashAreRemoved()
         QVERIFY(file.setFileTime(start.addSecs(-60), QFileDevice::FileModificationTime));
     }
     // A write of this very run, under way: not a leftover.
-    const QString fresh = QStringLiteral("チヌ記録.txt.tmp-Fresh1");
+    const QString fresh = QStringLiteral(".namiyose-tmp-Fresh1Fresh1-チヌ記録.txt");
     put(data + QLatin1Char('/') + fresh, "x");
     QFile(data + QLatin1Char('/') + fresh).open(QIODevice::ReadWrite);
     // A link named like a leftover is not followed nor removed.
-    QVERIFY(QFile::link(data + QStringLiteral("/チヌ記録.txt"), data + QStringLiteral("/釣り人.txt.tmp-link00")));
+    QVERIFY(QFile::link(data + QStringLiteral("/チヌ記録.txt"), data + QStringLiteral("/.namiyose-tmp-link00link00-釣り人.txt")));
 
     QStringList removed = datafiles::RemoveLeftoverTemporaries(data, start.addSecs(-1));
     removed.sort();
     QStringList expected = leftovers;
     expected.sort();
     QCOMPARE(removed, expected);
-    for (const QString &name : kept + QStringList{fresh, QStringLiteral("釣り人.txt.tmp-link00")})
+    for (const QString &name : kept + QStringList{fresh, QStringLiteral(".namiyose-tmp-link00link00-釣り人.txt")})
         QVERIFY2(QFileInfo(data + QLatin1Char('/') + name).exists() || QFileInfo(data + QLatin1Char('/') + name).isSymLink(),
                  qPrintable(name));
 }
@@ -356,6 +402,120 @@ void TestSharedFiles::linksOutOfTheFolderAreNeitherReadNorWritten()
     QVERIFY(QFile::remove(datafiles::RecordFilePath(data)));
     QVERIFY(QFile::link(data + QStringLiteral("/保管/records.txt"), datafiles::RecordFilePath(data)));
     QCOMPARE(datafiles::ReadRecordFile(fs, data).lines.size(), prunableDays().size());
+}
+
+// Three copies save as one angler in one minute, ten times each: every save
+// gets a day file of its own, and its record line points at it.
+void TestSharedFiles::copiesSavingAsOneAnglerKeepEveryDay()
+{
+    QTemporaryDir dir;
+    constexpr int Copies = 3;
+    constexpr int Saves = 10;
+    int go[2];
+    QVERIFY(::pipe(go) == 0);
+    QList<pid_t> children;
+    for (int c = 0; c < Copies; ++c) {
+        const pid_t child = ::fork();
+        QVERIFY(child >= 0);
+        if (child == 0) {
+            ::close(go[1]);
+            char start = 0;
+            (void)!::read(go[0], &start, 1);
+            FileSystem fs;
+            bool all = true;
+            for (int n = 0; n < Saves; ++n)
+                all = datafiles::SaveDay(fs, dir.path(), oneChinu(20 + c * Saves + n)).step
+                        == datafiles::DaySaveOutcome::Step::Saved
+                    && all;
+            ::_exit(all ? 0 : 1);
+        }
+        children << child;
+    }
+    ::close(go[0]);
+    ::close(go[1]);
+    for (const pid_t child : children) {
+        int status = 0;
+        QCOMPARE(::waitpid(child, &status, 0), child);
+        QVERIFY2(WIFEXITED(status) && WEXITSTATUS(status) == 0, qPrintable(QString::number(status)));
+    }
+
+    FileSystem fs;
+    const datafiles::RecordFile records = datafiles::ReadRecordFile(fs, dir.path());
+    QCOMPARE(records.lines.size(), Copies * Saves);
+    QSet<QString> names;
+    QSet<int> lengths;
+    for (const QString &text : records.lines) {
+        const std::optional<RecordLine> line = RecordLine::parse(text);
+        QVERIFY(line);
+        const QString name = datafiles::DayFileName(line->stamp(), 1, Raft);
+        QVERIFY2(!names.contains(name), qPrintable(name));
+        names.insert(name);
+        lengths.insert(line->longest());
+        // The day file under the line's stamp holds that very save.
+        const datafiles::DayFile day = datafiles::ReadDayFile(fs, dir.path(), A, name);
+        QCOMPARE(day.lines, (QStringList{Raft, CatchEntry(QStringLiteral("チヌ"), line->longest())}));
+    }
+    QCOMPARE(lengths.size(), Copies * Saves);
+    QCOMPARE(datafiles::ListDayFiles(fs, dir.path(), A).size(), Copies * Saves);
+    QVERIFY(!QFileInfo::exists(datafiles::SaveNotePath(dir.path())));
+}
+
+void TestSharedFiles::aSaveCutOffIsFinishedByTheNextLock_data()
+{
+    QTest::addColumn<int>("killedAt");
+    QTest::addColumn<QString>("next"); // who takes the record file's lock next
+    QTest::addColumn<bool>("dayFileThere");
+    for (const char *next : {"save", "prune", "past records"}) {
+        QTest::addRow("killed between the day file and its line, then %s", next)
+            << int(KilledAt::WritingTheRecordLine) << QString::fromLatin1(next) << true;
+        QTest::addRow("killed claiming the day file, then %s", next)
+            << int(KilledAt::ClaimingTheDayFile) << QString::fromLatin1(next) << false;
+    }
+}
+
+// A save killed after its day file and before its record line: whoever
+// takes the record file's lock next writes the line, so the day the browser
+// shows is counted in the rankings too. Killed before the day file, nothing
+// is added.
+void TestSharedFiles::aSaveCutOffIsFinishedByTheNextLock()
+{
+    QFETCH(int, killedAt);
+    QFETCH(QString, next);
+    QFETCH(bool, dayFileThere);
+    TestGame t;
+    t.state().AppDir = t.dir();
+    const QString data = datafiles::DataDirectory(t.dir());
+    QVERIFY(QDir().mkpath(data));
+    put(datafiles::RecordFilePath(data), datafiles::RecordFileBytes(encoded(prunableDays())));
+
+    const pid_t child = ::fork();
+    QVERIFY(child >= 0);
+    if (child == 0) {
+        KilledAt fs(KilledAt::Step(killedAt), datafiles::RecordFilePath(data));
+        datafiles::SaveDay(fs, data, oneChinu(61));
+        ::_exit(0);
+    }
+    int status = 0;
+    QCOMPARE(::waitpid(child, &status, 0), child);
+    QVERIFY(WIFEXITED(status) && WEXITSTATUS(status) == 9);
+    const QString cutOff = datafiles::DayFileName(Stamp, 1, Raft);
+    QCOMPARE(QFileInfo::exists(datafiles::AnglerDirectory(data, A) + QLatin1Char('/') + cutOff), dayFileThere);
+    QVERIFY(QFileInfo::exists(datafiles::SaveNotePath(data)));
+
+    FileSystem fs;
+    if (next == QLatin1String("save")) {
+        const datafiles::DaySaveOutcome saved = datafiles::SaveDay(fs, data, oneChinu(33));
+        QVERIFY(saved.step == datafiles::DaySaveOutcome::Step::Saved);
+        QCOMPARE(saved.stamp == Stamp, !dayFileThere); // the name is taken by the day finished first
+    } else if (next == QLatin1String("prune")) {
+        QVERIFY(prune::PruneRecordFile(fs, data).written);
+    } else {
+        Form6 &screen = t.screens().form6();
+        activate(screen);
+    }
+    const QString line = datafiles::FormatRecordLine(Stamp, 61, 1, 1, 61, A);
+    QCOMPARE(datafiles::ReadRecordFile(fs, data).lines.contains(line), dayFileThere);
+    QVERIFY(!QFileInfo::exists(datafiles::SaveNotePath(data)));
 }
 
 QTEST_MAIN(TestSharedFiles)

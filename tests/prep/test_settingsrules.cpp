@@ -151,7 +151,8 @@ void TestSettingsRules::anglerNames_data()
     for (const char *file : { "チヌ記録.txt", "釣り人.txt", "チヌ記録.txt.bak", "釣り人.txt.bak", "チヌ記録.txt.lock",
                               "チヌ記録.txt.Xy12Ab", "namiyose-log.sqlite", "namiyose-log.sqlite-wal",
                               "namiyose-log.sqlite-shm", "namiyose-log.sqlite-journal", "ﾁﾇ記録.TXT",
-                              "チヌ記録．ｔｘｔ", "釣り人.Txt.BAK", "NamiYose-Log.SQLite", ".チヌ記録.txt.tmp" }) {
+                              "チヌ記録．ｔｘｔ", "釣り人.Txt.BAK", "NamiYose-Log.SQLite", ".チヌ記録.txt.tmp",
+                              ".namiyose-tmp-Ab12Cd34Ef56-チヌ記録.txt", ".namiyose-saving", ".NAMIYOSE-running.lock" }) {
         const QString name = QString::fromUtf8(file);
         QTest::addRow("own file %s", file) << name << name << own << name;
     }

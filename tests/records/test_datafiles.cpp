@@ -1,4 +1,5 @@
 #include "records/datafiles.h"
+#include "records/daysave.h"
 
 #include <QDir>
 #include <QFile>
@@ -104,6 +105,7 @@ private slots:
     void linksInTheDataFolderAreNotFollowed();
     void sameMinuteSavesKeepBothDays_data();
     void sameMinuteSavesKeepBothDays();
+    void aSaveTriedAgainFindsItsOwnFile();
     void ensureDirectory();
 
     void fuzzReaders();
@@ -727,24 +729,55 @@ void TestDataFiles::sameMinuteSavesKeepBothDays()
         QVERIFY(WriteDayFile(fs, dir.path(), angler, DayFileName(t, 2, raft), raft, first));
 
     const QStringList second{QStringLiteral("チヌ  50センチ"), QStringLiteral("チヌ  20センチ")};
-    const QString chosen = FreeDayStamp(fs, dir.path(), angler, stamp, raft, second);
+    const auto dayOf = [&](const QStringList &entries, const QString &raftName) {
+        DayToSave day;
+        day.angler = angler;
+        day.stamp = stamp;
+        day.raft = 1;
+        day.raftName = raftName;
+        day.entries = entries;
+        day.count = entries.size();
+        day.longest = 50;
+        day.total = 70;
+        return day;
+    };
+    const DaySaveOutcome saved = SaveDay(fs, dir.path(), dayOf(second, raft));
+    QVERIFY2(saved.step == DaySaveOutcome::Step::Saved, qPrintable(saved.error));
+    const QString chosen = saved.stamp;
     QCOMPARE(chosen, free);
+    QCOMPARE(saved.fileName, DayFileName(free, 2, raft));
+    QCOMPARE(ReadRecordFile(fs, dir.path()).lines.first(),
+             FormatRecordLine(free, 50, 1, 2, 70, angler));
     // Another count or raft is another name: that minute stays free for it.
-    QCOMPARE(FreeDayStamp(fs, dir.path(), angler, stamp, raft, second + second), stamp);
-    QCOMPARE(FreeDayStamp(fs, dir.path(), angler, stamp, QStringLiteral("北の離れ"), second), stamp);
-    // The first day saved again (its record line could not be written the
-    // first time) finds its own file and keeps its stamp.
-    QCOMPARE(FreeDayStamp(fs, dir.path(), angler, stamp, raft, first), stamp);
-    if (!taken.isEmpty())
-        QVERIFY(WriteDayFile(fs, dir.path(), angler, DayFileName(stamp, 2, raft), raft, first));
+    QCOMPARE(SaveDay(fs, dir.path(), dayOf(second + second, raft)).stamp, stamp);
+    QCOMPARE(SaveDay(fs, dir.path(), dayOf(second, QStringLiteral("北の離れ"))).stamp, stamp);
 
-    if (!taken.isEmpty())
-        QVERIFY(!WriteDayFile(fs, dir.path(), angler, DayFileName(stamp, 2, raft), raft, second));
-    QVERIFY(WriteDayFile(fs, dir.path(), angler, DayFileName(chosen, 2, raft), raft, second));
-    QCOMPARE(ListDayFiles(fs, dir.path(), angler).size(), taken.size() + 1);
+    QCOMPARE(ListDayFiles(fs, dir.path(), angler).size(), taken.size() + 3);
     for (const QString &t : taken)
         QCOMPARE(ReadDayFile(fs, dir.path(), angler, DayFileName(t, 2, raft)).lines, QStringList{raft} + first);
     QCOMPARE(ReadDayFile(fs, dir.path(), angler, DayFileName(chosen, 2, raft)).lines, QStringList{raft} + second);
+    QVERIFY(!fs.exists(SaveNotePath(dir.path())));
+}
+
+// A day file whose record line could not be written is taken up again by
+// the next try of the same day: its stamp stays and no second file is made.
+void TestDataFiles::aSaveTriedAgainFindsItsOwnFile()
+{
+    QTemporaryDir dir;
+    FileSystem fs;
+    const QString raft = QStringLiteral("大浜");
+    const QString stamp = QStringLiteral("2002年10月05日14時30分");
+    const QStringList entries{QStringLiteral("チヌ  45センチ")};
+    QVERIFY(EnsureDirectory(fs, AnglerDirectory(dir.path(), angler)));
+    QVERIFY(WriteDayFile(fs, dir.path(), angler, DayFileName(stamp, 1, raft), raft, entries));
+    const DaySaveOutcome saved = SaveDay(fs, dir.path(), {angler, stamp, 1, raft, entries, 1, 45, 45});
+    QVERIFY(saved.step == DaySaveOutcome::Step::Saved);
+    QCOMPARE(saved.stamp, stamp);
+    QCOMPARE(ListDayFiles(fs, dir.path(), angler).size(), 1);
+    // Saved once more (another copy's equal day): a name of its own.
+    QCOMPARE(SaveDay(fs, dir.path(), {angler, stamp, 1, raft, entries, 1, 45, 45}).stamp,
+             QStringLiteral("2002年10月05日14時31分"));
+    QCOMPARE(ReadRecordFile(fs, dir.path()).lines.size(), 2);
 }
 
 void TestDataFiles::ensureDirectory()
