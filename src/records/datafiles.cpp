@@ -58,29 +58,39 @@ QString decodeText(const QByteArray &raw, bool *ok = nullptr)
 }
 
 // The decoded lines of a file. Bytes that are not CP932 spoil only the line
-// they stand in.
+// they stand in. A very large file is decoded line by line: the converter
+// cannot take a gigabyte at once, and that is no fault of the file's.
 QStringList textLines(const QByteArray &bytes, bool *validEncoding)
 {
-    bool ok = false;
-    const QString whole = decodeText(bytes, &ok);
-    if (validEncoding)
-        *validEncoding = ok;
+    constexpr qsizetype WholeUpTo = 64 * 1024 * 1024;
     QStringList lines;
-    if (ok) {
-        if (whole.isEmpty())
+    if (bytes.size() <= WholeUpTo) {
+        bool ok = false;
+        const QString whole = decodeText(bytes, &ok);
+        if (ok) {
+            if (validEncoding)
+                *validEncoding = true;
+            if (whole.isEmpty())
+                return lines;
+            lines = whole.split(QLatin1Char('\n'));
+            if (lines.last().isEmpty())
+                lines.removeLast();
+            for (QString &line : lines)
+                if (line.endsWith(QLatin1Char('\r')))
+                    line.chop(1);
             return lines;
-        lines = whole.split(QLatin1Char('\n'));
-        if (lines.last().isEmpty())
-            lines.removeLast();
-        for (QString &line : lines)
-            if (line.endsWith(QLatin1Char('\r')))
-                line.chop(1);
-        return lines;
+        }
     }
     const QList<QByteArray> raw = byteLines(bytes);
     lines.reserve(raw.size());
-    for (const QByteArray &line : raw)
-        lines.append(decodeText(line));
+    bool all = true;
+    for (const QByteArray &line : raw) {
+        bool ok = false;
+        lines.append(decodeText(line, &ok));
+        all = all && ok;
+    }
+    if (validEncoding)
+        *validEncoding = all;
     return lines;
 }
 

@@ -124,6 +124,7 @@ private slots:
     void unreadableRecordFileIsReportedAndLeftAlone_data();
     void unreadableRecordFileIsReportedAndLeftAlone();
     void linksOutOfTheFolderAreNeitherReadNorWritten();
+    void aListedAnglerNeedsNoLock();
     void copiesSavingAsOneAnglerKeepEveryDay();
     void aSaveCutOffIsFinishedByTheNextLock_data();
     void aSaveCutOffIsFinishedByTheNextLock();
@@ -402,6 +403,20 @@ void TestSharedFiles::linksOutOfTheFolderAreNeitherReadNorWritten()
     QVERIFY(QFile::remove(datafiles::RecordFilePath(data)));
     QVERIFY(QFile::link(data + QStringLiteral("/保管/records.txt"), datafiles::RecordFilePath(data)));
     QCOMPARE(datafiles::ReadRecordFile(fs, data).lines.size(), prunableDays().size());
+}
+
+// Crossing as an angler the list holds writes nothing, so it needs no lock:
+// a disk too full for one (here a folder where the lock belongs) does not
+// make it fail.
+void TestSharedFiles::aListedAnglerNeedsNoLock()
+{
+    QTemporaryDir dir;
+    FileSystem fs;
+    QVERIFY(writeAnglerNames(fs, dir.path(), {A}));
+    QVERIFY(QDir().mkpath(anglerListPath(dir.path()) + QStringLiteral(".lock")));
+    QStringList names = readAnglerNames(fs, dir.path());
+    QCOMPARE(addAnglerName(fs, dir.path(), names, A), AnglerAdded::AlreadyListed);
+    QCOMPARE(addAnglerName(fs, dir.path(), names, QStringLiteral("新顔")), AnglerAdded::NotWritten);
 }
 
 // Three copies save as one angler in one minute, ten times each: every save
