@@ -66,8 +66,6 @@ BrowserPane::BrowserPane(QGroupBox *frame, Game &game, Ask ask)
     Command6->setEnabled(false);
     Command5->setEnabled(false);
     Command4->hide();
-    comforts::addGyotakuButton(*this, frame, { Pad + half + 8, 244, half, 30 });
-    charts::addDayLogButton(*this, frame, { Pad, 278, ColumnWidth, 30 });
 
     const int listWidth = FrameWidth - ListLeft - Pad;
     Label31 = makeLabel(frame, QStringLiteral("Label31"), QString(), { ListLeft, 28, listWidth, 24 });
@@ -83,6 +81,10 @@ BrowserPane::BrowserPane(QGroupBox *frame, Game &game, Ask ask)
     List2->setGeometry(listArea);
     List2->setSelectionMode(QAbstractItemView::NoSelection);
     List2->hide();
+    // The day's 魚拓 and 釣行記録 follow the chosen day, so they come once
+    // the list of days is there.
+    comforts::addGyotakuButton(*this, frame, { Pad + half + 8, 244, half, 30 });
+    charts::addDayLogButton(*this, frame, { Pad, 278, ColumnWidth, 30 });
 
     connect(Combo2, &QComboBox::activated, this, [this] { ListAnglerDays(); });
     // A day is chosen by the mouse or the arrow keys; clicking the chosen
