@@ -2,6 +2,7 @@
 """Writes the seed corpus of the fuzz targets: small files shaped like the
 game's own (CP932, CR LF), and the hostile ones a player's disk may hold.
 Run from anywhere; it rewrites fuzz/corpus/<target>/ beside this script."""
+import hashlib
 import pathlib
 import shutil
 
@@ -172,6 +173,38 @@ SAVE = {
     'backup-as-name': parts(GOOD_RECORDS, 'チヌ記録.txt.bak'.encode(), b'\x00\x10'),
     'many-chinu': parts(GOOD_RECORDS, '山田　太郎'.encode(), bytes(range(32, 72))),
 }
+
+def save_note(angler, file_name, day_bytes, line):
+    """The note a save writes before it claims its day file's name."""
+    digest = hashlib.sha256(day_bytes).hexdigest().encode()
+    return b'\n'.join([b'namiyose-saving 1', angler.encode(), file_name.encode(), digest, line.encode(), b''])
+
+
+# A day of 釣人Ａ at 大浜 with 31 and 47 cm (the catch bytes 00 10 20), and
+# another day already saved under the same name by a save cut off before its
+# record line.
+CUT_OFF_DAY = sj('大浜', 'チヌ  40センチ', 'チヌ  50センチ')
+CUT_OFF_NAME = STAMP + '002大浜.txt'
+CUT_OFF_LINE = day_line(5, 50, 1, 2, 90, '釣人Ａ')
+THIS_DAY = sj('大浜', 'チヌ  31センチ', 'チヌ  47センチ')
+SAVE.update({
+    # Cut off between its day file and its record line: the line is written first.
+    'note-finishes-cut-off-day': parts(GOOD_RECORDS, '釣人Ａ'.encode(), b'\x00\x10\x20', CUT_OFF_DAY,
+                                       save_note('釣人Ａ', CUT_OFF_NAME, CUT_OFF_DAY, CUT_OFF_LINE)),
+    # This very day, tried again after its record line failed.
+    'note-of-this-very-day': parts(GOOD_RECORDS, '釣人Ａ'.encode(), b'\x00\x10\x20', THIS_DAY,
+                                   save_note('釣人Ａ', CUT_OFF_NAME, THIS_DAY, day_line(5, 47, 1, 2, 78, '釣人Ａ'))),
+    # Cut off before its day file was there: nothing to finish.
+    'note-without-day-file': parts(GOOD_RECORDS, '釣人Ａ'.encode(), b'\x00\x10\x20', b'',
+                                   save_note('釣人Ａ', CUT_OFF_NAME, CUT_OFF_DAY, CUT_OFF_LINE)),
+    # A note whose line is another angler's, or no note at all: never written.
+    'note-line-of-another-angler': parts(GOOD_RECORDS, '釣人Ａ'.encode(), b'\x00\x10\x20', CUT_OFF_DAY,
+                                         save_note('釣人Ａ', CUT_OFF_NAME, CUT_OFF_DAY,
+                                                   day_line(5, 50, 1, 2, 90, '釣人Ｂ'))),
+    'note-garbage': parts(GOOD_RECORDS, '釣人Ａ'.encode(), b'\x00\x10\x20', b'', b'namiyose-saving 1\n..\n\xff\n'),
+    'note-leading-out': parts(GOOD_RECORDS, '釣人Ａ'.encode(), b'\x00\x10\x20', b'',
+                              save_note('..', '../外1', CUT_OFF_DAY, CUT_OFF_LINE)),
+})
 
 PRUNE = {
     'good': parts(GOOD_RECORDS),
