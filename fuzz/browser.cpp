@@ -30,9 +30,9 @@ browser::DayFigures showDay(const FileSystem &fs, const QString &angler, const Q
     return browser::FiguresOf(day.found ? day.lines : QStringList());
 }
 
-void deleteDay(FileSystem &fs, const QString &angler, const QString &fileName)
+datafiles::DayFileDeletion deleteDay(FileSystem &fs, const QString &angler, const QString &fileName)
 {
-    datafiles::DeleteDayFile(fs, dataDir(), angler, fileName);
+    return datafiles::DeleteDayFile(fs, dataDir(), angler, fileName);
 }
 
 } // namespace
@@ -70,11 +70,14 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
         if (!days.isEmpty()) {
             showDay(fs, angler, days.at(choice(1, days.size())));
             const QString gone = days.at(choice(2, days.size()));
-            deleteDay(fs, angler, gone);
+            const datafiles::DayFileDeletion deletion = deleteDay(fs, angler, gone);
             const QStringList after = listDays(fs, angler);
             check(after.size() >= days.size() - 1, "a deletion takes one day at most");
             for (const QString &day : after)
                 check(days.contains(day), "a deletion adds no day", day);
+            // What the deletion says is what the folder shows: the log of a
+            // day is forgotten on its word.
+            check(deletion.gone() != after.contains(gone), "a deletion tells whether the day is gone", gone);
         }
     }
 

@@ -68,4 +68,17 @@ bool mayRead(const QString &dataDir, const QString &filePath)
     return pathFor(dataDir, {QFileInfo(filePath).fileName()}, Use::Read).has_value();
 }
 
+std::optional<QString> logPath(const QString &dataDir, const QString &fileName)
+{
+    const std::optional<QString> path = pathFor(dataDir, {fileName}, Use::Write);
+    if (!path)
+        return std::nullopt;
+    for (const QString &suffix : {QString(), QStringLiteral("-journal"), QStringLiteral("-wal"), QStringLiteral("-shm")}) {
+        const QFileInfo info(*path + suffix);
+        if (info.isSymLink() || (info.exists() && !info.isFile()))
+            return std::nullopt;
+    }
+    return path;
+}
+
 } // namespace datafolder

@@ -33,4 +33,14 @@ std::optional<QString> pathFor(const QString &dataDir, const QStringList &parts,
 // so nothing is written in its place either.
 bool mayRead(const QString &dataDir, const QString &filePath);
 
+// The path of a database file the game keeps in the data folder (the day's
+// log), for reading and writing alike: as pathFor(Use::Write) gives it, and
+// nothing when the file or one of the companions its database engine keeps
+// beside it ("-journal", "-wal", "-shm") stands there as anything but a
+// plain file: a link (even one leading nowhere), a folder, a FIFO, a
+// device. The engine follows a link of the file and puts its companions
+// beside the link's target, so a link there would lead its writes out of
+// the data folder.
+std::optional<QString> logPath(const QString &dataDir, const QString &fileName);
+
 } // namespace datafolder

@@ -1,5 +1,6 @@
 #include "daylog/daylog.h"
 
+#include "datafolder/datafolder.h"
 #include "platform/dialogs.h"
 #include "records/datafiles.h"
 #include "state/gamestate.h"
@@ -14,6 +15,13 @@ namespace {
 QString caption() { return QStringLiteral("ナミヨセ　ＭＯＫＵ　KT-93"); }
 
 QString savedAnyway() { return QStringLiteral("釣果のファイルは保存されています。"); }
+
+// The start of the words for a log path the gate refused.
+QString notALog()
+{
+    return QStringLiteral("釣行記録のファイル（データフォルダの ") + DayLogStore::fileName()
+        + QStringLiteral(" とその関連ファイル）が、ふつうのファイルではなくリンクやフォルダなどに");
+}
 
 } // namespace
 
@@ -40,11 +48,14 @@ void DayLog::dayEvent(const DayEvent &event)
         m_today.events.push_back(event);
 }
 
+QString DayLog::dataDir() const
+{
+    return m_state.DataDir.isEmpty() ? datafiles::DataDirectory(m_state.AppDir) : m_state.DataDir;
+}
+
 QString DayLog::path() const
 {
-    const QString dataDir =
-        m_state.DataDir.isEmpty() ? datafiles::DataDirectory(m_state.AppDir) : m_state.DataDir;
-    return DayLogStore::pathIn(dataDir);
+    return DayLogStore::pathIn(dataDir());
 }
 
 bool DayLog::daySaved(const QString &dayFileName)
@@ -65,82 +76,188 @@ bool DayLog::daySaved(const QString &dayFileName)
     return true;
 }
 
-bool DayLog::dayDeleted(const QString &angler, const QString &dayFileName)
+DayLog::Forgetting DayLog::dayDeleted(const QString &angler, const QString &dayFileName)
 {
-    // A day file that is still there keeps its log.
-    const QString dataDir = QFileInfo(path()).path();
-    if (dayFileName.isEmpty()
-        || QFileInfo::exists(datafiles::AnglerDirectory(dataDir, angler) + QLatin1Char('/') + dayFileName))
-        return false;
+    Forgetting result;
+    if (dayFileName.isEmpty())
+        return result;
+    // A day file that is still there keeps its log. The reading gate finds
+    // it through a link that stays inside the data folder too; a path it
+    // does not let through may still lead to the file, so that log stays.
+    const std::optional<QString> file =
+        datafolder::pathFor(dataDir(), {angler, dayFileName}, datafolder::Use::Read);
+    if (!file || QFileInfo::exists(*file) || QFileInfo(*file).isSymLink()) {
+        result.words = QStringLiteral("この日のファイルがまだあります。");
+        return result;
+    }
     if (m_today.angler == angler && m_today.dayFileName == dayFileName) {
         m_today.dayFileName.clear();
         m_today.id = 0;
     }
     // With no log file there is nothing to forget, and no reason to make one.
-    if (!m_store && !QFileInfo::exists(path()))
-        return true;
-    DayLogStore *s = store();
-    return s && s->deleteDayByFile(angler, dayFileName);
+    if (!m_store && !QFileInfo::exists(path())) {
+        result.forgotten = true;
+        return result;
+    }
+    DayLogStore *s = openedStore();
+    const QString note = keptAsideNote();
+    if (s && s->deleteDayByFile(angler, dayFileName)) {
+        result.forgotten = true;
+        result.words = note;
+        return result;
+    }
+    const QString why = troubleWords(s ? troubleOf(s->writeFailure()) : m_trouble);
+    result.words = note.isEmpty() ? why : note + QStringLiteral("\n") + why;
+    return result;
 }
 
 DayLogStore *DayLog::store()
 {
-    if (m_store && m_store->isOpen() && m_store->path() == path())
-        return m_store.get();
-    return openStore() ? m_store.get() : nullptr;
+    DayLogStore *s = openedStore();
+    const QString note = keptAsideNote();
+    if (!note.isEmpty())
+        tellOnce(note);
+    if (!s)
+        tellOnce(savingWords(m_trouble));
+    return s;
 }
 
-bool DayLog::openStore()
+DayLogStore *DayLog::openedStore()
+{
+    m_trouble = Trouble::None;
+    // SQLite follows a link and writes its journals beside the link's
+    // target: the log is used only where nothing but plain files stand.
+    const std::optional<QString> file = datafolder::logPath(dataDir(), DayLogStore::fileName());
+    if (!file) {
+        if (m_store)
+            m_store->close();
+        m_trouble = Trouble::NotALog;
+        return nullptr;
+    }
+    if (m_store && m_store->isOpen() && m_store->path() == *file)
+        return m_store.get();
+    return openStore(*file) ? m_store.get() : nullptr;
+}
+
+bool DayLog::openStore(const QString &file)
 {
     if (!m_store)
         m_store = std::make_unique<DayLogStore>();
-    const QString file = path();
     if (m_store->open(file))
         return true;
 
-    switch (m_store->openFailure()) {
-    case DayLogStore::OpenFailure::Corrupt: {
+    if (m_store->openFailure() == DayLogStore::OpenFailure::Corrupt) {
         // Keep what is there for whoever wants to look at it, and start over.
         const QString aside = keepAside(file);
-        if (!aside.isEmpty() && m_store->open(file)) {
-            tellOnce(QStringLiteral("釣行記録のファイルが壊れていたため、") + QFileInfo(aside).fileName()
-                     + QStringLiteral(" として残し、新しく作り直しました。"));
+        if (!aside.isEmpty() && datafolder::logPath(dataDir(), DayLogStore::fileName()) == file
+            && m_store->open(file)) {
+            m_keptAside = QFileInfo(aside).fileName();
             return true;
         }
-        tellOnce(QStringLiteral("釣行記録のファイルが壊れていて、作り直せませんでした。") + QStringLiteral("\n\n")
-                 + savedAnyway());
-        return false;
     }
+    m_trouble = troubleOf(m_store->openFailure());
+    return false;
+}
+
+QString DayLog::keptAsideNote()
+{
+    if (m_keptAside.isEmpty())
+        return QString();
+    const QString note = QStringLiteral("釣行記録のファイルが壊れていたため、") + m_keptAside
+        + QStringLiteral(" として残し、新しく作り直しました。");
+    m_keptAside.clear();
+    return note;
+}
+
+DayLog::Trouble DayLog::troubleOf(DayLogStore::OpenFailure failure)
+{
+    switch (failure) {
+    case DayLogStore::OpenFailure::Corrupt:
+        return Trouble::Corrupt;
     case DayLogStore::OpenFailure::Newer:
-        tellOnce(QStringLiteral("釣行記録のファイルはこのゲームより新しい版で作られているため、今回は記録しません。")
-                 + QStringLiteral("\n\n") + savedAnyway());
-        return false;
+        return Trouble::Newer;
     case DayLogStore::OpenFailure::Locked:
-        tellOnce(QStringLiteral("釣行記録のファイルがほかのプログラムに使われているため、今回は記録できませんでした。")
-                 + QStringLiteral("\n\n") + savedAnyway());
-        return false;
+        return Trouble::Locked;
+    case DayLogStore::OpenFailure::Full:
+        return Trouble::Full;
     case DayLogStore::OpenFailure::Unwritable:
     case DayLogStore::OpenFailure::None:
         break;
     }
-    tellOnce(QStringLiteral("釣行記録のファイルに書き込めないため、今回は記録できませんでした。") + QStringLiteral("\n\n")
-             + savedAnyway());
-    return false;
+    return Trouble::Unwritable;
 }
 
-// Renames the damaged file (and its journal) to a name not yet taken:
+QString DayLog::savingWords(Trouble trouble)
+{
+    const QString saved = QStringLiteral("\n\n") + savedAnyway();
+    switch (trouble) {
+    case Trouble::NotALog:
+        return notALog() + QStringLiteral("なっているため、今回は記録できませんでした。") + saved;
+    case Trouble::Corrupt:
+        return QStringLiteral("釣行記録のファイルが壊れていて、作り直せませんでした。") + saved;
+    case Trouble::Newer:
+        return QStringLiteral("釣行記録のファイルはこのゲームより新しい版で作られているため、今回は記録しません。") + saved;
+    case Trouble::Locked:
+        return QStringLiteral("釣行記録のファイルがほかのプログラムに使われているため、今回は記録できませんでした。")
+            + saved;
+    case Trouble::None:
+    case Trouble::Unwritable:
+    case Trouble::Full:
+        break;
+    }
+    return QStringLiteral("釣行記録のファイルに書き込めないため、今回は記録できませんでした。") + saved;
+}
+
+QString DayLog::troubleWords(Trouble trouble)
+{
+    switch (trouble) {
+    case Trouble::NotALog:
+        return notALog() + QStringLiteral("なっています。");
+    case Trouble::Corrupt:
+        return QStringLiteral("釣行記録のファイルが壊れていて、作り直せませんでした。");
+    case Trouble::Newer:
+        return QStringLiteral("釣行記録のファイルはこのゲームより新しい版で作られています。");
+    case Trouble::Locked:
+        return QStringLiteral("釣行記録のファイルがほかのプログラムに使われています。");
+    case Trouble::Full:
+        return QStringLiteral("ディスクの空きが足りないため、釣行記録のファイルに書き込めません。");
+    case Trouble::None:
+    case Trouble::Unwritable:
+        break;
+    }
+    return QStringLiteral("釣行記録のファイルに書き込めません。");
+}
+
+// Renames the damaged file and its journals to a name not yet taken:
 // "namiyose-log.sqlite.corrupt-20261210-153000". Empty when it could not.
+// Only plain files are moved, never a link: a journal left beside the fresh
+// log would be played back into it, so the journals go with the file.
 QString DayLog::keepAside(const QString &path) const
 {
+    const QStringList companions{QStringLiteral("-journal"), QStringLiteral("-wal"), QStringLiteral("-shm")};
+    const auto plain = [](const QString &file) {
+        const QFileInfo info(file);
+        return !info.isSymLink() && info.isFile();
+    };
+    const auto taken = [&companions](const QString &name) {
+        for (const QString &suffix : QStringList{QString()} + companions) {
+            const QFileInfo info(name + suffix);
+            if (info.exists() || info.isSymLink())
+                return true;
+        }
+        return false;
+    };
+    if (!plain(path))
+        return QString();
     const QString stamp = QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMdd-HHmmss"));
     QString aside = path + QStringLiteral(".corrupt-") + stamp;
-    for (int n = 2; QFileInfo::exists(aside); ++n)
+    for (int n = 2; taken(aside); ++n)
         aside = path + QStringLiteral(".corrupt-") + stamp + QLatin1Char('-') + QString::number(n);
     if (!QFile::rename(path, aside))
         return QString();
-    for (const QString &suffix : {QStringLiteral("-wal"), QStringLiteral("-shm")})
-        if (QFileInfo::exists(path + suffix))
-            QFile::rename(path + suffix, aside + suffix);
+    for (const QString &suffix : companions)
+        if (plain(path + suffix) && !QFile::rename(path + suffix, aside + suffix))
+            return QString();
     return aside;
 }
 

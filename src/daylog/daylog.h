@@ -41,8 +41,21 @@ public:
     // store in one transaction. Returns whether the log holds it; a failure
     // is told once and changes nothing else.
     bool daySaved(const QString &dayFileName);
-    // The angler's day file was deleted: its log goes too.
-    bool dayDeleted(const QString &angler, const QString &dayFileName);
+
+    // What became of a deleted day's log.
+    struct Forgetting
+    {
+        bool forgotten = false; // the log no longer holds the day
+        // For the player, in plain words: why the log still holds the day,
+        // or a note on the log itself (a damaged log kept aside); empty
+        // when there is nothing to tell.
+        QString words;
+    };
+    // The angler's day file is gone (deleted, or found gone): its log goes
+    // too. A day file still there, as the reading gate finds it, keeps its
+    // log. Nothing is shown here: the caller tells the player, in words
+    // about the deletion.
+    Forgetting dayDeleted(const QString &angler, const QString &dayFileName);
 
     // The store, opened (and mended where it can be) on first use; null when
     // the log cannot be used now.
@@ -51,15 +64,33 @@ public:
     QString path() const;
 
 private:
-    bool openStore();
+    // Why the log cannot be used now.
+    enum class Trouble { None, NotALog, Corrupt, Newer, Locked, Unwritable, Full };
+
+    // The store at the log's path, through the data folder's gate; null,
+    // with m_trouble set, when it cannot be used.
+    DayLogStore *openedStore();
+    bool openStore(const QString &file);
+    // The note on a damaged log kept aside, once; empty otherwise.
+    QString keptAsideNote();
     void tellOnce(const QString &text);
     QString keepAside(const QString &path) const;
+    QString dataDir() const;
+
+    static Trouble troubleOf(DayLogStore::OpenFailure failure);
+    // The trouble told after a save (or a look at the log): the day's files are saved.
+    static QString savingWords(Trouble trouble);
+    // The trouble alone, for a message about something else (a deletion).
+    static QString troubleWords(Trouble trouble);
 
     GameState &m_state;
     Dialogs &m_dialogs;
     LoggedDay m_today;
     bool m_dayBegun = false;
     bool m_told = false;
+    Trouble m_trouble = Trouble::None;
+    // The name a damaged log was kept under, not yet told.
+    QString m_keptAside;
     std::unique_ptr<DayLogStore> m_store;
 };
 

@@ -22,6 +22,7 @@ constexpr int kSqliteBusy = 5;
 constexpr int kSqliteLocked = 6;
 constexpr int kSqliteReadOnly = 8;
 constexpr int kSqliteCorrupt = 11;
+constexpr int kSqliteFull = 13;
 constexpr int kSqliteCantOpen = 14;
 constexpr int kSqliteNotADb = 26;
 
@@ -47,6 +48,8 @@ DayLogStore::OpenFailure failureOf(const QSqlError &error)
     case kSqliteCorrupt:
     case kSqliteNotADb:
         return DayLogStore::OpenFailure::Corrupt;
+    case kSqliteFull:
+        return DayLogStore::OpenFailure::Full;
     case kSqliteReadOnly:
     case kSqliteCantOpen:
     default:
@@ -102,7 +105,9 @@ struct DayLogStore::Private
     QString path;
     bool open = false;
     OpenFailure failure = OpenFailure::None;
+    OpenFailure writeFailure = OpenFailure::None;
     mutable QString error;
+    mutable QSqlError sqlError;
 
     QSqlDatabase db() const { return QSqlDatabase::database(connection, false); }
 
@@ -110,15 +115,24 @@ struct DayLogStore::Private
     {
         if (query.exec(sql))
             return true;
-        error = query.lastError().text();
+        sqlError = query.lastError();
+        error = sqlError.text();
         return false;
     }
     bool exec(QSqlQuery &query) const
     {
         if (query.exec())
             return true;
-        error = query.lastError().text();
+        sqlError = query.lastError();
+        error = sqlError.text();
         return false;
+    }
+    // A write that failed on the database (not on a closed store).
+    void writeFailed(const QSqlError &e)
+    {
+        sqlError = e;
+        error = e.text();
+        writeFailure = failureOf(e);
     }
     bool fail(OpenFailure why, const QSqlError &sqlError)
     {
@@ -264,19 +278,24 @@ bool DayLogStore::isOpen() const { return d->open; }
 QString DayLogStore::path() const { return d->path; }
 DayLogStore::OpenFailure DayLogStore::openFailure() const { return d->failure; }
 QString DayLogStore::lastError() const { return d->error; }
+DayLogStore::OpenFailure DayLogStore::writeFailure() const { return d->writeFailure; }
 
 qint64 DayLogStore::saveDay(const LoggedDay &day)
 {
+    d->writeFailure = OpenFailure::None;
     if (!d->open) {
         d->error = QStringLiteral("log not open");
+        d->writeFailure = OpenFailure::Unwritable;
         return 0;
     }
     QSqlDatabase db = d->db();
     if (!db.transaction()) {
-        d->error = db.lastError().text();
+        d->writeFailed(db.lastError());
         return 0;
     }
     auto rollback = [&] {
+        if (d->writeFailure == OpenFailure::None)
+            d->writeFailed(d->sqlError);
         db.rollback();
         return qint64(0);
     };
@@ -305,8 +324,11 @@ qint64 DayLogStore::saveDay(const LoggedDay &day)
     if (!d->exec(q))
         return rollback();
     const qint64 id = q.lastInsertId().toLongLong();
-    if (id <= 0)
+    if (id <= 0) {
+        d->error = QStringLiteral("no id for the day");
+        d->writeFailure = OpenFailure::Unwritable;
         return rollback();
+    }
 
     q.prepare(QStringLiteral("INSERT INTO events (day_id, seq, kind, reason, game_minute, tide_level,"
                              " tide_direction, raft, target_fish, leader, hook, bait, bite_class,"
@@ -337,7 +359,7 @@ qint64 DayLogStore::saveDay(const LoggedDay &day)
             return rollback();
     }
     if (!db.commit()) {
-        d->error = db.lastError().text();
+        d->writeFailed(db.lastError());
         return rollback();
     }
     return id;
@@ -460,8 +482,10 @@ std::optional<LoggedDay> DayLogStore::dayByFile(const QString &angler, const QSt
 
 bool DayLogStore::deleteDayByFile(const QString &angler, const QString &dayFileName)
 {
+    d->writeFailure = OpenFailure::None;
     if (!d->open) {
         d->error = QStringLiteral("log not open");
+        d->writeFailure = OpenFailure::Unwritable;
         return false;
     }
     if (dayFileName.isEmpty())
@@ -471,7 +495,10 @@ bool DayLogStore::deleteDayByFile(const QString &angler, const QString &dayFileN
     q.prepare(QStringLiteral("DELETE FROM days WHERE angler = ? AND day_file = ?"));
     q.addBindValue(angler);
     q.addBindValue(dayFileName);
-    return d->exec(q);
+    if (d->exec(q))
+        return true;
+    d->writeFailed(q.lastError());
+    return false;
 }
 
 } // namespace daylog

@@ -27,6 +27,7 @@ public:
         Locked,     // another program holds the database
         Corrupt,    // not a database, or a damaged one
         Newer,      // written by a newer version of the game: left untouched
+        Full,       // the disk has no room for the database or its journal
     };
 
     DayLogStore();
@@ -50,6 +51,9 @@ public:
     QString path() const;
     OpenFailure openFailure() const;
     QString lastError() const;
+    // Why the last saveDay() or deleteDayByFile() failed, told as open()
+    // tells it; None when it did not fail.
+    OpenFailure writeFailure() const;
 
     // Writes the day with all its events in one transaction and returns its
     // id (> 0); 0 on failure, with nothing written. A day already stored for

@@ -224,9 +224,43 @@ void BrowserPane::DeleteDay()
     m_game.state.Answer = answer;
     if (answer != AnswerOk)
         return;
-    if (row >= 0 && row < m_fileNames.size())
-        datafiles::DeleteDayFile(m_game.platform.files, dataDir(), Combo2->currentText(), m_fileNames.at(row));
-    if (row >= 0 && row < m_fileNames.size())
-        m_game.dayLog().dayDeleted(Combo2->currentText(), m_fileNames.at(row));
+    if (row >= 0 && row < m_fileNames.size()) {
+        namespace T = browsertexts;
+        using Outcome = datafiles::DayFileDeletion::Outcome;
+        using Why = datafiles::DayFileDeletion::Why;
+        const QString angler = Combo2->currentText();
+        const QString fileName = m_fileNames.at(row);
+        const datafiles::DayFileDeletion deletion
+            = datafiles::DeleteDayFile(m_game.platform.files, dataDir(), angler, fileName);
+        const QString paragraph = QStringLiteral("\n\n");
+        if (deletion.gone()) {
+            // Only a day whose file is really gone leaves the log.
+            const daylog::DayLog::Forgetting log = m_game.dayLog().dayDeleted(angler, fileName);
+            if (!log.forgotten)
+                m_ask(text + T::LogKeptDay() + paragraph + log.words, MessageButtons::Ok, MessageIcon::Warning);
+            else if (!log.words.isEmpty())
+                m_ask(log.words, MessageButtons::Ok, MessageIcon::Warning);
+        } else if (deletion.outcome == Outcome::Refused) {
+            m_ask(text + T::DeleteRefused1() + paragraph + T::DeleteRefused2(), MessageButtons::Ok,
+                  MessageIcon::Warning);
+        } else {
+            QString why;
+            switch (deletion.why) {
+            case Why::ReadOnlyDisk:
+                why = T::DeleteFailedReadOnlyDisk() + QLatin1Char('\n');
+                break;
+            case Why::NotAllowed:
+                why = T::DeleteFailedNotAllowed() + QLatin1Char('\n');
+                break;
+            case Why::InUse:
+                why = T::DeleteFailedInUse() + QLatin1Char('\n');
+                break;
+            case Why::Unknown:
+                break;
+            }
+            m_ask(text + T::DeleteFailed1() + paragraph + why + T::DeleteFailed2(), MessageButtons::Ok,
+                  MessageIcon::Warning);
+        }
+    }
     ListAnglerDays();
 }

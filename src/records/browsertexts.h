@@ -60,4 +60,33 @@ inline QString DeleteQuestion1() { return QStringLiteral("のファイルを削�
 // its last paragraph
 inline QString DeleteQuestion2() { return QStringLiteral("なおこのファイルを削除しても，ランキングリストには影響はありません。"); }
 
+// A deletion that did not go as asked. The game's own words end above;
+// these say plainly, after the day's item, what became of the file and of
+// its day in 釣行記録.
+
+// a day file or angler folder that is a link (or a name leading out of the
+// data folder): nothing is touched
+inline QString DeleteRefused1() { return QStringLiteral("のファイルは削除しませんでした。"); }
+inline QString DeleteRefused2()
+{
+    return QStringLiteral("このファイルか釣り人のフォルダが、ふつうのファイルやフォルダではなくリンクなどになっているためです。"
+                          "ファイルも釣行記録もそのままです。");
+}
+
+// the file could not be deleted; a reason below when one is known
+inline QString DeleteFailed1() { return QStringLiteral("のファイルを削除できませんでした。"); }
+inline QString DeleteFailedReadOnlyDisk() { return QStringLiteral("ディスクが読み取り専用になっています。"); }
+inline QString DeleteFailedNotAllowed()
+{
+    return QStringLiteral("釣り人のフォルダが読み取り専用か、変更を許されていません。");
+}
+inline QString DeleteFailedInUse() { return QStringLiteral("ほかのプログラムがこのファイルを使っています。"); }
+inline QString DeleteFailed2()
+{
+    return QStringLiteral("ファイルも釣行記録もそのままです。ディスクや書き込みの許可を確かめてから、もう一度お試しください。");
+}
+
+// the file is gone but its day stays in 釣行記録; the log's reason below
+inline QString LogKeptDay() { return QStringLiteral("のファイルは削除しましたが、釣行記録からこの日を削除できませんでした。"); }
+
 } // namespace browsertexts

@@ -9,6 +9,7 @@
 #include <QStringDecoder>
 
 #include <algorithm>
+#include <cerrno>
 
 namespace datafiles {
 
@@ -390,10 +391,34 @@ DayFile ReadDayFile(const FileSystem &fs, const QString &dataDir, const QString 
     return file;
 }
 
-bool DeleteDayFile(FileSystem &fs, const QString &dataDir, const QString &angler, const QString &fileName)
+DayFileDeletion DeleteDayFile(FileSystem &fs, const QString &dataDir, const QString &angler, const QString &fileName)
 {
+    using Outcome = DayFileDeletion::Outcome;
+    using Why = DayFileDeletion::Why;
     const std::optional<QString> path = dayFilePath(dataDir, angler, fileName, datafolder::Use::Write);
-    return path && fs.removeFile(*path);
+    if (!path || fs.isDirectory(*path))
+        return {Outcome::Refused};
+    if (!fs.exists(*path))
+        return {Outcome::AlreadyGone};
+    errno = 0;
+    if (fs.removeFile(*path))
+        return {Outcome::Deleted};
+    const int error = errno;
+    // Gone all the same: another copy of the game deleted it meanwhile.
+    if (!fs.exists(*path))
+        return {Outcome::AlreadyGone};
+    switch (error) {
+    case EROFS:
+        return {Outcome::Failed, Why::ReadOnlyDisk};
+    case EACCES:
+    case EPERM:
+        return {Outcome::Failed, Why::NotAllowed};
+    case EBUSY:
+    case ETXTBSY:
+        return {Outcome::Failed, Why::InUse};
+    default:
+        return {Outcome::Failed, Why::Unknown};
+    }
 }
 
 } // namespace datafiles

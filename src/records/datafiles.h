@@ -120,8 +120,32 @@ struct DayFile
 // holds.
 DayFile ReadDayFile(const FileSystem &fs, const QString &dataDir, const QString &angler, const QString &fileName);
 
-// Deletes one day file. False when it could not be deleted, and for a link
-// or a name leading out of the data folder, which are never deleted.
-bool DeleteDayFile(FileSystem &fs, const QString &dataDir, const QString &angler, const QString &fileName);
+// What became of a day file the player chose to delete.
+struct DayFileDeletion
+{
+    enum class Outcome {
+        Deleted,     // the file is gone now
+        AlreadyGone, // there was no such file (deleted from outside meanwhile)
+        Refused,     // a link, a folder, or a name leading out of the data folder: nothing touched
+        Failed,      // the file is still there; why tells the reason
+    };
+    // Why a deletion failed, as the file system answered.
+    enum class Why {
+        Unknown,
+        ReadOnlyDisk, // the disk or the drive is read-only
+        NotAllowed,   // the angler's folder is read-only, or not ours to change
+        InUse,        // another program holds the file
+    };
+    Outcome outcome = Outcome::Failed;
+    Why why = Why::Unknown;
+
+    // The day file is not there any more.
+    bool gone() const { return outcome == Outcome::Deleted || outcome == Outcome::AlreadyGone; }
+};
+
+// Deletes one day file. A link, a folder, or a name leading out of the data
+// folder is refused before anything is touched. The reason of a failure is
+// read from errno as the failed removal left it.
+DayFileDeletion DeleteDayFile(FileSystem &fs, const QString &dataDir, const QString &angler, const QString &fileName);
 
 } // namespace datafiles

@@ -19,6 +19,8 @@
 
 #include <map>
 
+#include <sys/stat.h>
+
 using namespace daylog;
 
 namespace {
@@ -97,6 +99,32 @@ void writeFile(const QString &path, const QByteArray &bytes)
     f.write(bytes);
 }
 
+// Every entry under a folder with its bytes (a folder, a link and anything
+// else but a file by what it is).
+std::map<QString, QByteArray> entriesUnder(const QString &root)
+{
+    std::map<QString, QByteArray> all;
+    QDirIterator it(root, QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot,
+                    QDirIterator::Subdirectories);
+    while (it.hasNext()) {
+        const QString path = it.next();
+        const QFileInfo info = it.fileInfo();
+        QByteArray &bytes = all[QDir(root).relativeFilePath(path)];
+        if (info.isSymLink()) {
+            bytes = "-> " + QFile::encodeName(info.symLinkTarget());
+        } else if (info.isDir()) {
+            bytes = "<dir>";
+        } else if (!info.isFile()) {
+            bytes = "<not a file>"; // a FIFO is never opened: that would wait for a writer
+        } else {
+            QFile f(path);
+            if (f.open(QIODevice::ReadOnly))
+                bytes = f.readAll();
+        }
+    }
+    return all;
+}
+
 } // namespace
 
 class TestDayLogSave : public QObject
@@ -107,6 +135,8 @@ private slots:
     void savedDayIsLoggedAndGameFilesAreTheSame();
     void badLogNeverStopsTheSave_data();
     void badLogNeverStopsTheSave();
+    void aLogPathThatIsNoPlainFileIsNeverUsed_data();
+    void aLogPathThatIsNoPlainFileIsNeverUsed();
     void deletingTheDayFileForgetsItsLog();
 };
 
@@ -225,16 +255,91 @@ void TestDayLogSave::badLogNeverStopsTheSave()
     }
 }
 
+void TestDayLogSave::aLogPathThatIsNoPlainFileIsNeverUsed_data()
+{
+    QTest::addColumn<QString>("suffix"); // where: the log itself, or one of its companions
+    QTest::addColumn<QString>("planted");
+    QTest::newRow("log: a link to a database elsewhere") << QString() << QStringLiteral("link");
+    QTest::newRow("log: a link leading nowhere") << QString() << QStringLiteral("dangling link");
+    QTest::newRow("log: a FIFO") << QString() << QStringLiteral("fifo");
+    QTest::newRow("-wal: a link to a file elsewhere") << QStringLiteral("-wal") << QStringLiteral("link");
+    QTest::newRow("-wal: a FIFO") << QStringLiteral("-wal") << QStringLiteral("fifo");
+    QTest::newRow("-journal: a link to a file elsewhere") << QStringLiteral("-journal") << QStringLiteral("link");
+    QTest::newRow("-journal: a folder") << QStringLiteral("-journal") << QStringLiteral("folder");
+}
+
+// Something planted at the log's name or beside it is never opened: the
+// day's own files are saved as without a log, the player hears of it once,
+// and nothing outside the data folder is written or made.
+void TestDayLogSave::aLogPathThatIsNoPlainFileIsNeverUsed()
+{
+    QFETCH(QString, suffix);
+    QFETCH(QString, planted);
+
+    Day day;
+    const QString outside = day.tg.dir() + QStringLiteral("/よそ");
+    QVERIFY(QDir().mkpath(outside));
+    QString target = outside + QStringLiteral("/大事なもの");
+    if (suffix.isEmpty() && planted == QLatin1String("link")) {
+        // Another program's database, which SQLite would gladly open.
+        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("elsewhere"));
+        db.setDatabaseName(target);
+        QVERIFY(db.open());
+        QVERIFY(QSqlQuery(db).exec(QStringLiteral("CREATE TABLE notes (line TEXT)")));
+        QVERIFY(QSqlQuery(db).exec(QStringLiteral("INSERT INTO notes VALUES ('よその記録')")));
+        db.close();
+        db = QSqlDatabase();
+        QSqlDatabase::removeDatabase(QStringLiteral("elsewhere"));
+    } else if (planted == QLatin1String("link")) {
+        writeFile(target, QByteArray("よその大事なファイル\r\n").repeated(200));
+    } else {
+        target = outside + QStringLiteral("/まだない");
+    }
+    const QString at = day.logPath() + suffix;
+    if (planted == QLatin1String("folder"))
+        QVERIFY(QDir().mkpath(at));
+    else if (planted == QLatin1String("fifo"))
+        QCOMPARE(::mkfifo(QFile::encodeName(at).constData(), 0600), 0);
+    else
+        QVERIFY(QFile::link(target, at));
+    const std::map<QString, QByteArray> before = entriesUnder(outside);
+    const std::map<QString, QByteArray> plantedBefore = entriesUnder(day.dataDir());
+
+    Day clean(false);
+    clean.save();
+    day.save();
+
+    QVERIFY(day.gameFiles() == clean.gameFiles());
+    QVERIFY(entriesUnder(outside) == before);
+    const QStringList texts = day.tg.dialogs.texts();
+    QCOMPARE(texts.size(), 2);
+    QCOMPARE(texts.at(0), catchtexts::SavedFirst() + QStringLiteral("\n\n") + catchtexts::SavedHint());
+    QVERIFY2(texts.at(1).contains(DayLogStore::fileName()) && texts.at(1).contains(QStringLiteral("リンクやフォルダ"))
+                 && texts.at(1).endsWith(QStringLiteral("釣果のファイルは保存されています。")),
+             qPrintable(texts.at(1)));
+    // The log windows find no log there either, and say nothing more.
+    QVERIFY(!day.tg.game().dayLog().store());
+    QCOMPARE(day.tg.dialogs.texts().size(), 2);
+
+    // Nothing beside the planted thing was made or changed but the day's
+    // own files.
+    std::map<QString, QByteArray> after = entriesUnder(day.dataDir());
+    for (const auto &[name, bytes] : day.gameFiles())
+        after.erase(name);
+    after.erase(angler);
+    QVERIFY(after == plantedBefore);
+}
+
 void TestDayLogSave::deletingTheDayFileForgetsItsLog()
 {
     Day day;
     day.save();
     DayLog &log = day.tg.game().dayLog();
     // While the day file is there its log stays.
-    QVERIFY(!log.dayDeleted(angler, dayFile));
+    QVERIFY(!log.dayDeleted(angler, dayFile).forgotten);
     QVERIFY(log.store()->dayByFile(angler, dayFile));
     QVERIFY(QFile::remove(day.dataDir() + QLatin1Char('/') + angler + QLatin1Char('/') + dayFile));
-    QVERIFY(log.dayDeleted(angler, dayFile));
+    QVERIFY(log.dayDeleted(angler, dayFile).forgotten);
     QVERIFY(!log.store()->dayByFile(angler, dayFile));
 }
 

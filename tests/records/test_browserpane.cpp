@@ -1,4 +1,5 @@
 #include "app/game.h"
+#include "daylog/store.h"
 #include "prep/anglerlist.h"
 #include "records/browserpane.h"
 #include "records/datafiles.h"
@@ -11,7 +12,13 @@
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
+#include <QSqlDatabase>
+#include <QSqlQuery>
 #include <QTest>
+
+#include <cerrno>
+#include <memory>
+#include <optional>
 
 namespace {
 
@@ -24,24 +31,77 @@ QString chinu(int cm)
     return QStringLiteral("チヌ  ") + QString::number(cm) + QStringLiteral("センチ");
 }
 
+// A disk on which no file can be deleted, failing as the system call does.
+class NoRemoval : public FileSystem
+{
+public:
+    explicit NoRemoval(int error) : m_error(error) {}
+    bool removeFile(const QString &) override
+    {
+        errno = m_error;
+        return false;
+    }
+
+private:
+    int m_error;
+};
+
 // The pane in its frame, on a whole test game whose data folder holds the
-// day files written by the tests.
+// day files written by the tests. Given a file system of its own, the pane
+// deletes through it.
 struct Pane
 {
     TestGame t;
+    std::unique_ptr<Platform> platform;
+    std::unique_ptr<Game> game;
     QGroupBox frame;
     BrowserPane *pane = nullptr;
 
-    Pane()
+    explicit Pane(FileSystem *files = nullptr)
     {
-        t.state().AppDir = t.dir();
-        pane = new BrowserPane(&frame, t.game(), [this](const QString &text, MessageButtons buttons, MessageIcon icon) {
+        Game *used = &t.game();
+        if (files) {
+            platform = std::make_unique<Platform>(
+                Platform { t.scheduler, t.dialogs, t.random, t.clock, t.sound, *files, t.game().platform.dirs });
+            game = std::make_unique<Game>(*platform);
+            used = game.get();
+        }
+        used->state.AppDir = t.dir();
+        pane = new BrowserPane(&frame, *used, [this](const QString &text, MessageButtons buttons, MessageIcon icon) {
             return t.dialogs.message(Caption, text, buttons, icon);
         });
         pane->setAnglers({ A, B });
     }
 
     QString dataDir() { return datafiles::DataDirectory(t.dir()); }
+    QString logPath() { return daylog::DayLogStore::pathIn(dataDir()); }
+
+    // The day as the catch screen logs it when it saves it.
+    void logDay(const QString &angler, const QString &fileName)
+    {
+        daylog::DayLogStore store;
+        QVERIFY(store.open(logPath()));
+        daylog::LoggedDay day;
+        day.angler = angler;
+        day.raft = 1;
+        day.dayFileName = fileName;
+        QVERIFY(store.saveDay(day) > 0);
+    }
+
+    bool logHolds(const QString &angler, const QString &fileName)
+    {
+        daylog::DayLogStore store;
+        return store.open(logPath()) && store.dayByFile(angler, fileName).has_value();
+    }
+
+    // Chooses the angler's first day and deletes it.
+    void deleteFirstDay(int angler)
+    {
+        chooseAngler(angler);
+        pane->List1->setCurrentRow(0);
+        t.dialogs.answer(AnswerOk);
+        pane->Command5->click();
+    }
 
     // Saves a day of the angler as the catch screen does.
     QString saveDay(const QString &angler, const QString &stamp, const QString &raft, const QList<int> &lengths)
@@ -99,6 +159,11 @@ private slots:
     void warnsAbove490DayFiles();
     void anotherAnglerWhileTheLinesAreShown();
     void hostileListLinesReachNothingOutside();
+    void deletingThroughALinkedFolderIsRefused();
+    void aDeletionThatFailsIsTold_data();
+    void aDeletionThatFailsIsTold();
+    void aLogThatKeepsTheDayIsToldAsADeletion_data();
+    void aLogThatKeepsTheDayIsToldAsADeletion();
 };
 
 void TestBrowserPane::listsTheDaysAndShowsOne()
@@ -289,6 +354,119 @@ void TestBrowserPane::anotherAnglerWhileTheLinesAreShown()
     p.pane->List1->setCurrentRow(0);
     QVERIFY(p.pane->Command5->isEnabled());
     QVERIFY(p.pane->Command6->isEnabled());
+}
+
+// An angler's folder that is a link (here to a folder inside the data
+// folder, so its days are listed) is never deleted through: the day file and
+// its day in 釣行記録 both stay, and the player is told.
+void TestBrowserPane::deletingThroughALinkedFolderIsRefused()
+{
+    Pane p;
+    const QString name = p.saveDay(B, QStringLiteral("2002年10月06日14時30分"), QStringLiteral("大浜"), { 30 });
+    const QString moved = p.dataDir() + QStringLiteral("/しまった日");
+    QVERIFY(QDir().rename(datafiles::AnglerDirectory(p.dataDir(), B), moved));
+    QVERIFY(QFile::link(moved, p.dataDir() + QLatin1Char('/') + B));
+    p.logDay(B, name);
+
+    p.deleteFirstDay(1);
+    QVERIFY(QFile::exists(moved + QLatin1Char('/') + name));
+    QVERIFY(p.logHolds(B, name));
+    QCOMPARE(p.t.dialogs.texts().back(),
+             QStringLiteral("2002年10月06日 大浜 1枚のファイルは削除しませんでした。\n\n"
+                            "このファイルか釣り人のフォルダが、ふつうのファイルやフォルダではなくリンクなどになっているためです。"
+                            "ファイルも釣行記録もそのままです。"));
+    QCOMPARE(p.list1().size(), 1);
+}
+
+void TestBrowserPane::aDeletionThatFailsIsTold_data()
+{
+    QTest::addColumn<int>("error"); // what the removal of the file answers
+    QTest::addColumn<QString>("reason");
+    QTest::newRow("read-only folder") << EACCES << QStringLiteral("釣り人のフォルダが読み取り専用か、変更を許されていません。\n");
+    QTest::newRow("read-only disk") << EROFS << QStringLiteral("ディスクが読み取り専用になっています。\n");
+    QTest::newRow("no reason given") << EIO << QString();
+}
+
+// A day file that cannot be deleted stays, with its day in 釣行記録, and
+// the player hears that it was not deleted and why.
+void TestBrowserPane::aDeletionThatFailsIsTold()
+{
+    QFETCH(int, error);
+    QFETCH(QString, reason);
+    NoRemoval disk(error);
+    Pane p(&disk);
+    const QString name = p.saveDay(A, QStringLiteral("2002年10月05日14時30分"), QStringLiteral("大浜"), { 45 });
+    p.logDay(A, name);
+
+    p.deleteFirstDay(0);
+    QVERIFY(QFile::exists(datafiles::AnglerDirectory(p.dataDir(), A) + QLatin1Char('/') + name));
+    QVERIFY(p.logHolds(A, name));
+    QCOMPARE(p.t.dialogs.texts().back(),
+             QStringLiteral("2002年10月05日 大浜 1枚のファイルを削除できませんでした。\n\n") + reason
+                 + QStringLiteral("ファイルも釣行記録もそのままです。ディスクや書き込みの許可を確かめてから、もう一度お試しください。"));
+    QCOMPARE(p.t.dialogs.shown().back().icon, MessageIcon::Warning);
+    QCOMPARE(p.list1().size(), 1);
+}
+
+void TestBrowserPane::aLogThatKeepsTheDayIsToldAsADeletion_data()
+{
+    QTest::addColumn<QString>("trouble");
+    QTest::addColumn<QString>("reason");
+    const QString inUse = QStringLiteral("釣行記録のファイルがほかのプログラムに使われています。");
+    QTest::newRow("locked before it is opened") << QStringLiteral("locked") << inUse;
+    QTest::newRow("locked while it is open") << QStringLiteral("busy") << inUse;
+    QTest::newRow("newer") << QStringLiteral("newer")
+                           << QStringLiteral("釣行記録のファイルはこのゲームより新しい版で作られています。");
+    QTest::newRow("a folder in its place")
+        << QStringLiteral("folder")
+        << QStringLiteral("釣行記録のファイル（データフォルダの namiyose-log.sqlite とその関連ファイル）が、"
+                          "ふつうのファイルではなくリンクやフォルダなどになっています。");
+}
+
+// The day file is deleted but the log cannot forget the day: the player is
+// told so, in words about the deletion, never about a save.
+void TestBrowserPane::aLogThatKeepsTheDayIsToldAsADeletion()
+{
+    QFETCH(QString, trouble);
+    QFETCH(QString, reason);
+    Pane p;
+    const QString name = p.saveDay(A, QStringLiteral("2002年10月05日14時30分"), QStringLiteral("大浜"), { 45 });
+    const QString path = datafiles::AnglerDirectory(p.dataDir(), A) + QLatin1Char('/') + name;
+    p.logDay(A, name);
+
+    QSqlDatabase other;
+    std::optional<QSqlQuery> hold;
+    if (trouble == QLatin1String("folder")) {
+        QVERIFY(QFile::remove(p.logPath()));
+        QVERIFY(QDir().mkpath(p.logPath()));
+    } else {
+        if (trouble == QLatin1String("busy"))
+            QVERIFY(p.t.game().dayLog().store()); // a log window opened it
+        other = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("other"));
+        other.setDatabaseName(p.logPath());
+        QVERIFY(other.open());
+        hold.emplace(other);
+        if (trouble == QLatin1String("newer"))
+            QVERIFY(hold->exec(QStringLiteral("PRAGMA user_version = 99")));
+        else
+            QVERIFY(hold->exec(QStringLiteral("BEGIN IMMEDIATE")));
+    }
+
+    p.deleteFirstDay(0);
+    QVERIFY(!QFile::exists(path));
+    QCOMPARE(p.list1().size(), 0);
+    QCOMPARE(p.t.dialogs.texts().back(),
+             QStringLiteral("2002年10月05日 大浜 1枚のファイルは削除しましたが、釣行記録からこの日を削除できませんでした。\n\n")
+                 + reason);
+    for (const QString &text : p.t.dialogs.texts())
+        QVERIFY2(!text.contains(QStringLiteral("保存")), qPrintable(text));
+
+    hold.reset();
+    if (other.isValid()) {
+        other.close();
+        other = QSqlDatabase();
+        QSqlDatabase::removeDatabase(QStringLiteral("other"));
+    }
 }
 
 QTEST_MAIN(TestBrowserPane)

@@ -617,10 +617,14 @@ void TestDataFiles::deletingADayFile()
     QVERIFY(WriteDayFile(fs, dir.path(), angler, name, QStringLiteral("大浜"), {}));
     QVERIFY(AddRecordLine(fs, dir.path(), exampleLine));
     const QByteArray record = fileBytes(RecordFilePath(dir.path()));
-    QVERIFY(DeleteDayFile(fs, dir.path(), angler, name));
+    using Outcome = DayFileDeletion::Outcome;
+    QCOMPARE(DeleteDayFile(fs, dir.path(), angler, name).outcome, Outcome::Deleted);
     QVERIFY(ListDayFiles(fs, dir.path(), angler).isEmpty());
-    QVERIFY(!DeleteDayFile(fs, dir.path(), angler, name));
-    QVERIFY(!DeleteDayFile(fs, dir.path(), angler, QStringLiteral("..")));
+    QCOMPARE(DeleteDayFile(fs, dir.path(), angler, name).outcome, Outcome::AlreadyGone);
+    QCOMPARE(DeleteDayFile(fs, dir.path(), angler, QStringLiteral("..")).outcome, Outcome::Refused);
+    // A folder bearing a day's name is no day file.
+    QVERIFY(QDir(AnglerDirectory(dir.path(), angler)).mkdir(name));
+    QCOMPARE(DeleteDayFile(fs, dir.path(), angler, name).outcome, Outcome::Refused);
     QCOMPARE(fileBytes(RecordFilePath(dir.path())), record);
 }
 
@@ -655,7 +659,7 @@ void TestDataFiles::hostileAnglersReachNothingOutside()
     QCOMPARE(AnglerDirectory(data, name), QString());
     QVERIFY(ListDayFiles(fs, data, name).isEmpty());
     QVERIFY(!ReadDayFile(fs, data, name, day).found);
-    QVERIFY(!DeleteDayFile(fs, data, name, day));
+    QCOMPARE(DeleteDayFile(fs, data, name, day).outcome, DayFileDeletion::Outcome::Refused);
     QString error;
     QVERIFY(!WriteDayFile(fs, data, name, QStringLiteral("2002年10月06日14時30分001大浜.txt"), QStringLiteral("大浜"),
                           {}, &error));
@@ -686,7 +690,7 @@ void TestDataFiles::linksInTheDataFolderAreNotFollowed()
     for (const QString &who : {angler, linkedAngler}) {
         QVERIFY2(ListDayFiles(fs, data, who).isEmpty(), qPrintable(who));
         QVERIFY(!ReadDayFile(fs, data, who, day).found);
-        QVERIFY(!DeleteDayFile(fs, data, who, day));
+        QCOMPARE(DeleteDayFile(fs, data, who, day).outcome, DayFileDeletion::Outcome::Refused);
         QVERIFY(!WriteDayFile(fs, data, who, day, QStringLiteral("大浜"), {}));
     }
     QVERIFY(!WriteDayFile(fs, data, linkedAngler, QStringLiteral("2002年10月06日14時30分001大浜.txt"),
