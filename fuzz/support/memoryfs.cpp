@@ -188,4 +188,11 @@ QStringList MemoryFileSystem::listFiles(const QString &directory) const
     return names;
 }
 
+FileLock MemoryFileSystem::lock(const QString &filePath, int waitMs)
+{
+    Q_UNUSED(waitMs);
+    use(FileLock::lockPath(filePath));
+    return FileLock::held();
+}
+
 } // namespace fuzz

@@ -34,6 +34,9 @@ public:
     bool linkFile(const QString &from, const QString &to, bool *unsupported = nullptr) override;
     bool renameFile(const QString &from, const QString &to) override;
     QStringList listFiles(const QString &directory) const override;
+    // No other copy runs on a disk in memory; the lock's path is logged as
+    // any other path.
+    FileLock lock(const QString &filePath, int waitMs = 30000) override;
 
     // Sets up a file (and its folders) without logging.
     void put(const QString &path, const QByteArray &bytes);

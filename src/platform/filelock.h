@@ -1,14 +1,18 @@
 #pragma once
 
+#include <QByteArray>
 #include <QString>
-
-#include <memory>
-
-class QLockFile;
+#include <QtGlobal>
 
 // A lock beside a shared file (the file's name + ".lock") held while the
 // file is re-read and rewritten, so that two copies of the game on one data
 // folder take turns instead of overwriting each other's change.
+//
+// The lock file is written as QLockFile writes it on Linux and held with the
+// same flock, so a copy of the game built on QLockFile and this one take
+// turns too. Whatever else stands at the lock's path (a link, a FIFO, a
+// folder, a device, a large file) is refused at once: it is neither read,
+// nor waited on, nor removed.
 class FileLock
 {
 public:
@@ -16,18 +20,39 @@ public:
     // died, or that is older than a rewrite could ever take, is taken over.
     explicit FileLock(const QString &filePath, int waitMs = 30000);
     ~FileLock();
+    FileLock(FileLock &&other) noexcept;
+    FileLock &operator=(FileLock &&other) noexcept;
     FileLock(const FileLock &) = delete;
     FileLock &operator=(const FileLock &) = delete;
 
+    enum class Problem {
+        None,
+        Busy, // another copy holds it past the wait
+        CannotCreate, // the folder takes no file (read-only, full disk, missing)
+        NotALock, // a link, FIFO, folder, device or an oversized file stands at the lock's path
+    };
+
     bool locked() const { return m_locked; }
+    Problem problem() const { return m_problem; }
     // Why the lock was not taken (empty when it was).
     QString error() const { return m_error; }
 
     static QString lockPath(const QString &filePath);
+    // A lock that holds nothing on disk, for a file system that has no disk.
+    static FileLock held();
 
 private:
-    std::unique_ptr<QLockFile> m_lock;
+    FileLock() = default;
+    bool hold(int fd, const QByteArray &content, int waitMs);
+    void fail(Problem problem);
+    void release();
+
+    QByteArray m_path; // the lock file's path as the system names it
+    int m_fd = -1;
+    quint64 m_device = 0; // the lock file this copy made: unlocking removes
+    quint64 m_inode = 0; // the path only while it still names that file
     bool m_locked = false;
+    Problem m_problem = Problem::None;
     QString m_error;
 };
 
@@ -45,7 +70,7 @@ public:
     enum class Result {
         Claimed, // this run is the only one on the folder
         InUse, // another copy of the game runs on it now
-        Unclaimable, // the folder takes no lock (missing, read-only)
+        Unclaimable, // the folder takes no lock (missing, read-only, no plain file at its name)
     };
     // Claims the folder. Only the first call tries; later calls give its
     // result, so that the run is told at most once.

@@ -407,3 +407,8 @@ bool writeTextLines(FileSystem &fs, const QString &path, const QStringList &line
     }
     return fs.writeAll(path, bytes, error);
 }
+
+FileLock FileSystem::lock(const QString &filePath, int waitMs)
+{
+    return FileLock(filePath, waitMs);
+}

@@ -63,6 +63,9 @@ public:
 
     // This run's claim on its data folder, held until the run ends.
     FolderClaim dataFolderClaim;
+
+    // The lock beside a shared file, held while it is re-read and rewritten.
+    virtual FileLock lock(const QString &filePath, int waitMs = 30000);
 };
 
 // When name is the temporary file of an atomic write (one that a crash left
