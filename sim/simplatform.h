@@ -77,6 +77,7 @@ public:
                    QString *error = nullptr) override;
     bool linkFile(const QString &from, const QString &to, bool *unsupported = nullptr) override;
     bool renameFile(const QString &from, const QString &to) override;
+    FileLock lock(const QString &, int) override { return FileLock::held(); }
     bool exists(const QString &path) const override;
     bool isDirectory(const QString &path) const override;
     bool makeDirectory(const QString &path) override;

@@ -226,6 +226,12 @@ void pause(QDeadlineTimer deadline, int &pauseMs)
 
 } // namespace
 
+bool FileLock::inTheWay(const QString &filePath)
+{
+    struct stat named {};
+    return ::lstat(QFile::encodeName(lockPath(filePath)).constData(), &named) == 0 && !lockShaped(named);
+}
+
 FileLock::FileLock(const QString &filePath, int waitMs)
     : m_path(QFile::encodeName(lockPath(filePath)))
 {

@@ -40,6 +40,10 @@ public:
     static QString lockPath(const QString &filePath);
     // A lock that holds nothing on disk, for a file system that has no disk.
     static FileLock held();
+    // Whether something that is no lock of the game's (a link, a FIFO, a
+    // folder, a device, a large file) stands at the lock's path of this
+    // file now: what a screen names when a write was refused for it.
+    static bool inTheWay(const QString &filePath);
 
 private:
     FileLock() = default;

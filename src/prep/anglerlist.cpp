@@ -165,7 +165,7 @@ Merge mergeNames(FileSystem &fs, const QString &dataDir, const QStringList &name
     }
     if (!fs.isDirectory(dataDir))
         fs.makeDirectory(dataDir);
-    const FileLock lock(path);
+    const FileLock lock = fs.lock(path);
     if (!lock.locked()) {
         setError(error, lock.error());
         return Merge::Failed;

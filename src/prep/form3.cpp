@@ -412,9 +412,12 @@ void Form3::RegisterAngler()
         Combo3->setEditText(name);
     }
     state().AnglerNames = listed;
-    if (added == AnglerAdded::NotWritten)
+    if (added == AnglerAdded::NotWritten) {
+        const QString inTheWay = datafiles::LockInTheWayText(anglerListPath(dataDir));
         message(QStringLiteral("釣り人の名簿（") + settingstexts::AnglerListFile()
                     + QStringLiteral("）に名前を書き込めませんでした。\n今日の釣りはできますが、")
-                    + QStringLiteral("名前は次の釣りの一覧には出てきません。"),
+                    + QStringLiteral("名前は次の釣りの一覧には出てきません。")
+                    + (inTheWay.isEmpty() ? QString() : QStringLiteral("\n\n") + inTheWay),
                 MessageButtons::Ok, MessageIcon::Warning);
+    }
 }

@@ -11,6 +11,7 @@
 #include "records/browserpane.h"
 #include "records/datafiles.h"
 #include "records/daysave.h"
+#include "records/sharedfolder.h"
 
 #include <QComboBox>
 #include <QEvent>
@@ -531,7 +532,9 @@ void Form6::PruneRecordFile()
 
     const prune::Outcome outcome = prune::PruneRecordFile(game().platform.files, dataDir());
     if (!outcome.written) {
-        message(PruneFailed(), MessageButtons::Ok, MessageIcon::Warning);
+        const QString inTheWay = datafiles::LockInTheWayText(datafiles::RecordFilePath(dataDir()));
+        message(PruneFailed() + (inTheWay.isEmpty() ? QString() : QStringLiteral("\n\n") + inTheWay),
+                MessageButtons::Ok, MessageIcon::Warning);
         return;
     }
     state().RecordLines = outcome.lines;

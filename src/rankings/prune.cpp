@@ -82,7 +82,7 @@ Outcome PruneRecordFile(FileSystem &fs, const QString &dataDir)
     const QString path = datafiles::RecordFilePath(dataDir);
     // Decided from the file as it is now, under its lock: a day another copy
     // of the game saved since the screen opened is judged like the others.
-    const FileLock lock(path);
+    const FileLock lock = fs.lock(path);
     if (!lock.locked()) {
         outcome.error = lock.error();
         return outcome;

@@ -238,7 +238,7 @@ bool AddRecordLine(FileSystem &fs, const QString &dataDir, const QString &line, 
 
     // Another copy of the game may save at the same moment: the file is read
     // and replaced under its lock, so the other copy's line is read here.
-    const FileLock lock(RecordFilePath(dataDir));
+    const FileLock lock = fs.lock(RecordFilePath(dataDir));
     if (!lock.locked()) {
         setError(error, lock.error());
         return false;
@@ -288,7 +288,7 @@ bool RewriteRecordFile(FileSystem &fs, const QString &dataDir, const QStringList
         }
     }
     const QString path = RecordFilePath(dataDir);
-    const FileLock lock(path);
+    const FileLock lock = fs.lock(path);
     if (!lock.locked()) {
         setError(error, lock.error());
         return false;

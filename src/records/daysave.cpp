@@ -136,7 +136,7 @@ Interrupted FinishInterruptedSave(FileSystem &fs, const QString &dataDir, QStrin
 {
     if (!fs.exists(SaveNotePath(dataDir)))
         return Interrupted::None;
-    const FileLock lock(RecordFilePath(dataDir));
+    const FileLock lock = fs.lock(RecordFilePath(dataDir));
     if (!lock.locked()) {
         setError(error, lock.error());
         return Interrupted::Failed;
@@ -161,7 +161,7 @@ DaySaveOutcome SaveDay(FileSystem &fs, const QString &dataDir, const DayToSave &
     // One save at a time on the folder, whichever copy of the game makes it:
     // the name of the day file, the day file and the record line are one
     // claim.
-    const FileLock lock(RecordFilePath(dataDir));
+    const FileLock lock = fs.lock(RecordFilePath(dataDir));
     if (!lock.locked()) {
         outcome.step = DaySaveOutcome::Step::RecordLineNotWritten;
         setError(&outcome.error, lock.error());

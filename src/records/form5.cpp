@@ -8,6 +8,7 @@
 #include "records/catchtexts.h"
 #include "records/datafiles.h"
 #include "records/daysave.h"
+#include "records/sharedfolder.h"
 
 #include <QAction>
 #include <QDir>
@@ -246,16 +247,19 @@ Form5::SaveResult Form5::SaveToday()
                         + catchtexts::NothingSavedYet() + QLatin1Char('\n') + catchtexts::TryAgain(),
                     MessageButtons::Ok, MessageIcon::Warning);
             return SaveResult::Failed;
-        case datafiles::DaySaveOutcome::Step::RecordLineNotWritten:
+        case datafiles::DaySaveOutcome::Step::RecordLineNotWritten: {
             // Without its record line the day is not saved: its file went
             // too unless it could not.
+            const QString inTheWay = datafiles::LockInTheWayText(datafiles::RecordFilePath(s.DataDir));
             message(catchtexts::SaveFailed() + QStringLiteral("\n\n")
                         + (saved.dayFileKept ? catchtexts::RecordNotWritten() : RecordLineNotWritten())
                         + QLatin1Char('\n') + datafiles::RecordFilePath(s.DataDir) + QStringLiteral("\n\n")
                         + (saved.dayFileKept ? QString() : catchtexts::NothingSavedYet() + QLatin1Char('\n'))
-                        + catchtexts::TryAgain(),
+                        + catchtexts::TryAgain()
+                        + (inTheWay.isEmpty() ? QString() : QStringLiteral("\n\n") + inTheWay),
                     MessageButtons::Ok, MessageIcon::Warning);
             return SaveResult::Failed;
+        }
         }
         message(catchtexts::SavedFirst() + QStringLiteral("\n\n") + catchtexts::SavedHint());
         game().dayLog().daySaved(fileName);

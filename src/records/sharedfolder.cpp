@@ -1,6 +1,7 @@
 #include "sharedfolder.h"
 
 #include "platform/dialogs.h"
+#include "platform/filelock.h"
 #include "platform/textfiles.h"
 #include "records/datafiles.h"
 
@@ -50,6 +51,15 @@ QString FolderInUseMessage()
 {
     return QStringLiteral("同じ釣りデータ（fishingdata）を、もう一つのナミヨセが使っています。")
         + QStringLiteral("\n\nこのまま釣りはできます。保存は順番に書き込むので、どちらの記録も消えません。");
+}
+
+QString LockInTheWayText(const QString &filePath)
+{
+    if (!FileLock::inTheWay(filePath))
+        return QString();
+    return QStringLiteral("「") + QFileInfo(FileLock::lockPath(filePath)).fileName()
+        + QStringLiteral("」の場所に、ゲームのロックファイルではないもの（リンクやフォルダなど）があるため、")
+        + QStringLiteral("書き込みませんでした。これを取り除いてから、もう一度お試しください。");
 }
 
 QStringList RemoveLeftoverTemporaries(const QString &dataDir, const QDateTime &before)

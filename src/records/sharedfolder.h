@@ -17,6 +17,11 @@ void OpenDataFolder(FileSystem &fs, Dialogs &dialogs, const QString &caption, co
 // What the second copy is told.
 QString FolderInUseMessage();
 
+// What a player is told, after the message of a write that did not happen,
+// when the lock beside the file (filePath + ".lock") was no lock of the
+// game's but a link, a folder or the like; empty when nothing stands there.
+QString LockInTheWayText(const QString &filePath);
+
 // Removes, in the data folder and its angler folders, the temporary files of
 // interrupted writes of the game's own files that were last changed before
 // `before`. Anything else (a file of the player's, a folder, a link) stays.
