@@ -8,6 +8,7 @@
 
 #include <QApplication>
 #include <QCommandLineParser>
+#include <QDateTime>
 #include <QElapsedTimer>
 #include <QJsonDocument>
 
@@ -80,18 +81,19 @@ const char *kindName(SimEvent::Kind kind)
     return "?";
 }
 
-// Every event of every day on standard error, one line each.
 // Writes each day's log into a day-log database, as a saved day would, and
 // passes everything on to the listener behind it (the trace, if any).
 class LogWriter final : public DayListener
 {
 public:
-    explicit LogWriter(DayListener *next)
+    LogWriter(DayListener *next, const QString &run)
         : m_next(next)
+        , m_run(run)
     {
     }
     bool open(const QString &path) { return m_store.open(path); }
     QString error() const { return m_store.lastError(); }
+    int notLogged() const { return m_notLogged; }
 
     void dayStarted(int day, quint64 seed, const AnglerConfig &config) override
     {
@@ -112,20 +114,35 @@ public:
     void dayLogged(const daylog::LoggedDay &day) override
     {
         daylog::LoggedDay logged = day;
-        // Each simulated day is a day file of its own, so none replaces another.
-        logged.dayFileName = QStringLiteral("sim-day-%1.txt").arg(m_day, 6, 10, QLatin1Char('0'));
-        if (!m_store.saveDay(logged))
+        // Each simulated day is a day file of its own, named by its run, so
+        // that no day replaces another, nor one of an earlier run.
+        logged.dayFileName = QStringLiteral("sim-%1-day-%2.txt").arg(m_run).arg(m_day, 6, 10, QLatin1Char('0'));
+        if (!m_store.saveDay(logged)) {
+            ++m_notLogged;
             std::fprintf(stderr, "namiyose-sim: day %d not logged: %s\n", m_day, qPrintable(m_store.lastError()));
+        }
         if (m_next)
             m_next->dayLogged(day);
     }
 
 private:
     DayListener *m_next;
+    QString m_run;
     daylog::DayLogStore m_store;
     int m_day = 0;
+    int m_notLogged = 0;
 };
 
+// Names a run in the day log: the time it started, to the millisecond, and
+// the process, so that runs into one database one after the other, or side
+// by side, never share a day file.
+QString runId()
+{
+    return QDateTime::currentDateTimeUtc().toString(QStringLiteral("yyyyMMdd'T'HHmmsszzz")) + QLatin1Char('-')
+        + QString::number(QCoreApplication::applicationPid());
+}
+
+// Every event of every day on standard error, one line each.
 class TraceListener final : public DayListener
 {
 public:
@@ -253,7 +270,7 @@ int main(int argc, char *argv[])
     DayListener *listener = parser.isSet(trace) ? &tracer : nullptr;
     std::unique_ptr<LogWriter> logWriter;
     if (parser.isSet(logDb)) {
-        logWriter = std::make_unique<LogWriter>(listener);
+        logWriter = std::make_unique<LogWriter>(listener, runId());
         if (!logWriter->open(parser.value(logDb))) {
             std::fprintf(stderr, "namiyose-sim: cannot open the day log %s: %s\n", qPrintable(parser.value(logDb)),
                          qPrintable(logWriter->error()));
@@ -288,5 +305,12 @@ int main(int argc, char *argv[])
     } else {
         write(stdout, (listDays ? QStringLiteral("\n") : QString()) + totalsText(totals) + QLatin1Char('\n'));
     }
+    // The report is whole, but the day log is short of days: the status tells.
+    if (logWriter && logWriter->notLogged() > 0) {
+        std::fprintf(stderr, "namiyose-sim: %d of %d days not logged into %s\n", logWriter->notLogged(), dayCount,
+                     qPrintable(parser.value(logDb)));
+        return 1;
+    }
     return 0;
 }
+

@@ -6,8 +6,13 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QProcess>
+#include <QSqlDatabase>
+#include <QSqlError>
+#include <QSqlQuery>
 #include <QTemporaryDir>
 #include <QTest>
+
+#include <set>
 
 namespace {
 
@@ -51,6 +56,7 @@ private slots:
     void chinuLengthFigures_data();
     void chinuLengthFigures();
     void daysGoIntoTheDayLog();
+    void aDayNotLoggedFailsTheRun();
 };
 
 // Whole days of the real main screen: each one ends with the boatman's
@@ -185,24 +191,79 @@ void SimTest::chinuLengthFigures()
 
 QTEST_GUILESS_MAIN(SimTest)
 // Simulated days land in a day-log database as saved days would, so that
-// 統計 can be looked at over thousands of them.
+// 統計 can be looked at over thousands of them; a second run into the same
+// database adds its days to the first run's.
 void SimTest::daysGoIntoTheDayLog()
 {
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("namiyose-log.sqlite"));
-    const Run run = runSim({QStringLiteral("--days"), QStringLiteral("3"), QStringLiteral("--totals-only"),
-                            QStringLiteral("--log-db"), path});
+    const QStringList args{QStringLiteral("--days"), QStringLiteral("3"), QStringLiteral("--totals-only"),
+                           QStringLiteral("--log-db"), path};
+    const Run run = runSim(args);
     QVERIFY2(run.exitCode == 0, run.err.constData());
+    std::set<QString> firstRun;
+    {
+        daylog::DayLogStore store;
+        QVERIFY(store.open(path));
+        const std::vector<daylog::LoggedDay> days = store.days();
+        QCOMPARE(days.size(), size_t(3));
+        for (const daylog::LoggedDay &day : days) {
+            QCOMPARE(day.raft, 1);
+            QVERIFY(!day.events.empty());
+            QCOMPARE(day.events.front().kind, daylog::EventKind::DayStarted);
+            QCOMPARE(day.events.back().kind, daylog::EventKind::DayEnded);
+            firstRun.insert(day.dayFileName);
+        }
+    }
+    const Run again = runSim(args);
+    QVERIFY2(again.exitCode == 0, again.err.constData());
     daylog::DayLogStore store;
     QVERIFY(store.open(path));
     const std::vector<daylog::LoggedDay> days = store.days();
-    QCOMPARE(days.size(), size_t(3));
+    QCOMPARE(days.size(), size_t(6));
+    std::set<QString> files;
     for (const daylog::LoggedDay &day : days) {
-        QCOMPARE(day.raft, 1);
-        QVERIFY(!day.events.empty());
-        QCOMPARE(day.events.front().kind, daylog::EventKind::DayStarted);
-        QCOMPARE(day.events.back().kind, daylog::EventKind::DayEnded);
+        QVERIFY2(day.dayFileName.startsWith(QLatin1String("sim-")), qPrintable(day.dayFileName));
+        files.insert(day.dayFileName);
     }
+    QCOMPARE(files.size(), size_t(6));
+    for (const QString &file : firstRun)
+        QVERIFY2(files.count(file) == 1, qPrintable(file));
+}
+
+// A day the database refuses is told, the run goes on, and the exit status
+// says that the log is short of days.
+void SimTest::aDayNotLoggedFailsTheRun()
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("namiyose-log.sqlite"));
+    {
+        daylog::DayLogStore store;
+        QVERIFY(store.open(path));
+    }
+    {
+        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("full after one day"));
+        db.setDatabaseName(path);
+        QVERIFY(db.open());
+        QSqlQuery q(db);
+        QVERIFY2(q.exec(QStringLiteral("CREATE TRIGGER full_after_one_day BEFORE INSERT ON days"
+                                       " WHEN (SELECT count(*) FROM days) >= 1"
+                                       " BEGIN SELECT RAISE(ABORT, 'the disk is full'); END")),
+                 qPrintable(q.lastError().text()));
+        q.finish();
+        db.close();
+    }
+    QSqlDatabase::removeDatabase(QStringLiteral("full after one day"));
+    const Run run = runSim({QStringLiteral("--days"), QStringLiteral("3"), QStringLiteral("--totals-only"),
+                            QStringLiteral("--log-db"), path});
+    QCOMPARE(run.exitCode, 1);
+    QVERIFY(!run.out.isEmpty());
+    QVERIFY2(!run.err.contains("day 1 not logged"), run.err.constData());
+    QVERIFY2(run.err.contains("day 2 not logged"), run.err.constData());
+    QVERIFY2(run.err.contains("day 3 not logged"), run.err.constData());
+    daylog::DayLogStore store;
+    QVERIFY(store.open(path));
+    QCOMPARE(store.days().size(), size_t(1));
 }
 
 #include "test_sim.moc"
