@@ -13,6 +13,7 @@
 #include <QJsonDocument>
 
 #include <cstdio>
+#include <limits>
 #include <memory>
 #include <unistd.h>
 
@@ -221,42 +222,77 @@ int main(int argc, char *argv[])
     const QCommandLineOption noProgress(QStringLiteral("no-progress"), QStringLiteral("No progress bar."));
     parser.addOptions({days, seed, raft, target, end, leader, hook, bait, strikeDelay, breakAfter, okDelay, redrop,
                        overtime, json, totalsOnly, trace, firstDay, logDb, noProgress});
-    parser.process(app);
+    // A mistake is a usage error (status 2), told on a line of its own that
+    // names the option; parse() rather than process(), which would end with
+    // status 1 on the first one.
+    if (!parser.parse(app.arguments())) {
+        std::fprintf(stderr, "namiyose-sim: %s\n", qPrintable(parser.errorText()));
+        return 2;
+    }
+    parser.process(app); // --help and --help-all
 
-    bool ok = true;
-    const auto number = [&](const QCommandLineOption &option) {
+    QStringList mistakes;
+    const auto name = [](const QCommandLineOption &option) { return QStringLiteral("--") + option.names().constFirst(); };
+    const auto quoted = [](const QString &value) { return QLatin1Char('\'') + value + QLatin1Char('\''); };
+    for (const QString &stray : parser.positionalArguments())
+        mistakes << QStringLiteral("unexpected argument %1: every setting goes with its option, such as --days N (see --help)")
+                        .arg(quoted(stray));
+    // A setting of the angler: any whole number here, its range is the
+    // config's to judge; a value that is none leaves the default.
+    const auto setting = [&](const QCommandLineOption &option, int &field) {
         bool good = false;
         const int value = parser.value(option).toInt(&good);
-        if (!good) {
-            std::fprintf(stderr, "namiyose-sim: --%s wants a whole number\n", qPrintable(option.names().first()));
-            ok = false;
+        if (good)
+            field = value;
+        else
+            mistakes << QStringLiteral("%1 must be a whole number, not %2").arg(name(option), quoted(parser.value(option)));
+    };
+    constexpr int LastDay = std::numeric_limits<int>::max();
+    const auto dayNumber = [&](const QCommandLineOption &option) {
+        bool good = false;
+        const int value = parser.value(option).toInt(&good);
+        if (!good || value < 1) {
+            mistakes << QStringLiteral("%1 must be a whole number from 1 to %2, not %3")
+                            .arg(name(option))
+                            .arg(LastDay)
+                            .arg(quoted(parser.value(option)));
+            return 0;
         }
         return value;
     };
     AnglerConfig config;
-    config.raft = number(raft);
+    setting(raft, config.raft);
     config.target = parser.value(target);
-    config.endHour = number(end);
+    setting(end, config.endHour);
     const bool mullet = config.target == rigtexts::Mullet();
     config.leader = parser.isSet(leader) ? parser.value(leader)
                                          : mullet ? rigtexts::mulletLeader() : rigtexts::chinuLeaders().value(1);
     config.hook = parser.isSet(hook) ? parser.value(hook) : mullet ? rigtexts::mulletHook() : rigtexts::chinuHooks().value(1);
     config.bait = parser.isSet(bait) ? parser.value(bait) : mullet ? QString() : rigtexts::baits().value(3);
-    config.strikeDelayMs = number(strikeDelay);
-    config.breakAfterMs = number(breakAfter);
-    config.okDelayMs = number(okDelay);
+    setting(strikeDelay, config.strikeDelayMs);
+    setting(breakAfter, config.breakAfterMs);
+    setting(okDelay, config.okDelayMs);
     config.redrop = parser.isSet(redrop);
-    config.overtimeMinutes = number(overtime);
-    const int dayCount = number(days);
-    const int first = number(firstDay);
+    setting(overtime, config.overtimeMinutes);
+    const int dayCount = dayNumber(days);
+    const int first = dayNumber(firstDay);
+    if (dayCount > 0 && first > 0 && first - 1 > LastDay - dayCount)
+        mistakes << QStringLiteral("--first-day %1 and --days %2 would go past day %3, the last there can be")
+                        .arg(first)
+                        .arg(dayCount)
+                        .arg(LastDay);
     bool seedOk = false;
     const quint64 runSeed = parser.value(seed).toULongLong(&seedOk);
-    if (!ok || !seedOk || dayCount < 1 || first < 1) {
-        std::fprintf(stderr, "namiyose-sim: --days wants a positive number, --seed a whole number\n");
-        return 2;
-    }
-    if (const QString problem = configProblem(config); !problem.isEmpty()) {
-        std::fprintf(stderr, "namiyose-sim: %s\n", problem.toLocal8Bit().constData());
+    if (!seedOk)
+        mistakes << QStringLiteral("--seed must be a whole number from 0 to %1, not %2")
+                        .arg(std::numeric_limits<quint64>::max())
+                        .arg(quoted(parser.value(seed)));
+    if (parser.isSet(logDb) && parser.value(logDb).isEmpty())
+        mistakes << QStringLiteral("--log-db must name a database file, not an empty path");
+    mistakes << configProblems(config);
+    if (!mistakes.isEmpty()) {
+        for (const QString &mistake : std::as_const(mistakes))
+            std::fprintf(stderr, "namiyose-sim: %s\n", mistake.toLocal8Bit().constData());
         return 2;
     }
 
@@ -284,19 +320,21 @@ int main(int argc, char *argv[])
         if (listDays)
             write(stdout, QStringLiteral(",\n\"days\":[\n"));
     }
-    for (int n = 1; n <= dayCount; ++n) {
-        const int day = first + n - 1;
+    // Counted from 0, so that neither the count nor the day can pass the
+    // last int when the run reaches it.
+    for (int n = 0; n < dayCount; ++n) {
+        const int day = first + n;
         const SimDayReport report = playDay(config, day, daySeed(runSeed, day), listener);
         totals.add(report);
         if (listDays) {
             if (asJson) {
-                write(stdout, n > 1 ? QStringLiteral(",\n") : QString());
+                write(stdout, n > 0 ? QStringLiteral(",\n") : QString());
                 write(stdout, dayJson(report));
             } else {
                 write(stdout, dayLine(report) + QLatin1Char('\n'));
             }
         }
-        progress.update(n);
+        progress.update(n + 1);
     }
     if (asJson) {
         write(stdout, listDays ? QStringLiteral("\n],\n\"totals\":") : QStringLiteral(",\n\"totals\":"));
@@ -313,4 +351,3 @@ int main(int argc, char *argv[])
     }
     return 0;
 }
-
