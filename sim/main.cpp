@@ -8,10 +8,12 @@
 
 #include <QApplication>
 #include <QCommandLineParser>
+#include <QDateTime>
 #include <QElapsedTimer>
 #include <QJsonDocument>
 
 #include <cstdio>
+#include <limits>
 #include <memory>
 #include <unistd.h>
 
@@ -80,18 +82,19 @@ const char *kindName(SimEvent::Kind kind)
     return "?";
 }
 
-// Every event of every day on standard error, one line each.
 // Writes each day's log into a day-log database, as a saved day would, and
 // passes everything on to the listener behind it (the trace, if any).
 class LogWriter final : public DayListener
 {
 public:
-    explicit LogWriter(DayListener *next)
+    LogWriter(DayListener *next, const QString &run)
         : m_next(next)
+        , m_run(run)
     {
     }
     bool open(const QString &path) { return m_store.open(path); }
     QString error() const { return m_store.lastError(); }
+    int notLogged() const { return m_notLogged; }
 
     void dayStarted(int day, quint64 seed, const AnglerConfig &config) override
     {
@@ -112,20 +115,35 @@ public:
     void dayLogged(const daylog::LoggedDay &day) override
     {
         daylog::LoggedDay logged = day;
-        // Each simulated day is a day file of its own, so none replaces another.
-        logged.dayFileName = QStringLiteral("sim-day-%1.txt").arg(m_day, 6, 10, QLatin1Char('0'));
-        if (!m_store.saveDay(logged))
+        // Each simulated day is a day file of its own, named by its run, so
+        // that no day replaces another, nor one of an earlier run.
+        logged.dayFileName = QStringLiteral("sim-%1-day-%2.txt").arg(m_run).arg(m_day, 6, 10, QLatin1Char('0'));
+        if (!m_store.saveDay(logged)) {
+            ++m_notLogged;
             std::fprintf(stderr, "namiyose-sim: day %d not logged: %s\n", m_day, qPrintable(m_store.lastError()));
+        }
         if (m_next)
             m_next->dayLogged(day);
     }
 
 private:
     DayListener *m_next;
+    QString m_run;
     daylog::DayLogStore m_store;
     int m_day = 0;
+    int m_notLogged = 0;
 };
 
+// Names a run in the day log: the time it started, to the millisecond, and
+// the process, so that runs into one database one after the other, or side
+// by side, never share a day file.
+QString runId()
+{
+    return QDateTime::currentDateTimeUtc().toString(QStringLiteral("yyyyMMdd'T'HHmmsszzz")) + QLatin1Char('-')
+        + QString::number(QCoreApplication::applicationPid());
+}
+
+// Every event of every day on standard error, one line each.
 class TraceListener final : public DayListener
 {
 public:
@@ -204,42 +222,77 @@ int main(int argc, char *argv[])
     const QCommandLineOption noProgress(QStringLiteral("no-progress"), QStringLiteral("No progress bar."));
     parser.addOptions({days, seed, raft, target, end, leader, hook, bait, strikeDelay, breakAfter, okDelay, redrop,
                        overtime, json, totalsOnly, trace, firstDay, logDb, noProgress});
-    parser.process(app);
+    // A mistake is a usage error (status 2), told on a line of its own that
+    // names the option; parse() rather than process(), which would end with
+    // status 1 on the first one.
+    if (!parser.parse(app.arguments())) {
+        std::fprintf(stderr, "namiyose-sim: %s\n", qPrintable(parser.errorText()));
+        return 2;
+    }
+    parser.process(app); // --help and --help-all
 
-    bool ok = true;
-    const auto number = [&](const QCommandLineOption &option) {
+    QStringList mistakes;
+    const auto name = [](const QCommandLineOption &option) { return QStringLiteral("--") + option.names().constFirst(); };
+    const auto quoted = [](const QString &value) { return QLatin1Char('\'') + value + QLatin1Char('\''); };
+    for (const QString &stray : parser.positionalArguments())
+        mistakes << QStringLiteral("unexpected argument %1: every setting goes with its option, such as --days N (see --help)")
+                        .arg(quoted(stray));
+    // A setting of the angler: any whole number here, its range is the
+    // config's to judge; a value that is none leaves the default.
+    const auto setting = [&](const QCommandLineOption &option, int &field) {
         bool good = false;
         const int value = parser.value(option).toInt(&good);
-        if (!good) {
-            std::fprintf(stderr, "namiyose-sim: --%s wants a whole number\n", qPrintable(option.names().first()));
-            ok = false;
+        if (good)
+            field = value;
+        else
+            mistakes << QStringLiteral("%1 must be a whole number, not %2").arg(name(option), quoted(parser.value(option)));
+    };
+    constexpr int LastDay = std::numeric_limits<int>::max();
+    const auto dayNumber = [&](const QCommandLineOption &option) {
+        bool good = false;
+        const int value = parser.value(option).toInt(&good);
+        if (!good || value < 1) {
+            mistakes << QStringLiteral("%1 must be a whole number from 1 to %2, not %3")
+                            .arg(name(option))
+                            .arg(LastDay)
+                            .arg(quoted(parser.value(option)));
+            return 0;
         }
         return value;
     };
     AnglerConfig config;
-    config.raft = number(raft);
+    setting(raft, config.raft);
     config.target = parser.value(target);
-    config.endHour = number(end);
+    setting(end, config.endHour);
     const bool mullet = config.target == rigtexts::Mullet();
     config.leader = parser.isSet(leader) ? parser.value(leader)
                                          : mullet ? rigtexts::mulletLeader() : rigtexts::chinuLeaders().value(1);
     config.hook = parser.isSet(hook) ? parser.value(hook) : mullet ? rigtexts::mulletHook() : rigtexts::chinuHooks().value(1);
     config.bait = parser.isSet(bait) ? parser.value(bait) : mullet ? QString() : rigtexts::baits().value(3);
-    config.strikeDelayMs = number(strikeDelay);
-    config.breakAfterMs = number(breakAfter);
-    config.okDelayMs = number(okDelay);
+    setting(strikeDelay, config.strikeDelayMs);
+    setting(breakAfter, config.breakAfterMs);
+    setting(okDelay, config.okDelayMs);
     config.redrop = parser.isSet(redrop);
-    config.overtimeMinutes = number(overtime);
-    const int dayCount = number(days);
-    const int first = number(firstDay);
+    setting(overtime, config.overtimeMinutes);
+    const int dayCount = dayNumber(days);
+    const int first = dayNumber(firstDay);
+    if (dayCount > 0 && first > 0 && first - 1 > LastDay - dayCount)
+        mistakes << QStringLiteral("--first-day %1 and --days %2 would go past day %3, the last there can be")
+                        .arg(first)
+                        .arg(dayCount)
+                        .arg(LastDay);
     bool seedOk = false;
     const quint64 runSeed = parser.value(seed).toULongLong(&seedOk);
-    if (!ok || !seedOk || dayCount < 1 || first < 1) {
-        std::fprintf(stderr, "namiyose-sim: --days wants a positive number, --seed a whole number\n");
-        return 2;
-    }
-    if (const QString problem = configProblem(config); !problem.isEmpty()) {
-        std::fprintf(stderr, "namiyose-sim: %s\n", problem.toLocal8Bit().constData());
+    if (!seedOk)
+        mistakes << QStringLiteral("--seed must be a whole number from 0 to %1, not %2")
+                        .arg(std::numeric_limits<quint64>::max())
+                        .arg(quoted(parser.value(seed)));
+    if (parser.isSet(logDb) && parser.value(logDb).isEmpty())
+        mistakes << QStringLiteral("--log-db must name a database file, not an empty path");
+    mistakes << configProblems(config);
+    if (!mistakes.isEmpty()) {
+        for (const QString &mistake : std::as_const(mistakes))
+            std::fprintf(stderr, "namiyose-sim: %s\n", mistake.toLocal8Bit().constData());
         return 2;
     }
 
@@ -253,7 +306,7 @@ int main(int argc, char *argv[])
     DayListener *listener = parser.isSet(trace) ? &tracer : nullptr;
     std::unique_ptr<LogWriter> logWriter;
     if (parser.isSet(logDb)) {
-        logWriter = std::make_unique<LogWriter>(listener);
+        logWriter = std::make_unique<LogWriter>(listener, runId());
         if (!logWriter->open(parser.value(logDb))) {
             std::fprintf(stderr, "namiyose-sim: cannot open the day log %s: %s\n", qPrintable(parser.value(logDb)),
                          qPrintable(logWriter->error()));
@@ -267,19 +320,21 @@ int main(int argc, char *argv[])
         if (listDays)
             write(stdout, QStringLiteral(",\n\"days\":[\n"));
     }
-    for (int n = 1; n <= dayCount; ++n) {
-        const int day = first + n - 1;
+    // Counted from 0, so that neither the count nor the day can pass the
+    // last int when the run reaches it.
+    for (int n = 0; n < dayCount; ++n) {
+        const int day = first + n;
         const SimDayReport report = playDay(config, day, daySeed(runSeed, day), listener);
         totals.add(report);
         if (listDays) {
             if (asJson) {
-                write(stdout, n > 1 ? QStringLiteral(",\n") : QString());
+                write(stdout, n > 0 ? QStringLiteral(",\n") : QString());
                 write(stdout, dayJson(report));
             } else {
                 write(stdout, dayLine(report) + QLatin1Char('\n'));
             }
         }
-        progress.update(n);
+        progress.update(n + 1);
     }
     if (asJson) {
         write(stdout, listDays ? QStringLiteral("\n],\n\"totals\":") : QStringLiteral(",\n\"totals\":"));
@@ -287,6 +342,12 @@ int main(int argc, char *argv[])
         write(stdout, QStringLiteral("}\n"));
     } else {
         write(stdout, (listDays ? QStringLiteral("\n") : QString()) + totalsText(totals) + QLatin1Char('\n'));
+    }
+    // The report is whole, but the day log is short of days: the status tells.
+    if (logWriter && logWriter->notLogged() > 0) {
+        std::fprintf(stderr, "namiyose-sim: %d of %d days not logged into %s\n", logWriter->notLogged(), dayCount,
+                     qPrintable(parser.value(logDb)));
+        return 1;
     }
     return 0;
 }

@@ -23,7 +23,6 @@
 #include <QPushButton>
 
 #include <memory>
-#include <numeric>
 
 void DayListener::dayStarted(int, quint64, const AnglerConfig &) {}
 void DayListener::dayEvent(const SimEvent &) {}
@@ -53,29 +52,63 @@ QString endTimeFor(int hour)
 
 } // namespace
 
-QString configProblem(const AnglerConfig &c)
+namespace {
+
+QString quoted(const QString &value)
 {
+    return QLatin1Char('\'') + value + QLatin1Char('\'');
+}
+
+QString quoted(int value)
+{
+    return quoted(QString::number(value));
+}
+
+bool onTheStep(int ms)
+{
+    return ms >= 0 && ms % StepMs == 0;
+}
+
+} // namespace
+
+QStringList configProblems(const AnglerConfig &c)
+{
+    QStringList problems;
+    const QString grid = QStringLiteral("a multiple of %1 ms from 0 up (a day steps in %1 ms)").arg(StepMs);
     if (c.raft < 1 || c.raft > rafts::Count)
-        return QStringLiteral("--raft must be 1..5");
+        problems << QStringLiteral("--raft must be a whole number from 1 to %1, not %2").arg(rafts::Count).arg(quoted(c.raft));
     if (endTimeFor(c.endHour).isEmpty())
-        return QStringLiteral("--end must be one of 10, 12, 15, 17");
+        problems << QStringLiteral("--end must be one of 10, 12, 15, 17, not ") + quoted(c.endHour);
+    const auto oneOf = [&](const char *option, const QStringList &offered, const QString &value) {
+        if (!offered.contains(value))
+            problems << QStringLiteral("--%1 must be one of %2, not %3")
+                            .arg(QLatin1String(option), offered.join(QLatin1Char(' ')), quoted(value));
+    };
     if (c.target == rigtexts::Chinu()) {
-        if (!rigtexts::chinuLeaders().contains(c.leader))
-            return QStringLiteral("--leader must be one of ") + rigtexts::chinuLeaders().join(QLatin1Char(' '));
-        if (!rigtexts::chinuHooks().contains(c.hook))
-            return QStringLiteral("--hook must be one of ") + rigtexts::chinuHooks().join(QLatin1Char(' '));
-        if (!rigtexts::baits().contains(c.bait))
-            return QStringLiteral("--bait must be one of ") + rigtexts::baits().join(QLatin1Char(' '));
+        oneOf("leader", rigtexts::chinuLeaders(), c.leader);
+        oneOf("hook", rigtexts::chinuHooks(), c.hook);
+        oneOf("bait", rigtexts::baits(), c.bait);
     } else if (c.target == rigtexts::Mullet()) {
-        if (c.leader != rigtexts::mulletLeader() || c.hook != rigtexts::mulletHook() || !c.bait.isEmpty())
-            return QStringLiteral("the mullet rig is leader ") + rigtexts::mulletLeader() + QStringLiteral(", hook ")
-                + rigtexts::mulletHook() + QStringLiteral(" and no bait");
+        if (c.leader != rigtexts::mulletLeader())
+            problems << QStringLiteral("--leader of the mullet rig must be %1, not %2").arg(rigtexts::mulletLeader(), quoted(c.leader));
+        if (c.hook != rigtexts::mulletHook())
+            problems << QStringLiteral("--hook of the mullet rig must be %1, not %2").arg(rigtexts::mulletHook(), quoted(c.hook));
+        if (!c.bait.isEmpty())
+            problems << QStringLiteral("--bait: the mullet rig takes no bait, not ") + quoted(c.bait);
     } else {
-        return QStringLiteral("--target must be ") + rigtexts::Chinu() + QStringLiteral(" or ") + rigtexts::Mullet();
+        problems << QStringLiteral("--target must be %1 or %2, not %3").arg(rigtexts::Chinu(), rigtexts::Mullet(), quoted(c.target));
     }
-    if (c.strikeDelayMs < -1 || c.okDelayMs < 0 || c.overtimeMinutes < 0)
-        return QStringLiteral("delays and the overtime cannot be negative");
-    return {};
+    if (c.strikeDelayMs != -1 && !onTheStep(c.strikeDelayMs))
+        problems << QStringLiteral("--strike-delay must be -1 (never strikes) or %1, not %2").arg(grid, quoted(c.strikeDelayMs));
+    if (c.breakAfterMs != -1 && !onTheStep(c.breakAfterMs))
+        problems << QStringLiteral("--break-after must be -1 (lets the ball break) or %1, not %2").arg(grid, quoted(c.breakAfterMs));
+    if (!onTheStep(c.okDelayMs))
+        problems << QStringLiteral("--ok-delay must be %1, not %2").arg(grid, quoted(c.okDelayMs));
+    // The boatman comes once the end hour has passed: with no minute after
+    // it every day would be given up before he could.
+    if (c.overtimeMinutes < 1)
+        problems << QStringLiteral("--overtime must be at least 1 game minute, not ") + quoted(c.overtimeMinutes);
+    return problems;
 }
 
 namespace {
@@ -391,16 +424,12 @@ SimDayReport DayRun::play()
     if (m_listener)
         m_listener->dayStarted(m_report.day, m_report.seed, m_config);
     setUp();
-    // Every interval of the game is a multiple of 10 ms and the day starts at
-    // 0, so stepping on that grid (finer when the angler's delays need it)
-    // sees every change the moment it happens.
-    const qint64 grid = std::gcd(std::gcd(10, std::max(m_config.strikeDelayMs, 0)),
-                                 std::gcd(m_config.okDelayMs, std::max(m_config.breakAfterMs, 0)));
+    Q_ASSERT(configProblems(m_config).isEmpty());
     const qint64 cap = (qint64(m_state->DayMinutes) + m_config.overtimeMinutes) * 1000;
     observe();
     act();
     while (now() < cap) {
-        m_scheduler.advance(grid);
+        m_scheduler.advance(StepMs);
         observe();
         act();
         if (m_report.ended && quiet())

@@ -8,6 +8,11 @@
 #include <map>
 #include <vector>
 
+// A day is played on this grid of virtual time. Every interval of the game
+// is a multiple of it and the day starts at 0, so stepping on it sees every
+// change the moment it happens; the angler's delays must keep to it too.
+constexpr int StepMs = 10;
+
 // How the simulated angler fishes a day.
 struct AnglerConfig
 {
@@ -21,7 +26,7 @@ struct AnglerConfig
     int breakAfterMs = -1;        // breaks the ball this long after the drop; -1 lets it break
     int okDelayMs = 2000;         // looks at a landed chinu this long before "O K"
     bool redrop = false;          // drops whenever the game lets it, also after the boatman
-    int overtimeMinutes = 180;    // game minutes past the end hour before a day counts as stuck
+    int overtimeMinutes = 180;    // game minutes past the end hour before a day counts as stuck (>= 1)
 };
 
 // One thing that happened in a day, as the angler saw it.
@@ -106,5 +111,6 @@ quint64 daySeed(quint64 runSeed, int day);
 // QApplication. The listener may be null.
 SimDayReport playDay(const AnglerConfig &config, int day, quint64 seed, DayListener *listener);
 
-// Why the config cannot be fished (empty when it can).
-QString configProblem(const AnglerConfig &config);
+// Why the config cannot be fished, one line per mistake naming the option
+// and the value (empty when it can be). playDay wants a config without any.
+QStringList configProblems(const AnglerConfig &config);

@@ -6,8 +6,14 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QProcess>
+#include <QSqlDatabase>
+#include <QSqlError>
+#include <QSqlQuery>
 #include <QTemporaryDir>
 #include <QTest>
+
+#include <limits>
+#include <set>
 
 namespace {
 
@@ -26,7 +32,8 @@ struct Run
 Run runSim(const QStringList &arguments)
 {
     QProcess process;
-    process.start(QStringLiteral(NAMIYOSE_SIM_PATH), arguments + QStringList{QStringLiteral("--no-progress")});
+    // First, so that an option left without its value at the end stays so.
+    process.start(QStringLiteral(NAMIYOSE_SIM_PATH), QStringList{QStringLiteral("--no-progress")} + arguments);
     Run run;
     if (!process.waitForFinished(240000))
         return run;
@@ -46,11 +53,12 @@ private slots:
     void everyDayEndsOnce_data();
     void everyDayEndsOnce();
     void theSameSeedPlaysTheSameDays();
-    void unfishableSettingsAreRefused_data();
-    void unfishableSettingsAreRefused();
+    void mistakenCommandLinesAreRefused_data();
+    void mistakenCommandLinesAreRefused();
     void chinuLengthFigures_data();
     void chinuLengthFigures();
     void daysGoIntoTheDayLog();
+    void aDayNotLoggedFailsTheRun();
 };
 
 // Whole days of the real main screen: each one ends with the boatman's
@@ -129,26 +137,77 @@ void SimTest::theSameSeedPlaysTheSameDays()
     QVERIFY(first.out.contains(line));
 }
 
-void SimTest::unfishableSettingsAreRefused_data()
+// Every mistake on the command line is told on a line of its own that names
+// the option and what is wrong with it, and nothing is played (status 2).
+void SimTest::mistakenCommandLinesAreRefused_data()
 {
     QTest::addColumn<QStringList>("arguments");
-    QTest::newRow("raft 6") << QStringList{QStringLiteral("--raft"), QStringLiteral("6")};
-    QTest::newRow("end 11") << QStringList{QStringLiteral("--end"), QStringLiteral("11")};
-    QTest::newRow("unknown fish") << QStringList{QStringLiteral("--target"), s("タイ")};
-    QTest::newRow("unknown bait") << QStringList{QStringLiteral("--bait"), s("ミミズ")};
-    QTest::newRow("mullet hook on a chinu rig") << QStringList{QStringLiteral("--hook"), s("吸い込み針")};
-    QTest::newRow("bait on a mullet rig") << QStringList{QStringLiteral("--target"), s("ボラ"), QStringLiteral("--bait"), s("エビ")};
-    QTest::newRow("no days") << QStringList{QStringLiteral("--days"), QStringLiteral("0")};
-    QTest::newRow("not a number") << QStringList{QStringLiteral("--strike-delay"), QStringLiteral("soon")};
+    QTest::addColumn<QList<QStringList>>("lines"); // the key words of each error line, in order
+    const auto row = [](const char *name, const QStringList &arguments, const QList<QStringList> &lines) {
+        QTest::newRow(name) << arguments << lines;
+    };
+    const QString maxInt = QString::number(std::numeric_limits<int>::max());
+    row("raft 6", {QStringLiteral("--raft"), QStringLiteral("6")}, {{QStringLiteral("--raft"), QStringLiteral("1 to 5"), QStringLiteral("'6'")}});
+    row("raft not a number", {QStringLiteral("--raft"), QStringLiteral("one")},
+        {{QStringLiteral("--raft"), QStringLiteral("whole number"), QStringLiteral("'one'")}});
+    row("end 11", {QStringLiteral("--end"), QStringLiteral("11")},
+        {{QStringLiteral("--end"), QStringLiteral("10, 12, 15, 17"), QStringLiteral("'11'")}});
+    row("unknown fish", {QStringLiteral("--target"), s("タイ")}, {{QStringLiteral("--target"), s("'タイ'")}});
+    row("unknown bait", {QStringLiteral("--bait"), s("ミミズ")}, {{QStringLiteral("--bait"), s("'ミミズ'")}});
+    row("mullet hook on a chinu rig", {QStringLiteral("--hook"), s("吸い込み針")},
+        {{QStringLiteral("--hook"), s("'吸い込み針'")}});
+    row("bait on a mullet rig", {QStringLiteral("--target"), s("ボラ"), QStringLiteral("--bait"), s("エビ")},
+        {{QStringLiteral("--bait"), QStringLiteral("no bait"), s("'エビ'")}});
+    row("no days", {QStringLiteral("--days"), QStringLiteral("0")},
+        {{QStringLiteral("--days"), QStringLiteral("from 1 to ") + maxInt, QStringLiteral("'0'")}});
+    row("days not a number", {QStringLiteral("--days"), QStringLiteral("abc")},
+        {{QStringLiteral("--days"), QStringLiteral("whole number"), QStringLiteral("'abc'")}});
+    row("days beyond int", {QStringLiteral("--days"), QStringLiteral("2147483648")},
+        {{QStringLiteral("--days"), QStringLiteral("'2147483648'")}});
+    row("first day 0", {QStringLiteral("--first-day"), QStringLiteral("0")},
+        {{QStringLiteral("--first-day"), QStringLiteral("'0'")}});
+    row("first day and days past the last day", {QStringLiteral("--first-day"), maxInt, QStringLiteral("--days"), QStringLiteral("2")},
+        {{QStringLiteral("--first-day"), QStringLiteral("--days"), maxInt}});
+    row("negative seed", {QStringLiteral("--seed"), QStringLiteral("-1")}, {{QStringLiteral("--seed"), QStringLiteral("'-1'")}});
+    row("strike delay not a number", {QStringLiteral("--strike-delay"), QStringLiteral("soon")},
+        {{QStringLiteral("--strike-delay"), QStringLiteral("'soon'")}});
+    row("strike delay off the 10 ms grid", {QStringLiteral("--strike-delay"), QStringLiteral("305")},
+        {{QStringLiteral("--strike-delay"), QStringLiteral("multiple of 10"), QStringLiteral("'305'")}});
+    row("strike delay below -1", {QStringLiteral("--strike-delay"), QStringLiteral("-2")},
+        {{QStringLiteral("--strike-delay"), QStringLiteral("'-2'")}});
+    row("break after off the 10 ms grid", {QStringLiteral("--break-after"), QStringLiteral("15")},
+        {{QStringLiteral("--break-after"), QStringLiteral("multiple of 10"), QStringLiteral("'15'")}});
+    row("break after below -1", {QStringLiteral("--break-after"), QStringLiteral("-5")},
+        {{QStringLiteral("--break-after"), QStringLiteral("'-5'")}});
+    row("ok delay off the 10 ms grid", {QStringLiteral("--ok-delay"), QStringLiteral("5")},
+        {{QStringLiteral("--ok-delay"), QStringLiteral("multiple of 10"), QStringLiteral("'5'")}});
+    row("negative ok delay", {QStringLiteral("--ok-delay"), QStringLiteral("-10")},
+        {{QStringLiteral("--ok-delay"), QStringLiteral("'-10'")}});
+    row("no overtime", {QStringLiteral("--overtime"), QStringLiteral("0")},
+        {{QStringLiteral("--overtime"), QStringLiteral("at least 1"), QStringLiteral("'0'")}});
+    row("empty day log path", {QStringLiteral("--log-db"), QString()}, {{QStringLiteral("--log-db"), QStringLiteral("empty")}});
+    row("a bare number", {QStringLiteral("100")}, {{QStringLiteral("'100'"), QStringLiteral("--days")}});
+    row("unknown option", {QStringLiteral("--dayz"), QStringLiteral("3")}, {{QStringLiteral("dayz")}});
+    row("option without its value", {QStringLiteral("--days")}, {{QStringLiteral("--days")}});
+    row("two mistakes, two lines", {QStringLiteral("--days"), QStringLiteral("x"), QStringLiteral("--overtime"), QStringLiteral("0")},
+        {{QStringLiteral("--days"), QStringLiteral("'x'")}, {QStringLiteral("--overtime"), QStringLiteral("'0'")}});
 }
 
-void SimTest::unfishableSettingsAreRefused()
+void SimTest::mistakenCommandLinesAreRefused()
 {
     QFETCH(QStringList, arguments);
+    QFETCH(QList<QStringList>, lines);
     const Run run = runSim(arguments);
     QCOMPARE(run.exitCode, 2);
     QVERIFY(run.out.isEmpty());
-    QVERIFY(!run.err.isEmpty());
+    QStringList errors;
+    for (const QString &line : QString::fromUtf8(run.err).split(QLatin1Char('\n')))
+        if (line.startsWith(QLatin1String("namiyose-sim: ")))
+            errors << line;
+    QVERIFY2(errors.size() == lines.size(), run.err.constData());
+    for (qsizetype i = 0; i < lines.size(); ++i)
+        for (const QString &word : lines[i])
+            QVERIFY2(errors[i].contains(word), qPrintable(errors[i] + QStringLiteral(" lacks ") + word));
 }
 
 void SimTest::chinuLengthFigures_data()
@@ -185,24 +244,79 @@ void SimTest::chinuLengthFigures()
 
 QTEST_GUILESS_MAIN(SimTest)
 // Simulated days land in a day-log database as saved days would, so that
-// 統計 can be looked at over thousands of them.
+// 統計 can be looked at over thousands of them; a second run into the same
+// database adds its days to the first run's.
 void SimTest::daysGoIntoTheDayLog()
 {
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("namiyose-log.sqlite"));
-    const Run run = runSim({QStringLiteral("--days"), QStringLiteral("3"), QStringLiteral("--totals-only"),
-                            QStringLiteral("--log-db"), path});
+    const QStringList args{QStringLiteral("--days"), QStringLiteral("3"), QStringLiteral("--totals-only"),
+                           QStringLiteral("--log-db"), path};
+    const Run run = runSim(args);
     QVERIFY2(run.exitCode == 0, run.err.constData());
+    std::set<QString> firstRun;
+    {
+        daylog::DayLogStore store;
+        QVERIFY(store.open(path));
+        const std::vector<daylog::LoggedDay> days = store.days();
+        QCOMPARE(days.size(), size_t(3));
+        for (const daylog::LoggedDay &day : days) {
+            QCOMPARE(day.raft, 1);
+            QVERIFY(!day.events.empty());
+            QCOMPARE(day.events.front().kind, daylog::EventKind::DayStarted);
+            QCOMPARE(day.events.back().kind, daylog::EventKind::DayEnded);
+            firstRun.insert(day.dayFileName);
+        }
+    }
+    const Run again = runSim(args);
+    QVERIFY2(again.exitCode == 0, again.err.constData());
     daylog::DayLogStore store;
     QVERIFY(store.open(path));
     const std::vector<daylog::LoggedDay> days = store.days();
-    QCOMPARE(days.size(), size_t(3));
+    QCOMPARE(days.size(), size_t(6));
+    std::set<QString> files;
     for (const daylog::LoggedDay &day : days) {
-        QCOMPARE(day.raft, 1);
-        QVERIFY(!day.events.empty());
-        QCOMPARE(day.events.front().kind, daylog::EventKind::DayStarted);
-        QCOMPARE(day.events.back().kind, daylog::EventKind::DayEnded);
+        QVERIFY2(day.dayFileName.startsWith(QLatin1String("sim-")), qPrintable(day.dayFileName));
+        files.insert(day.dayFileName);
     }
+    QCOMPARE(files.size(), size_t(6));
+    for (const QString &file : firstRun)
+        QVERIFY2(files.count(file) == 1, qPrintable(file));
+}
+
+// A day the database refuses is told, the run goes on, and the exit status
+// says that the log is short of days.
+void SimTest::aDayNotLoggedFailsTheRun()
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("namiyose-log.sqlite"));
+    {
+        daylog::DayLogStore store;
+        QVERIFY(store.open(path));
+    }
+    {
+        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("full after one day"));
+        db.setDatabaseName(path);
+        QVERIFY(db.open());
+        QSqlQuery q(db);
+        QVERIFY2(q.exec(QStringLiteral("CREATE TRIGGER full_after_one_day BEFORE INSERT ON days"
+                                       " WHEN (SELECT count(*) FROM days) >= 1"
+                                       " BEGIN SELECT RAISE(ABORT, 'the disk is full'); END")),
+                 qPrintable(q.lastError().text()));
+        q.finish();
+        db.close();
+    }
+    QSqlDatabase::removeDatabase(QStringLiteral("full after one day"));
+    const Run run = runSim({QStringLiteral("--days"), QStringLiteral("3"), QStringLiteral("--totals-only"),
+                            QStringLiteral("--log-db"), path});
+    QCOMPARE(run.exitCode, 1);
+    QVERIFY(!run.out.isEmpty());
+    QVERIFY2(!run.err.contains("day 1 not logged"), run.err.constData());
+    QVERIFY2(run.err.contains("day 2 not logged"), run.err.constData());
+    QVERIFY2(run.err.contains("day 3 not logged"), run.err.constData());
+    daylog::DayLogStore store;
+    QVERIFY(store.open(path));
+    QCOMPARE(store.days().size(), size_t(1));
 }
 
 #include "test_sim.moc"
