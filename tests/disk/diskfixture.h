@@ -33,7 +33,8 @@ inline QByteArray bytesOf(const QString &path)
 }
 
 // Every file and folder under root, relative path to its bytes ("<dir>" for
-// a folder): two equal snapshots mean nothing was added, lost or changed.
+// a folder, "<link target>" for a link, "<special>" for a FIFO or a device):
+// two equal snapshots mean nothing was added, lost or changed.
 inline QMap<QString, QByteArray> snapshot(const QString &root)
 {
     QMap<QString, QByteArray> all;
@@ -42,7 +43,16 @@ inline QMap<QString, QByteArray> snapshot(const QString &root)
     while (it.hasNext()) {
         const QString path = it.next();
         const QString relative = QDir(root).relativeFilePath(path);
-        all.insert(relative, it.fileInfo().isDir() ? QByteArray("<dir>") : bytesOf(path));
+        const QFileInfo info = it.fileInfo();
+        // A link or a FIFO is told by what it is: reading a FIFO would wait for good.
+        if (info.isSymLink())
+            all.insert(relative, "<link " + QFile::encodeName(info.symLinkTarget()) + '>');
+        else if (info.isDir())
+            all.insert(relative, QByteArray("<dir>"));
+        else if (!info.isFile())
+            all.insert(relative, QByteArray("<special>"));
+        else
+            all.insert(relative, bytesOf(path));
     }
     return all;
 }

@@ -5,6 +5,7 @@
 #include "diskfixture.h"
 
 #include "app/screens.h"
+#include "platform/filelock.h"
 #include "platform/timer.h"
 #include "prep/anglerlist.h"
 #include "rankings/form6.h"
@@ -16,6 +17,7 @@
 
 #include <QtTest>
 
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -125,6 +127,8 @@ private slots:
     void unreadableRecordFileIsReportedAndLeftAlone();
     void linksOutOfTheFolderAreNeitherReadNorWritten();
     void aListedAnglerNeedsNoLock();
+    void somethingPlantedAtALockStopsTheWriteAndIsNamed_data();
+    void somethingPlantedAtALockStopsTheWriteAndIsNamed();
     void copiesSavingAsOneAnglerKeepEveryDay();
     void aSaveCutOffIsFinishedByTheNextLock_data();
     void aSaveCutOffIsFinishedByTheNextLock();
@@ -417,6 +421,51 @@ void TestSharedFiles::aListedAnglerNeedsNoLock()
     QStringList names = readAnglerNames(fs, dir.path());
     QCOMPARE(addAnglerName(fs, dir.path(), names, A), AnglerAdded::AlreadyListed);
     QCOMPARE(addAnglerName(fs, dir.path(), names, QStringLiteral("新顔")), AnglerAdded::NotWritten);
+}
+
+void TestSharedFiles::somethingPlantedAtALockStopsTheWriteAndIsNamed_data()
+{
+    QTest::addColumn<QString>("planted");
+    QTest::newRow("a FIFO") << QStringLiteral("fifo");
+    QTest::newRow("a link out of the folder") << QStringLiteral("link");
+    QTest::newRow("a folder") << QStringLiteral("folder");
+}
+
+// Whatever stands where a lock belongs, crossing, saving and pruning never
+// wait on it nor write: the write is refused, the files stay as they were,
+// and the player is told what stands in the way.
+void TestSharedFiles::somethingPlantedAtALockStopsTheWriteAndIsNamed()
+{
+    QFETCH(QString, planted);
+    QTemporaryDir dir;
+    const QString data = dir.path() + QStringLiteral("/fishingdata");
+    QVERIFY(QDir().mkpath(data));
+    FileSystem fs;
+    QVERIFY(writeAnglerNames(fs, data, {A}));
+    put(datafiles::RecordFilePath(data), datafiles::RecordFileBytes(encoded(prunableDays())));
+    put(dir.path() + QStringLiteral("/外.txt"), "outside");
+    for (const QString &file : {anglerListPath(data), datafiles::RecordFilePath(data)}) {
+        const QByteArray lock = QFile::encodeName(FileLock::lockPath(file));
+        if (planted == QLatin1String("fifo"))
+            QCOMPARE(::mkfifo(lock.constData(), 0644), 0);
+        else if (planted == QLatin1String("link"))
+            QVERIFY(QFile::link(dir.path() + QStringLiteral("/外.txt"), FileLock::lockPath(file)));
+        else
+            QVERIFY(QDir().mkpath(FileLock::lockPath(file)));
+    }
+    const auto before = snapshot(dir.path());
+
+    QStringList names = readAnglerNames(fs, data);
+    QCOMPARE(addAnglerName(fs, data, names, A), AnglerAdded::AlreadyListed);
+    QCOMPARE(addAnglerName(fs, data, names, QStringLiteral("新顔")), AnglerAdded::NotWritten);
+    QVERIFY(datafiles::SaveDay(fs, data, oneChinu(40)).step == datafiles::DaySaveOutcome::Step::RecordLineNotWritten);
+    QVERIFY(!prune::PruneRecordFile(fs, data).written);
+    QCOMPARE(snapshot(dir.path()), before);
+    for (const QString &file : {anglerListPath(data), datafiles::RecordFilePath(data)}) {
+        const QString told = datafiles::LockInTheWayText(file);
+        QVERIFY2(told.contains(QFileInfo(FileLock::lockPath(file)).fileName()), qPrintable(told));
+    }
+    QVERIFY(datafiles::LockInTheWayText(dir.path() + QStringLiteral("/外.txt")).isEmpty());
 }
 
 // Three copies save as one angler in one minute, ten times each: every save
