@@ -9,6 +9,8 @@
 #include "records/browser.h"
 #include "records/datafiles.h"
 
+#include <QFileInfo>
+
 using namespace fuzz;
 
 namespace {
@@ -78,6 +80,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
             // What the deletion says is what the folder shows: the log of a
             // day is forgotten on its word.
             check(deletion.gone() != after.contains(gone), "a deletion tells whether the day is gone", gone);
+            for (const QString &removed : fs.removed())
+                check(QFileInfo(removed).fileName() == gone, "a deletion removes the chosen day file only", removed);
         }
     }
 

@@ -8,6 +8,8 @@
 #include "rankings/rankings.h"
 #include "records/datafiles.h"
 
+#include <QFileInfo>
+
 using namespace fuzz;
 
 namespace {
@@ -66,6 +68,11 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
             if (!RecordLine::parse(line))
                 check(now.lines.contains(line), "a pruning keeps the lines it cannot read", line);
         check(fs.outside().isEmpty(), "pruning touches nothing outside the data folder", fs.outside().join(u' '));
+        // Only the game's own go: a temporary it made, or the way back to
+        // the copy it replaced.
+        for (const QString &gone : fs.removed())
+            check(QFileInfo(gone).fileName().startsWith(QStringLiteral(".namiyose-")),
+                  "pruning removes only the game's own temporary files", gone);
     }
     return 0;
 }

@@ -87,5 +87,6 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
         }
     }
     check(fs.outside().isEmpty(), "registering touches nothing outside the data folder", fs.outside().join(u' '));
+    check(fs.removed().isEmpty(), "registering removes no file", fs.removed().join(u' '));
     return 0;
 }
