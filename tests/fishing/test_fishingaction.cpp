@@ -72,6 +72,7 @@ private slots:
 
     // mullet
     void mulletTakesTheBaitAndEscapesOnItsTenthTick();
+    void noMulletTakesTheBaitOnceTheClockShowsTheEndHour();
     void mulletFightTakesLengthAndLossFromTheLastTick_data();
     void mulletFightTakesLengthAndLossFromTheLastTick();
     void strikeWithNoMulletReturnsToTheDrop();
@@ -939,6 +940,22 @@ void FishingActionTest::mulletTakesTheBaitAndEscapesOnItsTenthTick()
     // The quickened watch stays quick for the next mullet.
     QCOMPARE(f.Timer1ボラのタイマー->interval(), 320);
     QCOMPARE(p.game.random.remaining(), 0);
+}
+
+// The boatman is already on his way at the end hour: a take then could never
+// be struck.
+void FishingActionTest::noMulletTakesTheBaitOnceTheClockShowsTheEndHour()
+{
+    Pond p(2);
+    Form1 &f = p.form;
+    f.Command1->click();
+    p.state().EndHour = QStringLiteral("10");
+    f.Label10->setText(QStringLiteral("10:00"));
+    pushMulletTick(p.game.random, 1, 2, 4);
+    p.game.advance(1000);
+    QCOMPARE(p.fishing.MulletOn, 0);
+    QCOMPARE(p.tip(), 1);
+    QCOMPARE(p.game.random.remaining(), 0); // the tick's draws are taken all the same
 }
 
 void FishingActionTest::mulletFightTakesLengthAndLossFromTheLastTick_data()

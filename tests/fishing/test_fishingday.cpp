@@ -232,8 +232,9 @@ void FishingDayTest::endOfTheDayWaitsForTheFightOnTheLine()
     Form1 &f = *day.form;
     GameState &st = g.state();
     if (mullet) {
-        // A 41 cm mullet takes the bait at 10:00 and is struck at once.
-        day.until(179000);
+        // A 41 cm mullet takes the bait in the last moment of 9:59 and is
+        // struck as the clock turns to 10:00.
+        day.until(178999);
         f.Command1->click();
         pushMulletTick(g.random, 1, 5, 2);
         day.until(180000);

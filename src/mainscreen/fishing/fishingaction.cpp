@@ -588,7 +588,9 @@ void FishingAction::MulletTick()
     s.TickRolls[5] = std::int16_t(random().draw(5));
     s.TickRolls[6] = std::int16_t(random().draw(3) + 1);
 
-    if (MulletOn == 0 && f.DayEnding != 1 && mulletrules::takesBait(s.TickRolls[4])) {
+    // From the end hour on, the boatman is coming: no mullet takes the bait
+    // (a take then could never be struck).
+    if (MulletOn == 0 && !f.EndHourReached() && mulletrules::takesBait(s.TickRolls[4])) {
         s.RodFrame = 1;
         MulletOn = 1;
         showTip(5);
