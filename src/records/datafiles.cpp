@@ -229,13 +229,6 @@ QByteArray RecordFileBytes(const QList<QByteArray> &lines)
 
 bool AddRecordLine(FileSystem &fs, const QString &dataDir, const QString &line, QString *error)
 {
-    bool encoded = false;
-    const QByteArray newLine = cp932::encode(line, &encoded);
-    if (!encoded || holdsLineBreak(line)) {
-        setError(error, QStringLiteral("the record line cannot be written in CP932"));
-        return false;
-    }
-
     // Another copy of the game may save at the same moment: the file is read
     // and replaced under its lock, so the other copy's line is read here.
     const FileLock lock = fs.lock(RecordFilePath(dataDir));

@@ -17,6 +17,8 @@
 
 #include <QtTest>
 
+#include <functional>
+
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -75,6 +77,36 @@ public:
 private:
     QString m_refused;
 };
+
+// Runs body(c) in so many forked copies of this process, all let go at the
+// same moment; true when every copy's body returned true.
+bool inCopiesAtOnce(int copies, const std::function<bool(int)> &body)
+{
+    int go[2];
+    if (::pipe(go) != 0)
+        return false;
+    QList<pid_t> children;
+    for (int c = 0; c < copies; ++c) {
+        const pid_t child = ::fork();
+        if (child < 0)
+            return false;
+        if (child == 0) {
+            ::close(go[1]);
+            char start = 0;
+            (void)!::read(go[0], &start, 1); // all start when the pipe closes
+            ::_exit(body(c) ? 0 : 1);
+        }
+        children << child;
+    }
+    ::close(go[0]);
+    ::close(go[1]);
+    bool all = true;
+    for (const pid_t child : children) {
+        int status = 0;
+        all = ::waitpid(child, &status, 0) == child && WIFEXITED(status) && WEXITSTATUS(status) == 0 && all;
+    }
+    return all;
+}
 
 const QString Stamp = QStringLiteral("2002年10月05日14時30分");
 const QString Raft = QStringLiteral("大浜");
@@ -195,29 +227,10 @@ void TestSharedFiles::simultaneousSavesLoseNoLine()
         lines << cp(dayLine(n, A));
     put(datafiles::RecordFilePath(dir.path()), datafiles::RecordFileBytes(lines));
 
-    int go[2];
-    QVERIFY(::pipe(go) == 0);
-    QList<pid_t> children;
-    for (int c = 0; c < 6; ++c) {
-        const pid_t child = ::fork();
-        QVERIFY(child >= 0);
-        if (child == 0) {
-            ::close(go[1]);
-            char start = 0;
-            (void)!::read(go[0], &start, 1); // all start when the pipe closes
-            FileSystem fs;
-            const bool saved = datafiles::AddRecordLine(fs, dir.path(), dayLine(200000 + c, QStringLiteral("写し%1").arg(c)));
-            ::_exit(saved ? 0 : 1);
-        }
-        children << child;
-    }
-    ::close(go[0]);
-    ::close(go[1]);
-    for (const pid_t child : children) {
-        int status = 0;
-        QCOMPARE(::waitpid(child, &status, 0), child);
-        QVERIFY2(WIFEXITED(status) && WEXITSTATUS(status) == 0, qPrintable(QString::number(status)));
-    }
+    QVERIFY(inCopiesAtOnce(6, [&](int c) {
+        FileSystem fs;
+        return datafiles::AddRecordLine(fs, dir.path(), dayLine(200000 + c, QStringLiteral("写し%1").arg(c)));
+    }));
 
     const datafiles::RecordFile read = datafiles::ReadRecordFile(FileSystem(), dir.path());
     QCOMPARE(read.lines.size(), 100006);
@@ -475,33 +488,15 @@ void TestSharedFiles::copiesSavingAsOneAnglerKeepEveryDay()
     QTemporaryDir dir;
     constexpr int Copies = 3;
     constexpr int Saves = 10;
-    int go[2];
-    QVERIFY(::pipe(go) == 0);
-    QList<pid_t> children;
-    for (int c = 0; c < Copies; ++c) {
-        const pid_t child = ::fork();
-        QVERIFY(child >= 0);
-        if (child == 0) {
-            ::close(go[1]);
-            char start = 0;
-            (void)!::read(go[0], &start, 1);
-            FileSystem fs;
-            bool all = true;
-            for (int n = 0; n < Saves; ++n)
-                all = datafiles::SaveDay(fs, dir.path(), oneChinu(20 + c * Saves + n)).step
-                        == datafiles::DaySaveOutcome::Step::Saved
-                    && all;
-            ::_exit(all ? 0 : 1);
-        }
-        children << child;
-    }
-    ::close(go[0]);
-    ::close(go[1]);
-    for (const pid_t child : children) {
-        int status = 0;
-        QCOMPARE(::waitpid(child, &status, 0), child);
-        QVERIFY2(WIFEXITED(status) && WEXITSTATUS(status) == 0, qPrintable(QString::number(status)));
-    }
+    QVERIFY(inCopiesAtOnce(Copies, [&](int c) {
+        FileSystem fs;
+        bool all = true;
+        for (int n = 0; n < Saves; ++n)
+            all = datafiles::SaveDay(fs, dir.path(), oneChinu(20 + c * Saves + n)).step
+                    == datafiles::DaySaveOutcome::Step::Saved
+                && all;
+        return all;
+    }));
 
     FileSystem fs;
     const datafiles::RecordFile records = datafiles::ReadRecordFile(fs, dir.path());
