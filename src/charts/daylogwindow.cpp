@@ -3,6 +3,7 @@
 #include "charts/charttexts.h"
 #include "charts/chartstyle.h"
 #include "mainscreen/rafts.h"
+#include "platform/programdirs.h"
 
 #include <QAction>
 #include <QAreaSeries>
@@ -20,7 +21,6 @@
 #include <QPainter>
 #include <QPushButton>
 #include <QScatterSeries>
-#include <QStandardPaths>
 #include <QToolTip>
 #include <QValueAxis>
 #include <QVBoxLayout>
@@ -396,11 +396,10 @@ void DayLogWindow::askAndSave()
     if (!m_day.date.isEmpty())
         name += QLatin1Char('-') + m_day.date;
     // The dialog opens in the player's pictures, not in the program's folder.
-    const QString pictures = QStandardPaths::writableLocation(QStandardPaths::PicturesLocation);
-    const QString suggested = pictures.isEmpty() ? name : pictures + QLatin1Char('/') + name;
-    const QString path = QFileDialog::getSaveFileName(this, QStringLiteral("釣行記録を画像で保存"),
-                                                      suggested + QStringLiteral(".png"),
-                                                      QStringLiteral("PNG 画像 (*.png)"));
+    const QString path = QFileDialog::getSaveFileName(
+        this, QStringLiteral("釣行記録を画像で保存"),
+        playerFolder(QStandardPaths::PicturesLocation) + QLatin1Char('/') + name + QStringLiteral(".png"),
+        QStringLiteral("PNG 画像 (*.png)"));
     if (path.isEmpty())
         return;
     if (!savePng(path)) {

@@ -7,6 +7,7 @@
 #include "app/gamewindow.h"
 #include "app/screens.h"
 #include "mainscreen/form1.h"
+#include "platform/programdirs.h"
 #include "records/browserpane.h"
 #include "records/form5.h"
 
@@ -24,7 +25,6 @@
 #include <QPushButton>
 #include <QRandomGenerator>
 #include <QRegularExpression>
-#include <QStandardPaths>
 #include <QVBoxLayout>
 
 #ifdef NAMIYOSE_HAVE_PRINT
@@ -432,10 +432,8 @@ void GyotakuWindow::saveAs(bool pdf)
                                   .arg(pdf ? QStringLiteral("pdf") : QStringLiteral("png"));
     // The dialog opens in the player's pictures (a PDF: documents), not in
     // the program's folder.
-    const QString folder = QStandardPaths::writableLocation(pdf ? QStandardPaths::DocumentsLocation
-                                                                : QStandardPaths::PicturesLocation);
-    const QString path = QFileDialog::getSaveFileName(this, windowTitle(),
-                                                      folder.isEmpty() ? suggested : folder + QLatin1Char('/') + suggested,
+    const QString folder = playerFolder(pdf ? QStandardPaths::DocumentsLocation : QStandardPaths::PicturesLocation);
+    const QString path = QFileDialog::getSaveFileName(this, windowTitle(), folder + QLatin1Char('/') + suggested,
                                                       pdf ? QStringLiteral("PDF (*.pdf)") : QStringLiteral("PNG (*.png)"));
     if (path.isEmpty())
         return;
