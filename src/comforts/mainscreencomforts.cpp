@@ -123,6 +123,7 @@ bool dayOn(Game &game)
 MainScreenComforts::MainScreenComforts(Form1 &form)
     : QObject(&form)
     , m_form(form)
+    , m_dayEvents(form.game().dayEvents)
 {
     setObjectName(QStringLiteral("MainScreenComforts"));
     m_overlay = new PauseOverlay(form.centralWidget());
@@ -140,12 +141,13 @@ MainScreenComforts::MainScreenComforts(Form1 &form)
             [this](const QModelIndex &, int first, int) { noteCatch(first); });
     connect(qApp, &QGuiApplication::applicationStateChanged, this,
             [this](Qt::ApplicationState state) { applicationStateChanged(state); });
-    form.game().dayEvents.add(this);
+    m_dayEvents.add(this);
 }
 
 MainScreenComforts::~MainScreenComforts()
 {
-    m_form.game().dayEvents.remove(this);
+    // The screen is half gone by now: the hub is reached without it.
+    m_dayEvents.remove(this);
 }
 
 void MainScreenComforts::dayEvent(const daylog::DayEvent &event)

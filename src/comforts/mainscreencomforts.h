@@ -76,6 +76,7 @@ private:
     bool isPinkButton(const QObject *watched) const;
 
     Form1 &m_form;
+    daylog::DayEventHub &m_dayEvents;
     bool m_dayOver = false;
     // The button the pink last went to, and when it moved there from another.
     QPointer<QWidget> m_pink;
