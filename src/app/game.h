@@ -1,5 +1,6 @@
 #pragma once
 
+#include "comforts/comfortsettings.h"
 #include "daylog/dayevent.h"
 #include "daylog/daylog.h"
 #include "platform/platform.h"
@@ -7,6 +8,7 @@
 
 #include <QMetaObject>
 
+#include <functional>
 #include <memory>
 
 class Screens;
@@ -30,6 +32,13 @@ public:
     daylog::DayLog &dayLog() { return *m_dayLog; }
 
     Screens &screens() { return *m_screens; }
+
+    // The player's own choices that outlive a run. main() fills them from
+    // the per-user settings and gives keepOuting a place to write to; a
+    // test or the simulator starts from the defaults and keeps nothing.
+    bool quietNotices = false;        // 設定: 知らせは状況表示だけ
+    comforts::LastOuting lastOuting;  // offered again on the settings screen
+    std::function<void(const comforts::LastOuting &)> keepOuting;
 
     // Ends the program at once: every window closes without asking, no
     // timer ticks again, and the caller must do nothing more.

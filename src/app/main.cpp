@@ -33,12 +33,16 @@ int main(int argc, char *argv[])
     SystemRandom random;
     SystemClock clock;
     QtSoundDevice sound;
-    sound.setLevels(comforts::loadSettings().sound);
+    const comforts::ComfortSettings comfortSettings = comforts::loadSettings();
+    sound.setLevels(comfortSettings.sound);
     FileSystem files;
     Platform platform{scheduler, dialogs, random, clock, sound, files,
                       ProgramDirs::forExecutable(QCoreApplication::applicationDirPath())};
 
     Game game(platform);
+    game.quietNotices = comfortSettings.quietNotices;
+    game.lastOuting = comforts::loadLastOuting();
+    game.keepOuting = [](const comforts::LastOuting &outing) { comforts::saveLastOuting(outing); };
     game.screens().show(game.screens().form3());
     return QApplication::exec();
 }

@@ -10,6 +10,11 @@
 #include "rankings/form6.h"
 #include "records/form5.h"
 
+#include <QApplication>
+#include <QGuiApplication>
+#include <QLayout>
+#include <QScreen>
+
 Screens::Screens(Game &game)
     : m_game(game)
 {
@@ -59,6 +64,10 @@ Form7 *Screens::loadedForm7() const { return loaded<Form7>(7); }
 
 void Screens::show(GameWindow &window)
 {
+    if (!window.isVisible()) {
+        QWidget *opener = QApplication::activeWindow();
+        centreOver(window, opener == &window ? nullptr : opener);
+    }
     window.show();
     window.raise();
     window.activateWindow();
@@ -97,4 +106,23 @@ void Screens::closeAll()
         window->hide();
         window->deleteLater();
     }
+}
+
+void centreOver(QWidget &window, const QWidget *over)
+{
+    // A window sized by its layout takes its size only when shown: ask now.
+    if (QLayout *layout = window.layout())
+        layout->activate();
+    QScreen *screen = over ? over->screen() : nullptr;
+    if (!screen)
+        screen = QGuiApplication::primaryScreen();
+    if (!screen)
+        return;
+    const QRect room = screen->availableGeometry();
+    const QPoint centre = over ? over->frameGeometry().center() : room.center();
+    const QSize size = window.size();
+    QPoint topLeft(centre.x() - size.width() / 2, centre.y() - size.height() / 2);
+    topLeft.setX(qBound(room.left(), topLeft.x(), qMax(room.left(), room.right() - size.width())));
+    topLeft.setY(qBound(room.top(), topLeft.y(), qMax(room.top(), room.bottom() - size.height())));
+    window.move(topLeft);
 }

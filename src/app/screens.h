@@ -2,6 +2,7 @@
 
 class Game;
 class GameWindow;
+class QWidget;
 class Form1;
 class Form2;
 class Form3;
@@ -37,7 +38,9 @@ public:
     Form6 *loadedForm6() const;
     Form7 *loadedForm7() const;
 
-    // Shows a screen modelessly and makes it the active window.
+    // Shows a screen modelessly and makes it the active window. A screen
+    // coming up opens centred on the window it was opened from (the active
+    // one), or on the screen when there is none, as at the start.
     void show(GameWindow &window);
     // Hides a screen (it stays loaded).
     void hide(GameWindow &window);
@@ -58,3 +61,7 @@ private:
     Game &m_game;
     GameWindow *m_windows[8] = {};
 };
+
+// Places a window that is about to be shown with its centre on the centre
+// of over (on the screen's when over is null), kept inside the screen.
+void centreOver(QWidget &window, const QWidget *over);

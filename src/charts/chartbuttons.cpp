@@ -3,6 +3,7 @@
 #include "app/game.h"
 #include "app/gamewindow.h"
 #include "charts/charts.h"
+#include "comforts/mainscreencomforts.h"
 #include "daylog/daylog.h"
 #include "daylog/store.h"
 #include "records/browserpane.h"
@@ -29,8 +30,9 @@ void addDayLogMenu(Form5 &form)
     QAction *action = form.menuBar()->addAction(dayLogCaption());
     action->setObjectName(dayLogCaption());
     action->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_L));
-    QObject::connect(action, &QAction::triggered, &form,
-                     [&form] { showDayLog(&form, form.game().dayLog().today()); });
+    QObject::connect(action, &QAction::triggered, &form, [&form] {
+        comforts::showOverTheDay(makeDayLog(&form, form.game().dayLog().today()), form.game());
+    });
 }
 
 QPushButton *addDayLogButton(BrowserPane &pane, QWidget *frame, QRect geometry)
@@ -54,7 +56,7 @@ QPushButton *addDayLogButton(BrowserPane &pane, QWidget *frame, QRect geometry)
             window->message(QStringLiteral("この日の釣行記録はありません。"));
             return;
         }
-        showDayLog(window, *day);
+        comforts::showOverTheDay(makeDayLog(window, *day), window->game());
     });
     return button;
 }
@@ -66,13 +68,14 @@ QPushButton *addStatisticsButton(GameWindow &window, QWidget *parent, QRect geom
     button->setGeometry(geometry);
     QObject::connect(button, &QPushButton::clicked, &window, [&window] {
         Game &game = window.game();
-        showStatistics(
+        QWidget *statistics = makeStatistics(
             &window,
             [&game] {
                 daylog::DayLogStore *store = game.dayLog().store();
                 return store ? store->days() : std::vector<daylog::LoggedDay>{};
             },
             game.state.AnglerNames);
+        comforts::showOverTheDay(statistics, game);
     });
     return button;
 }

@@ -28,18 +28,30 @@ void dress(QChart *chart)
 
 namespace charts {
 
-QWidget *showDayLog(QWidget *parent, const daylog::LoggedDay &day, bool dayFileGone)
+QWidget *makeDayLog(QWidget *parent, const daylog::LoggedDay &day, bool dayFileGone)
 {
     auto *window = new DayLogWindow(day, dayFileGone, parent);
     window->setAttribute(Qt::WA_DeleteOnClose);
+    return window;
+}
+
+QWidget *makeStatistics(QWidget *parent, std::function<std::vector<daylog::LoggedDay>()> loadDays, QStringList anglers)
+{
+    auto *window = new StatsWindow(loadDays ? loadDays() : std::vector<daylog::LoggedDay>{}, anglers, parent);
+    window->setAttribute(Qt::WA_DeleteOnClose);
+    return window;
+}
+
+QWidget *showDayLog(QWidget *parent, const daylog::LoggedDay &day, bool dayFileGone)
+{
+    QWidget *window = makeDayLog(parent, day, dayFileGone);
     window->show();
     return window;
 }
 
 QWidget *showStatistics(QWidget *parent, std::function<std::vector<daylog::LoggedDay>()> loadDays, QStringList anglers)
 {
-    auto *window = new StatsWindow(loadDays ? loadDays() : std::vector<daylog::LoggedDay>{}, anglers, parent);
-    window->setAttribute(Qt::WA_DeleteOnClose);
+    QWidget *window = makeStatistics(parent, std::move(loadDays), std::move(anglers));
     window->show();
     return window;
 }

@@ -11,8 +11,13 @@ class QWidget;
 
 // The 釣行記録 and 統計 windows. Nothing of them exists until one is opened:
 // each call builds a new window, shows it and hands it back; it deletes
-// itself when closed.
+// itself when closed. The make functions build the same window without
+// showing it, for a caller that places it and decides how it holds the day.
 namespace charts {
+
+QWidget *makeDayLog(QWidget *parent, const daylog::LoggedDay &day, bool dayFileGone = false);
+QWidget *makeStatistics(QWidget *parent, std::function<std::vector<daylog::LoggedDay>()> loadDays,
+                        QStringList anglers);
 
 // One day's log on its tide. dayFileGone: the day was saved but its day
 // file has since been deleted; the log is still shown, with a note.

@@ -3,12 +3,15 @@
 #include "charts/charttexts.h"
 #include "charts/chartstyle.h"
 #include "mainscreen/rafts.h"
+#include "platform/programdirs.h"
 
+#include <QAction>
 #include <QAreaSeries>
 #include <QCategoryAxis>
 #include <QChart>
 #include <QChartView>
 #include <QCursor>
+#include <QDir>
 #include <QFileDialog>
 #include <QGraphicsSimpleTextItem>
 #include <QHBoxLayout>
@@ -156,7 +159,10 @@ DayLogWindow::DayLogWindow(const daylog::LoggedDay &day, bool dayFileGone, QWidg
     buildChart();
 
     auto *buttons = new QHBoxLayout;
-    buttons->addStretch(1);
+    m_saved = new QLabel(this);
+    m_saved->setObjectName(QStringLiteral("保存の知らせ"));
+    m_saved->hide();
+    buttons->addWidget(m_saved, 1);
     auto *save = new QPushButton(QStringLiteral("画像で保存"), this);
     save->setObjectName(QStringLiteral("画像で保存"));
     auto *close = new QPushButton(QStringLiteral("閉じる"), this);
@@ -168,6 +174,14 @@ DayLogWindow::DayLogWindow(const daylog::LoggedDay &day, bool dayFileGone, QWidg
     layout->addLayout(buttons);
     connect(save, &QPushButton::clicked, this, &DayLogWindow::askAndSave);
     connect(close, &QPushButton::clicked, this, &QWidget::close);
+    // Opened from the keyboard, it is left the same way: Enter or Escape.
+    close->setDefault(true);
+    close->setFocus();
+    auto *escape = new QAction(this);
+    escape->setObjectName(QStringLiteral("Escape"));
+    escape->setShortcut(QKeySequence(Qt::Key_Escape));
+    addAction(escape);
+    connect(escape, &QAction::triggered, this, &QWidget::close);
 }
 
 bool DayLogWindow::risingAt(int minute) const
@@ -381,10 +395,24 @@ void DayLogWindow::askAndSave()
     QString name = QStringLiteral("釣行記録");
     if (!m_day.date.isEmpty())
         name += QLatin1Char('-') + m_day.date;
-    const QString path = QFileDialog::getSaveFileName(this, QStringLiteral("釣行記録を画像で保存"), name + QStringLiteral(".png"),
-                                                      QStringLiteral("PNG 画像 (*.png)"));
+    // The dialog opens in the player's pictures, not in the program's folder.
+    const QString path = QFileDialog::getSaveFileName(
+        this, QStringLiteral("釣行記録を画像で保存"),
+        playerFolder(QStandardPaths::PicturesLocation) + QLatin1Char('/') + name + QStringLiteral(".png"),
+        QStringLiteral("PNG 画像 (*.png)"));
     if (path.isEmpty())
         return;
-    if (!savePng(path))
+    if (!savePng(path)) {
+        m_saved->hide();
         QMessageBox::warning(this, windowTitle(), QStringLiteral("画像を保存できませんでした。\n%1").arg(path));
+        return;
+    }
+    showSaved(path);
+}
+
+void DayLogWindow::showSaved(const QString &path)
+{
+    m_saved->setText(QStringLiteral("画像を保存しました：%1").arg(QDir::toNativeSeparators(path)));
+    m_saved->setToolTip(QDir::toNativeSeparators(path));
+    m_saved->show();
 }

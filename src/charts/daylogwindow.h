@@ -27,6 +27,9 @@ public:
     const daylog::DayEvent *eventAt(const QScatterSeries *series, QPointF point) const;
     // The chart as a PNG at twice the window's size, sharp for printing.
     bool savePng(const QString &path) const;
+    // The short line beside the buttons that tells where a save went.
+    QLabel *savedNote() const { return m_saved; }
+    void showSaved(const QString &path);
 
 private:
     struct Markers
@@ -55,6 +58,7 @@ private:
     QChart *m_chart = nullptr;
     QChartView *m_view = nullptr;
     QLabel *m_note = nullptr;
+    QLabel *m_saved = nullptr;
     std::vector<Markers> m_markers;
     std::vector<Tag> m_tags;
 };

@@ -10,6 +10,11 @@ const QString MusicKey = QStringLiteral("sound/music");
 const QString EffectsKey = QStringLiteral("sound/effects");
 const QString MutedKey = QStringLiteral("sound/muted");
 const QString PauseKey = QStringLiteral("play/pauseOnFocusLoss");
+const QString QuietKey = QStringLiteral("play/quietNotices");
+const QString AnglerKey = QStringLiteral("last/angler");
+const QString RaftKey = QStringLiteral("last/raft");
+const QString FishKey = QStringLiteral("last/fish");
+const QString EndTimeKey = QStringLiteral("last/endTime");
 
 int readLevel(QSettings &settings, const QString &key, int fallback)
 {
@@ -41,6 +46,7 @@ ComfortSettings loadSettings(QSettings &settings)
     values.sound.effects = readLevel(settings, EffectsKey, defaults.sound.effects);
     values.sound.muted = readFlag(settings, MutedKey, defaults.sound.muted);
     values.pauseOnFocusLoss = readFlag(settings, PauseKey, defaults.pauseOnFocusLoss);
+    values.quietNotices = readFlag(settings, QuietKey, defaults.quietNotices);
     return values;
 }
 
@@ -50,6 +56,28 @@ void saveSettings(QSettings &settings, const ComfortSettings &values)
     settings.setValue(EffectsKey, values.sound.effects);
     settings.setValue(MutedKey, values.sound.muted);
     settings.setValue(PauseKey, values.pauseOnFocusLoss);
+    settings.setValue(QuietKey, values.quietNotices);
+    settings.sync();
+}
+
+LastOuting loadLastOuting(QSettings &settings)
+{
+    LastOuting outing;
+    outing.angler = settings.value(AnglerKey).toString();
+    bool ok = false;
+    const int raft = settings.value(RaftKey).toInt(&ok);
+    outing.raft = ok && raft >= 1 && raft <= 5 ? raft : 0;
+    outing.fish = settings.value(FishKey).toString();
+    outing.endTime = settings.value(EndTimeKey).toString();
+    return outing;
+}
+
+void saveLastOuting(QSettings &settings, const LastOuting &outing)
+{
+    settings.setValue(AnglerKey, outing.angler);
+    settings.setValue(RaftKey, outing.raft);
+    settings.setValue(FishKey, outing.fish);
+    settings.setValue(EndTimeKey, outing.endTime);
     settings.sync();
 }
 
@@ -67,6 +95,18 @@ void saveSettings(const ComfortSettings &values)
 {
     QSettings settings(QSettings::UserScope, QStringLiteral("namiyose"), QStringLiteral("namiyose"));
     saveSettings(settings, values);
+}
+
+LastOuting loadLastOuting()
+{
+    QSettings settings(QSettings::UserScope, QStringLiteral("namiyose"), QStringLiteral("namiyose"));
+    return loadLastOuting(settings);
+}
+
+void saveLastOuting(const LastOuting &outing)
+{
+    QSettings settings(QSettings::UserScope, QStringLiteral("namiyose"), QStringLiteral("namiyose"));
+    saveLastOuting(settings, outing);
 }
 
 } // namespace comforts

@@ -2,6 +2,8 @@
 
 #include "platform/sound.h"
 
+#include <QString>
+
 class QSettings;
 
 namespace comforts {
@@ -12,6 +14,9 @@ struct ComfortSettings
 {
     SoundLevels sound;
     bool pauseOnFocusLoss = false;
+    // 知らせは状況表示だけ: the boxes that only tell of a miss or a lost
+    // bait go to the status line instead.
+    bool quietNotices = false;
     bool operator==(const ComfortSettings &) const = default;
 };
 
@@ -23,5 +28,23 @@ void saveSettings(QSettings &settings, const ComfortSettings &values);
 // The same through the standard per-user place of the program's settings.
 ComfortSettings loadSettings();
 void saveSettings(const ComfortSettings &values);
+
+// What the angler chose on the settings screen for the last crossing,
+// offered again at the next start. Empty (raft 0) when nothing was kept;
+// the texts are those of the screen's lists ("チヌ", "10時まで").
+struct LastOuting
+{
+    QString angler;
+    int raft = 0;
+    QString fish;
+    QString endTime;
+    bool operator==(const LastOuting &) const = default;
+};
+
+// A raft out of 1..5 reads as none.
+LastOuting loadLastOuting(QSettings &settings);
+void saveLastOuting(QSettings &settings, const LastOuting &outing);
+LastOuting loadLastOuting();
+void saveLastOuting(const LastOuting &outing);
 
 } // namespace comforts

@@ -28,6 +28,12 @@ inline QString MusicVolume() { return QStringLiteral("音楽の音量"); }
 inline QString EffectsVolume() { return QStringLiteral("効果音の音量"); }
 inline QString Mute() { return QStringLiteral("音を消す"); }
 inline QString PauseOnFocusLoss() { return QStringLiteral("ウィンドウから離れたら一時停止する"); }
+inline QString QuietNotices() { return QStringLiteral("知らせは状況表示だけ"); }
+inline QString QuietNoticesTip()
+{
+    return QStringLiteral("エサを取られた、あわせが早すぎたなどの知らせを、メッセージではなく釣りのボタンの下の一行に出します。"
+                          "時計は止まりません。");
+}
 inline QString Ok() { return QStringLiteral("O K"); }
 inline QString Cancel() { return QStringLiteral("キャンセル"); }
 
@@ -44,6 +50,7 @@ inline QString GyotakuSavePdf() { return QStringLiteral("PDFで保存"); }
 inline QString GyotakuPrint() { return QStringLiteral("印刷"); }
 inline QString GyotakuNoChinu() { return QStringLiteral("チヌの釣果がないので魚拓は作れません。"); }
 inline QString GyotakuSaveFailed() { return QStringLiteral("魚拓を保存できませんでした。"); }
+inline QString GyotakuSaved() { return QStringLiteral("魚拓を保存しました：%1"); }
 inline QString Centimetres() { return QStringLiteral("センチ"); }
 inline QString Unknown() { return QStringLiteral("不明"); }
 inline QString TideLabel() { return QStringLiteral("潮"); }

@@ -1,6 +1,9 @@
 #include "controlspage.h"
 
 #include "comfortstexts.h"
+#include "mainscreencomforts.h"
+
+#include "app/gamewindow.h"
 
 #include <QApplication>
 #include <QDialogButtonBox>
@@ -29,14 +32,18 @@ QString ControlsPage::text()
     html += QStringLiteral("<h3 style='margin:0 0 4px 0'>マウスで遊ぶ</h3>");
     html += QString::fromUtf8(
         "<p style='margin:0 0 8px 0'>ボタンやメニューをクリックします。釣りのボタンは、次に押すものが"
-        "<span style='background:#ffc0ff'>&nbsp;ピンク&nbsp;</span>、ほかは"
-        "<span style='background:#c0c0ff'>&nbsp;水色&nbsp;</span>です。押せないボタンは灰色になります。</p>");
+        "<span style='background:#ffc0ff'>&nbsp;ピンク&nbsp;</span>で、いま押せないものは灰色です。</p>");
     html += QStringLiteral("<h3 style='margin:0 0 4px 0'>キーボードで遊ぶ</h3>");
     html += QString::fromUtf8("<p style='margin:0 0 4px 0'>ピンクのボタンにはいつもフォーカスがあるので、"
                               "<b>スペース</b>か<b>Enter</b>だけで一回の流れ（投入・割る・あわせ・O K）を進められます。"
+                              "一回押すと一つ進みます。押しつづけても、ピンクが次のボタンへ移ってすぐ"
+                              "（0.3秒以内）に押しても、次のボタンは押されません。"
                               "メッセージが出たら Enter で閉じます。</p>");
-    html += QStringLiteral("<table cellspacing='0'>");
-    html += keyRow("スペース / Enter", "フォーカスのあるボタン（ピンクのボタン）を押す");
+    // The keys of the fishing beside those of the other screens, so the
+    // page stays short enough for a small screen.
+    html += QStringLiteral("<table cellspacing='0'><tr><td valign='top' style='padding-right:24px'>"
+                           "<table cellspacing='0'>");
+    html += keyRow("スペース / Enter", "ピンクのボタンを押す");
     html += keyRow("Z", "ダンゴを投入");
     html += keyRow("X", "ダンゴを割る");
     html += keyRow("C", "あわせ");
@@ -47,13 +54,19 @@ QString ControlsPage::text()
     html += keyRow("Ctrl+S", "釣果を保存");
     html += keyRow("Ctrl+Q", "納竿");
     html += keyRow("F1", "この操作ページ");
-    html += keyRow("F2", "設定（音量・一時停止）");
+    html += keyRow("F2", "設定（音量・一時停止・知らせ）");
+    html += QStringLiteral("</table></td><td valign='top'><table cellspacing='0'>");
+    html += keyRow("設定画面: Tab", "名前 → 場所の選択 → 地図 → 狙う魚 → 時間 → いかだへ渡る");
+    html += keyRow("設定画面: ↑↓←→ / Enter", "地図で釣り場を選ぶ / その詳細");
     html += keyRow("仕掛け画面: ↑↓←→", "枠の中で選ぶ（Tab で次の枠）");
     html += keyRow("仕掛け画面: Enter", "仕掛け完了");
     html += keyRow("今日の釣果: Ctrl+S", "保存");
     html += keyRow("今日の釣果: Ctrl+G", "魚拓");
-    html += keyRow("Esc", "釣り場の詳細・ヒント・この画面を閉じる");
-    html += QStringLiteral("</table>");
+    html += keyRow("今日の釣果: Ctrl+L", "釣行記録");
+    html += keyRow("今日の釣果: Ctrl+R", "過去の記録");
+    html += keyRow("過去の記録: ↑↓ / スペース", "日を選ぶ（合計が出ます）");
+    html += keyRow("Esc", "釣り場の詳細・ヒント・釣行記録・統計・この画面を閉じる");
+    html += QStringLiteral("</table></td></tr></table>");
     html += QString::fromUtf8("<p style='margin:4px 0 8px 0'>文字のキーは、メッセージが開いている間は効きません。"
                               "思わぬ投入やあわせは起きません。</p>");
     html += QStringLiteral("<h3 style='margin:0 0 4px 0'>竿先のあたり</h3>");
@@ -75,7 +88,7 @@ ControlsPage::ControlsPage(QWidget *parent)
     label->setObjectName(QStringLiteral("操作の説明"));
     label->setTextFormat(Qt::RichText);
     label->setWordWrap(true);
-    label->setFixedWidth(520);
+    label->setFixedWidth(800);
     label->setStyleSheet(QStringLiteral("QLabel { background: white; border: 1px solid #7d8c99; padding: 10px; }"));
     auto *buttons = new QDialogButtonBox;
     QPushButton *close = buttons->addButton(T::ControlsClose(), QDialogButtonBox::RejectRole);
@@ -95,6 +108,10 @@ ControlsPage *ControlsPage::open(QWidget *parent)
     if (!page) {
         page = new ControlsPage(parent ? parent->window() : nullptr);
         page->setAttribute(Qt::WA_DeleteOnClose);
+    }
+    if (auto *window = dynamic_cast<GameWindow *>(parent ? parent->window() : nullptr)) {
+        showOverTheDay(page, window->game());
+        return page;
     }
     page->show();
     page->raise();

@@ -7,11 +7,13 @@
 #include "app/gamewindow.h"
 #include "app/screens.h"
 #include "mainscreen/form1.h"
+#include "platform/programdirs.h"
 #include "records/browserpane.h"
 #include "records/form5.h"
 
 #include <QAction>
 #include <QComboBox>
+#include <QDir>
 #include <QFileDialog>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -428,16 +430,34 @@ void GyotakuWindow::saveAs(bool pdf)
                                   .arg(m_record.angler)
                                   .arg(m_record.lengthCm)
                                   .arg(pdf ? QStringLiteral("pdf") : QStringLiteral("png"));
-    const QString path = QFileDialog::getSaveFileName(this, windowTitle(), suggested,
+    // The dialog opens in the player's pictures (a PDF: documents), not in
+    // the program's folder.
+    const QString folder = playerFolder(pdf ? QStandardPaths::DocumentsLocation : QStandardPaths::PicturesLocation);
+    const QString path = QFileDialog::getSaveFileName(this, windowTitle(), folder + QLatin1Char('/') + suggested,
                                                       pdf ? QStringLiteral("PDF (*.pdf)") : QStringLiteral("PNG (*.png)"));
     if (path.isEmpty())
         return;
     const bool saved = pdf ? saveGyotakuPdf(m_record, path) : saveGyotakuPng(m_record, path);
     if (!saved) {
+        if (m_saved)
+            m_saved->hide();
         auto *failed = new QLabel(T::GyotakuSaveFailed());
         failed->setObjectName(QStringLiteral("保存の失敗"));
         layout()->addWidget(failed);
+        return;
     }
+    showSaved(path);
+}
+
+void GyotakuWindow::showSaved(const QString &path)
+{
+    if (!m_saved) {
+        m_saved = new QLabel;
+        m_saved->setObjectName(QStringLiteral("保存の知らせ"));
+        layout()->addWidget(m_saved);
+    }
+    m_saved->setText(T::GyotakuSaved().arg(QDir::toNativeSeparators(path)));
+    m_saved->show();
 }
 
 void GyotakuWindow::print()

@@ -9,6 +9,7 @@
 
 class BrowserPane;
 class Form5;
+class QLabel;
 class QPainter;
 class QPushButton;
 
@@ -48,11 +49,14 @@ class GyotakuWindow : public QDialog
 public:
     explicit GyotakuWindow(const GyotakuRecord &record, QWidget *parent = nullptr);
     const GyotakuRecord &record() const { return m_record; }
+    // The short line under the buttons that tells where a save went.
+    void showSaved(const QString &path);
 
 private:
     void saveAs(bool pdf);
     void print();
     GyotakuRecord m_record;
+    QLabel *m_saved = nullptr;
 };
 
 // Opens the window for a record, or says that there is no chinu.

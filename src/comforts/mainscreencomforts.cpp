@@ -7,6 +7,7 @@
 
 #include "app/game.h"
 #include "app/gamewindow.h"
+#include "app/screens.h"
 #include "mainscreen/fishing/buttoncolours.h"
 #include "mainscreen/form1.h"
 #include "platform/picturebox.h"
@@ -72,11 +73,57 @@ QKeySequence key(QKeyCombination k)
     return QKeySequence(k);
 }
 
+// Holds the day's timers while its window is on screen, as an open message
+// box does: ticks that fall due meanwhile come as one once it is gone.
+class DayHold : public QObject
+{
+public:
+    DayHold(QWidget *window, Scheduler &scheduler)
+        : QObject(window)
+        , m_scheduler(scheduler)
+    {
+        window->installEventFilter(this);
+    }
+    ~DayHold() override { release(); }
+
+protected:
+    bool eventFilter(QObject *, QEvent *event) override
+    {
+        if (event->type() == QEvent::Show && !m_holding) {
+            m_holding = true;
+            m_scheduler.enterModal();
+        } else if (event->type() == QEvent::Hide) {
+            release();
+        }
+        return false;
+    }
+
+private:
+    void release()
+    {
+        if (!m_holding)
+            return;
+        m_holding = false;
+        m_scheduler.leaveModal();
+    }
+
+    Scheduler &m_scheduler;
+    bool m_holding = false;
+};
+
+// The clock of a day runs: started, and neither ended nor packed up.
+bool dayOn(Game &game)
+{
+    const Form1 *f = game.screens().loadedForm1();
+    return f && !game.ending() && f->Timer時間管理->isEnabled() && f->DayEnding == 0;
+}
+
 } // namespace
 
 MainScreenComforts::MainScreenComforts(Form1 &form)
     : QObject(&form)
     , m_form(form)
+    , m_dayEvents(form.game().dayEvents)
 {
     setObjectName(QStringLiteral("MainScreenComforts"));
     m_overlay = new PauseOverlay(form.centralWidget());
@@ -94,6 +141,21 @@ MainScreenComforts::MainScreenComforts(Form1 &form)
             [this](const QModelIndex &, int first, int) { noteCatch(first); });
     connect(qApp, &QGuiApplication::applicationStateChanged, this,
             [this](Qt::ApplicationState state) { applicationStateChanged(state); });
+    m_dayEvents.add(this);
+}
+
+MainScreenComforts::~MainScreenComforts()
+{
+    // The screen is half gone by now: the hub is reached without it.
+    m_dayEvents.remove(this);
+}
+
+void MainScreenComforts::dayEvent(const daylog::DayEvent &event)
+{
+    if (event.kind != daylog::EventKind::DayStarted && event.kind != daylog::EventKind::DayEnded)
+        return;
+    m_dayOver = event.kind == daylog::EventKind::DayEnded;
+    一時停止->setEnabled(!m_dayOver);
 }
 
 MainScreenComforts *MainScreenComforts::of(Form1 &form)
@@ -154,6 +216,8 @@ bool MainScreenComforts::paused() const
 
 void MainScreenComforts::togglePause()
 {
+    if (m_dayOver && !paused())
+        return;
     if (paused())
         resume();
     else
@@ -260,6 +324,26 @@ void MainScreenComforts::noteCatch(int row)
                                                              : QString();
 }
 
+bool MainScreenComforts::isPinkButton(const QObject *watched) const
+{
+    const Form1 &f = m_form;
+    return watched == f.Command1 || watched == f.Command2 || watched == f.Command3 || watched == f.Command4;
+}
+
+bool MainScreenComforts::runOnPress(QObject *watched, const QKeyEvent *key) const
+{
+    const int k = key->key();
+    if (k != Qt::Key_Space && k != Qt::Key_Return && k != Qt::Key_Enter)
+        return false;
+    if (watched == m_form.Picture1(0))
+        return false;
+    // A key held down acts once, on its first press.
+    if (key->isAutoRepeat())
+        return true;
+    return key->type() == QEvent::KeyPress && isPinkButton(watched) && m_pinkMovedAt >= 0
+        && m_form.game().platform.scheduler.steadyMs() - m_pinkMovedAt < TapGuardMs;
+}
+
 bool MainScreenComforts::allowedWhilePaused(const QAction *action) const
 {
     return action == 一時停止 || action == 設定 || action == 操作;
@@ -293,7 +377,22 @@ bool MainScreenComforts::eventFilter(QObject *watched, QEvent *event)
                 return true;
         }
         break;
+    case QEvent::FocusIn:
+        // The pink went on to another button: the guard against run-on taps starts.
+        if (isPinkButton(watched)) {
+            auto *button = static_cast<QWidget *>(watched);
+            if (m_pink && m_pink != button)
+                m_pinkMovedAt = m_form.game().platform.scheduler.steadyMs();
+            m_pink = button;
+        }
+        break;
+    case QEvent::KeyRelease:
+        if (runOnPress(watched, static_cast<QKeyEvent *>(event)))
+            return true;
+        break;
     case QEvent::KeyPress: {
+        if (runOnPress(watched, static_cast<QKeyEvent *>(event)))
+            return true;
         // Enter presses the focused fishing button as Space does.
         auto *button = qobject_cast<QPushButton *>(watched);
         const int k = static_cast<QKeyEvent *>(event)->key();
@@ -323,6 +422,25 @@ void openSettings(QWidget *parent, Game &game)
     const ComfortSettings chosen = dialog.values();
     saveSettings(chosen);
     game.platform.sound.setLevels(chosen.sound);
+    game.quietNotices = chosen.quietNotices;
+}
+
+void showOverTheDay(QWidget *window, Game &game)
+{
+    if (dayOn(game) && !window->findChild<QObject *>(QStringLiteral("DayHold"), Qt::FindDirectChildrenOnly)) {
+        // Modality is taken at showing: a window already open comes again.
+        if (window->isVisible())
+            window->hide();
+        window->setWindowModality(Qt::ApplicationModal);
+        (new DayHold(window, game.platform.scheduler))->setObjectName(QStringLiteral("DayHold"));
+    }
+    if (!window->isVisible()) {
+        const QWidget *parent = window->parentWidget();
+        centreOver(*window, parent ? parent->window() : nullptr);
+    }
+    window->show();
+    window->raise();
+    window->activateWindow();
 }
 
 QPushButton *addSettingsButton(GameWindow &window, QWidget *parent, QRect geometry)

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "daylog/dayevent.h"
+
 #include <QObject>
 #include <QPointer>
 #include <QRect>
@@ -9,23 +11,32 @@ class Form1;
 class Game;
 class GameWindow;
 class QAction;
+class QKeyEvent;
 class QPushButton;
 class QWidget;
 
 namespace comforts {
 
 // The main screen's comforts: keys for its menus and the fishing buttons,
-// the focus on the button to press next, and the player's pause.
-class MainScreenComforts : public QObject
+// the focus on the button to press next, one step per press of Space or
+// Enter, and the player's pause.
+class MainScreenComforts : public QObject, private daylog::DayEventListener
 {
 public:
     explicit MainScreenComforts(Form1 &form);
+    ~MainScreenComforts() override;
+
+    // After the pink moves to another button, Space and Enter wait this
+    // long before they press it: the second tap of a double tap, or a tap
+    // meant for the button the pink just left, presses nothing.
+    static constexpr qint64 TapGuardMs = 300;
 
     // The comforts of a main screen (made with it).
     static MainScreenComforts *of(Form1 &form);
 
     // The player's pause: every timer stops where it stands, the pictures
     // dim and the fishing buttons take no click or key until it is lifted.
+    // Once the day has ended there is nothing left to pause.
     void togglePause();
     void pause();
     void resume();
@@ -59,8 +70,17 @@ private:
     bool allowedWhilePaused(const QAction *action) const;
 
     void noteCatch(int row);
+    void dayEvent(const daylog::DayEvent &event) override;
+    // A press of Space or Enter on a fishing button that must do nothing.
+    bool runOnPress(QObject *watched, const QKeyEvent *key) const;
+    bool isPinkButton(const QObject *watched) const;
 
     Form1 &m_form;
+    daylog::DayEventHub &m_dayEvents;
+    bool m_dayOver = false;
+    // The button the pink last went to, and when it moved there from another.
+    QPointer<QWidget> m_pink;
+    qint64 m_pinkMovedAt = -1;
     Landed m_longest;
     QWidget *m_overlay = nullptr;
     QPointer<QWidget> m_focusBeforePause;
@@ -71,6 +91,11 @@ QString dayOverPicture(const QString &endHour);
 
 // Opens the 設定 dialog over parent and applies what the player chooses.
 void openSettings(QWidget *parent, Game &game);
+
+// Shows a window opened from a game window (its parent) centred on it.
+// While a day is on it comes modal and holds the day's clock and timers
+// until it closes, as 設定 and the message boxes do.
+void showOverTheDay(QWidget *window, Game &game);
 // The settings screen's button that opens it.
 QPushButton *addSettingsButton(GameWindow &window, QWidget *parent, QRect geometry);
 

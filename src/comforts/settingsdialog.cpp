@@ -50,6 +50,10 @@ SettingsDialog::SettingsDialog(const ComfortSettings &values, QWidget *parent)
     一時停止 = new QCheckBox(T::PauseOnFocusLoss());
     一時停止->setObjectName(QStringLiteral("ウィンドウから離れたら一時停止"));
     一時停止->setChecked(values.pauseOnFocusLoss);
+    知らせは状況表示だけ = new QCheckBox(T::QuietNotices());
+    知らせは状況表示だけ->setObjectName(T::QuietNotices());
+    知らせは状況表示だけ->setToolTip(T::QuietNoticesTip());
+    知らせは状況表示だけ->setChecked(values.quietNotices);
     const auto dimSliders = [this] {
         音楽の音量->setEnabled(!音を消す->isChecked());
         効果音の音量->setEnabled(!音を消す->isChecked());
@@ -71,6 +75,7 @@ SettingsDialog::SettingsDialog(const ComfortSettings &values, QWidget *parent)
     layout->addLayout(grid);
     layout->addWidget(音を消す);
     layout->addWidget(一時停止);
+    layout->addWidget(知らせは状況表示だけ);
     layout->addSpacing(4);
     layout->addWidget(buttons);
     layout->setSizeConstraint(QLayout::SetFixedSize);
@@ -83,6 +88,7 @@ ComfortSettings SettingsDialog::values() const
     v.sound.effects = 効果音の音量->value();
     v.sound.muted = 音を消す->isChecked();
     v.pauseOnFocusLoss = 一時停止->isChecked();
+    v.quietNotices = 知らせは状況表示だけ->isChecked();
     return v;
 }
 

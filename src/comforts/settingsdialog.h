@@ -9,8 +9,8 @@ class QSlider;
 
 namespace comforts {
 
-// The 設定 dialog: music and effects volumes, mute, and the pause when the
-// player leaves the window.
+// The 設定 dialog: music and effects volumes, mute, the pause when the
+// player leaves the window, and the quiet notices.
 class SettingsDialog : public QDialog
 {
 public:
@@ -22,6 +22,7 @@ public:
     QSlider *効果音の音量 = nullptr;
     QCheckBox *音を消す = nullptr;
     QCheckBox *一時停止 = nullptr;
+    QCheckBox *知らせは状況表示だけ = nullptr;
 };
 
 } // namespace comforts

@@ -7,7 +7,9 @@
 #include "comforts/comfortstexts.h"
 #include "comforts/mainscreencomforts.h"
 #include "daystart.h"
+#include "daylog/daylog.h"
 #include "daylog/dayreport.h"
+#include "daylog/reasons.h"
 #include "mainscreen/fishing/buttoncolours.h"
 #include "mainscreen/fishing/fishingaction.h"
 #include "mainscreentexts.h"
@@ -459,6 +461,22 @@ bool Form1::queryUnload(bool byCloseControl)
         return false;
     message(T::UseNoukan() + comfortstexts::MainCloseKey());
     return true;
+}
+
+void Form1::notice(const QString &text)
+{
+    if (!game().quietNotices) {
+        message(text);
+        return;
+    }
+    QString line = clocktide::clockCaption(ClockHour, ClockMinute) + QStringLiteral("　") + text;
+    const std::vector<daylog::DayEvent> &events = game().dayLog().today().events;
+    if (!events.empty()) {
+        const QString why = daylog::statusText(events.back());
+        if (!why.isEmpty())
+            line += QStringLiteral("　") + why;
+    }
+    m_dayReport->statusLabel()->setText(line);
 }
 
 void Form1::OpenRigScreen()

@@ -59,6 +59,11 @@ public:
     void RodSoundTick();       // Timer竿の音
     void AnimateLandedChinu(); // Timer1
 
+    // A box that only tells of a miss or a lost bait. With 知らせは状況表示だけ
+    // chosen its words go on the status line, before the reason the line
+    // gives, and the clock goes on as there is no box to read.
+    void notice(const QString &text);
+
     // The fishing action and the day's end, wired to their own controls.
     FishingAction &fishing() { return *m_fishing; }
     DayEnd &dayEnd() { return *m_dayEnd; }

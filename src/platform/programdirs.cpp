@@ -27,3 +27,14 @@ ProgramDirs ProgramDirs::forExecutable(const QString &exeDir)
             dirs.waveSources << dir;
     return dirs;
 }
+
+QString playerFolder(QStandardPaths::StandardLocation preferred)
+{
+    for (const QStandardPaths::StandardLocation where :
+         {preferred, QStandardPaths::DocumentsLocation, QStandardPaths::HomeLocation}) {
+        const QString path = QStandardPaths::writableLocation(where);
+        if (!path.isEmpty() && QFileInfo(path).isDir())
+            return path;
+    }
+    return QDir::homePath();
+}

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QStandardPaths>
 #include <QString>
 #include <QStringList>
 
@@ -22,3 +23,8 @@ struct ProgramDirs
     // bit says little when running as root or on a read-only mount).
     static bool canWrite(const QString &dir);
 };
+
+// Where a save dialog opens for the player's own copy of a picture or a
+// document: that folder of the player's (Pictures, Documents) when it
+// exists, else Documents, else the home folder, never the program's folder.
+QString playerFolder(QStandardPaths::StandardLocation preferred);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QElapsedTimer>
 #include <QObject>
 #include <QString>
 
@@ -64,6 +65,9 @@ public:
     virtual std::unique_ptr<Timer> createTimer(const QString &name, QObject *parent) = 0;
     // Lets queued screen events run inside a long handler (the only yield of the game).
     virtual void yieldEvents() = 0;
+    // Milliseconds on a steady clock, for measuring the player's own
+    // presses against each other (virtual time on the virtual scheduler).
+    virtual qint64 steadyMs() const = 0;
 
     // A modal message box is open while the depth is above zero.
     void enterModal();
@@ -108,11 +112,16 @@ private:
 class QtScheduler final : public Scheduler
 {
 public:
+    QtScheduler() { m_started.start(); }
     std::unique_ptr<Timer> createTimer(const QString &name, QObject *parent) override;
     void yieldEvents() override;
+    qint64 steadyMs() const override { return m_started.elapsed(); }
 
 protected:
     void scheduleHeldTicks() override;
+
+private:
+    QElapsedTimer m_started;
 };
 
 class VirtualScheduler final : public Scheduler
@@ -120,6 +129,7 @@ class VirtualScheduler final : public Scheduler
 public:
     std::unique_ptr<Timer> createTimer(const QString &name, QObject *parent) override;
     void yieldEvents() override;
+    qint64 steadyMs() const override { return m_now; }
 
     // Advances virtual time, firing every tick that falls due in order.
     // Called while a message box is open, it is the time the angler takes

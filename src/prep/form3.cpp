@@ -19,11 +19,15 @@
 #include "waveinstall.h"
 
 #include <QComboBox>
+#include <QEvent>
 #include <QGroupBox>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+
+#include <functional>
 
 namespace {
 
@@ -72,6 +76,38 @@ QLabel *makeBox(QWidget *parent, const QString &name, QRect geometry)
 }
 
 
+// Enter on a raft's name on the map opens its details, as its glass does
+// for the mouse: the raft with the focus is the one chosen.
+class RaftKeys : public QObject
+{
+public:
+    RaftKeys(QObject *parent, std::function<void(int)> showDetails)
+        : QObject(parent)
+        , m_showDetails(std::move(showDetails))
+    {
+    }
+    void watch(QRadioButton *option, int spotNo)
+    {
+        option->installEventFilter(this);
+        option->setProperty("spotNo", spotNo);
+    }
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (event->type() != QEvent::KeyPress)
+            return false;
+        const int key = static_cast<QKeyEvent *>(event)->key();
+        if (key != Qt::Key_Return && key != Qt::Key_Enter)
+            return false;
+        m_showDetails(watched->property("spotNo").toInt());
+        return true;
+    }
+
+private:
+    std::function<void(int)> m_showDetails;
+};
+
 QComboBox *makePickList(QWidget *parent, const QString &name, const QStringList &items, QRect geometry)
 {
     auto *combo = new QComboBox(parent);
@@ -99,8 +135,10 @@ Form3::Form3(Game &game)
 
     // ---- the angler's name and the menu column ----
     Label9 = makeLabel(central, QStringLiteral("Label9"), T::Label9(), { Margin, Margin, ColumnWidth, 22 });
-    comforts::addSettingsButton(*this, central, { Margin + ColumnWidth - 64, Margin - 2, 64, 24 });
-    charts::addStatisticsButton(*this, central, { Margin + ColumnWidth - 122, Margin - 2, 54, 24 });
+    QPushButton *settingsButton
+        = comforts::addSettingsButton(*this, central, { Margin + ColumnWidth - 64, Margin - 2, 64, 24 });
+    QPushButton *statisticsButton
+        = charts::addStatisticsButton(*this, central, { Margin + ColumnWidth - 122, Margin - 2, 54, 24 });
     Combo3 = new QComboBox(central);
     Combo3->setObjectName(QStringLiteral("Combo3"));
     Combo3->setEditable(true);
@@ -142,6 +180,7 @@ Form3::Form3(Game &game)
     Picture1->setGeometry(Margin, (SideFrameHeight - MapHeight) / 2 + 8, MapWidth, MapHeight);
 
     const QStringList raftNames = T::rafts();
+    auto *raftKeys = new RaftKeys(this, [this](int spotNo) { ShowDetailsOf(spotNo); });
     QRadioButton **options[5] = { &Option1, &Option2, &Option3, &Option4, &Option5 };
     QPushButton **details[5] = { &Command12, &Command8, &Command9, &Command10, &Command11 };
     const char *detailNames[5] = { "Command12", "Command8", "Command9", "Command10", "Command11" };
@@ -149,10 +188,13 @@ Form3::Form3(Game &game)
         auto *opt = new QRadioButton(raftNames.at(k - 1), Picture1);
         opt->setObjectName(QStringLiteral("Option") + QString::number(k));
         // A light tag keeps the name readable over sea and land alike.
+        // The tag with the keyboard's focus wears a thicker blue edge, as
+        // the style's own focus frame does not show on a dressed tag.
         opt->setStyleSheet(QStringLiteral(
             "QRadioButton { background: rgba(255, 255, 255, 215); border: 1px solid rgba(60, 80, 100, 120);"
             " border-radius: 4px; padding: 1px 5px 1px 3px; }"
-            "QRadioButton:checked { background: #fff3c4; border: 1px solid #b06a20; font-weight: bold; }"));
+            "QRadioButton:checked { background: #fff3c4; border: 1px solid #b06a20; font-weight: bold; }"
+            "QRadioButton:focus { border: 2px solid #2f6db5; padding: 0px 4px 0px 2px; }"));
         opt->adjustSize();
         opt->move(mapTags[k - 1].option);
         *options[k - 1] = opt;
@@ -160,6 +202,7 @@ Form3::Form3(Game &game)
             if (on)
                 ChooseRaft(k);
         });
+        raftKeys->watch(opt, k);
 
         QPushButton *button = makeDetailButton(Picture1);
         button->setObjectName(QLatin1String(detailNames[k - 1]));
@@ -212,6 +255,16 @@ Form3::Form3(Game &game)
     Label11->setText(T::Label11());
     Label13->setText(T::Label13());
 
+    // The Tab key follows the steps of the screen: the name, the raft on
+    // the map, the fish and the time, each button followed by what it
+    // opens, then the crossing; the rest of the menu and the two small
+    // buttons over the name come last.
+    const QList<QWidget *> steps{ Combo3,   Command1, Option1,  Option2,  Option3,          Option4,
+                                  Option5,  Command2, Combo1,   Command3, Combo2,           Command6,
+                                  Command4, Command5, Command7, statisticsButton, settingsButton };
+    for (qsizetype i = 1; i < steps.size(); ++i)
+        setTabOrder(steps[i - 1], steps[i]);
+
     connect(Command1, &QPushButton::clicked, this, [this] { OpenRaftChoice(); });
     connect(Command2, &QPushButton::clicked, this, [this] { ShowTargetList(); });
     connect(Command3, &QPushButton::clicked, this, [this] { ShowEndTimes(); });
@@ -241,6 +294,19 @@ void Form3::load()
     Combo3->addItems(state().AnglerNames);
     Combo3->setCurrentIndex(-1); // the name box starts empty
     Combo3->clearEditText();
+    // ... or with the last angler's name, chosen whole so that typing
+    // another replaces it.
+    const QString lastAngler = game().lastOuting.angler;
+    if (!lastAngler.isEmpty()) {
+        const int listed = Combo3->findText(lastAngler, Qt::MatchExactly | Qt::MatchCaseSensitive);
+        if (listed >= 0)
+            Combo3->setCurrentIndex(listed);
+        else
+            Combo3->setEditText(lastAngler);
+        Combo3->lineEdit()->selectAll();
+    }
+    // The keyboard starts in the name box.
+    Combo3->setFocus();
 
     waveinstall::installWaves(platform.files, platform.dirs);
 
@@ -289,6 +355,13 @@ void Form3::OpenRaftChoice()
     }
     makeWide();
     Command6->setEnabled(true);
+    // The map comes with the last crossing's raft offered, and the focus on
+    // the raft chosen (the first one while none is).
+    if (Label1->text().isEmpty())
+        if (QRadioButton *last = option(game().lastOuting.raft))
+            last->setChecked(true);
+    QRadioButton *chosen = option(state().SpotNo);
+    (chosen ? chosen : Option1)->setFocus();
 }
 
 void Form3::ChooseRaft(int spotNo)
@@ -324,9 +397,15 @@ void Form3::ShowTargetList()
         Combo3->setFocus();
         return;
     }
-    Combo1->setCurrentIndex(Combo1->findText(settingstexts::Chinu()));
-    state().TargetFish = settingstexts::Chinu();
+    // チヌ, or the fish of the last crossing.
+    QString offered = settingstexts::Chinu();
+    const QString lastFish = game().lastOuting.fish;
+    if (!lastFish.isEmpty() && Combo1->findText(lastFish) >= 0)
+        offered = lastFish;
+    Combo1->setCurrentIndex(Combo1->findText(offered));
+    state().TargetFish = offered;
     Combo1->show();
+    Combo1->setFocus();
 }
 
 void Form3::PickTarget()
@@ -343,6 +422,12 @@ void Form3::ShowEndTimes()
     }
     Label2->show();
     Combo2->show();
+    if (Combo2->currentIndex() < 0) {
+        const int last = Combo2->findText(game().lastOuting.endTime);
+        if (!game().lastOuting.endTime.isEmpty() && last >= 0)
+            Combo2->setCurrentIndex(last);
+    }
+    Combo2->setFocus();
 }
 
 void Form3::PickEndTime()
@@ -392,6 +477,10 @@ void Form3::CrossToRaft()
     if (mainScreen.Label46)
         mainScreen.Label46->setText(state().EndHour + settingstexts::EndHourSuffix());
     RegisterAngler();
+    const comforts::LastOuting outing{ name, state().SpotNo, Combo1->currentText(), Combo2->currentText() };
+    game().lastOuting = outing;
+    if (game().keepOuting)
+        game().keepOuting(outing);
     Form4::closeOnCrossing(screens);
     screens.show(mainScreen);
     closeFromCode();

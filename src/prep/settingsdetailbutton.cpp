@@ -42,7 +42,9 @@ QPushButton *makeDetailButton(QWidget *parent)
     button->setIcon(magnifierIcon());
     button->setIconSize(QSize(GlassSize, GlassSize));
     button->setCursor(Qt::PointingHandCursor);
-    button->setFocusPolicy(Qt::TabFocus);
+    // For the mouse only: a key on it would choose its raft unseen. The
+    // keyboard opens a raft's details with Enter on the raft's name.
+    button->setFocusPolicy(Qt::NoFocus);
     button->setStyleSheet(QStringLiteral(
         "QPushButton { background: qlineargradient(x1:0, y1:0, x2:0, y2:1, stop:0 #ffd08a, stop:1 #f29a3e);"
         " border: 1px solid #8a4a1a; border-radius: 5px; padding: 0px; }"

@@ -87,13 +87,19 @@ BrowserPane::BrowserPane(QGroupBox *frame, Game &game, Ask ask)
     charts::addDayLogButton(*this, frame, { Pad, 278, ColumnWidth, 30 });
 
     connect(Combo2, &QComboBox::activated, this, [this] { ListAnglerDays(); });
-    // A day is chosen by the mouse or the arrow keys; clicking the chosen
-    // day again shows its figures again (after "一覧へ" cleared them).
-    connect(List1, &QListWidget::currentRowChanged, this, [this](int row) {
-        if (!m_filling && row >= 0)
+    // A day is chosen by the mouse, the arrow keys or Space: whatever
+    // selects it shows it. (Tabbing into the list only marks a day, and
+    // marks nothing chosen.) Clicking the chosen day again, or Enter on it,
+    // shows its figures again after "一覧へ" cleared them.
+    connect(List1, &QListWidget::itemSelectionChanged, this, [this] {
+        if (!m_filling && !selectedItemText().isEmpty())
             ShowDayFigures();
     });
     connect(List1, &QListWidget::itemClicked, this, [this] { ShowDayFigures(); });
+    connect(List1, &QListWidget::itemActivated, this, [this] {
+        if (!selectedItemText().isEmpty())
+            ShowDayFigures();
+    });
     connect(Command6, &QPushButton::clicked, this, [this] { ShowDayLines(); });
     connect(Command4, &QPushButton::clicked, this, [this] { BackToDayList(); });
     connect(Command5, &QPushButton::clicked, this, [this] { DeleteDay(); });
@@ -200,6 +206,7 @@ void BrowserPane::ShowDayLines()
     Command4->show();
     Command5->setEnabled(false);
     Command6->setEnabled(false);
+    List2->setFocus(); // the lines shown take the keys, to be read with the arrows
 }
 
 void BrowserPane::BackToDayList()
@@ -210,6 +217,7 @@ void BrowserPane::BackToDayList()
     Command5->setEnabled(true);
     Command6->setEnabled(true);
     clearFigures();
+    List1->setFocus();
 }
 
 void BrowserPane::DeleteDay()

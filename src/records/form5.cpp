@@ -124,6 +124,8 @@ Form5::Form5(Game &game)
     保存->setObjectName(QStringLiteral("保存"));
     過去の記録 = menuBar()->addAction(catchtexts::PastRecordsMenu());
     過去の記録->setObjectName(QStringLiteral("過去の記録"));
+    // The menu bar takes no key of its own: the past records come by Ctrl+R.
+    過去の記録->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_R));
     comforts::addGyotakuMenu(*this);
     charts::addDayLogMenu(*this);
 

@@ -3,12 +3,20 @@
 #include "comforts/comfortsettings.h"
 #include "comforts/gyotaku.h"
 #include "comforts/mainscreencomforts.h"
+#include "daylog/store.h"
 #include "mainscreen/mainscreentexts.h"
+#include "prep/anglerlist.h"
 #include "prep/form3.h"
+#include "rankings/form6.h"
+#include "records/browserpane.h"
+#include "records/datafiles.h"
 #include "records/form5.h"
+#include "records/recordline.h"
 
 #include <QApplication>
+#include <QComboBox>
 #include <QImage>
+#include <QKeyEvent>
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QTest>
@@ -59,6 +67,14 @@ public:
     }
 
     QString focused() const { return form->focusWidget() ? form->focusWidget()->objectName() : QString(); }
+
+    // The main screen on the desktop with the keys, as the angler has it.
+    bool showActive()
+    {
+        form->show();
+        form->activateWindow();
+        return QTest::qWaitForWindowActive(form);
+    }
 
     TestGame game;
     Form1 *form = nullptr;
@@ -210,9 +226,42 @@ DayOutcome playChinuDay(qint64 pauseAt, QStringList *moved)
     return {day.game.dialogs.texts(), catchListOf(f), f.Label10->text(), r.remaining()};
 }
 
+QWidget *shownWindow(const QString &name)
+{
+    for (QWidget *w : QApplication::topLevelWidgets())
+        if (w->objectName() == name && w->isVisible())
+            return w;
+    return nullptr;
+}
+
+// A saved day of the angler, in the day files and the day's log, for the
+// past-records browser to show.
+void saveADay(TestGame &t, const QString &angler)
+{
+    const QString data = datafiles::DataDirectory(t.dir());
+    const QString day = QStringLiteral("2002年10月05日14時30分002大浜.txt");
+    QVERIFY(writeAnglerNames(t.files, data, {angler}));
+    QVERIFY(datafiles::EnsureDirectory(t.files, datafiles::AnglerDirectory(data, angler)));
+    QVERIFY(datafiles::WriteDayFile(t.files, data, angler, day, s("大浜"),
+                                    {CatchEntry(s("チヌ"), 45), CatchEntry(s("チヌ"), 38)}));
+    QVERIFY(datafiles::AddRecordLine(
+        t.files, data, datafiles::FormatRecordLine(QStringLiteral("2002年10月05日14時30分"), 45, 1, 2, 83, angler)));
+    daylog::DayLogStore store;
+    QVERIFY(store.open(daylog::DayLogStore::pathIn(data)));
+    daylog::LoggedDay logged;
+    logged.angler = angler;
+    logged.raft = 3;
+    logged.targetFish = s("チヌ");
+    logged.date = QStringLiteral("2002-10-05");
+    logged.endHour = QStringLiteral("17");
+    logged.dayFileName = day;
+    QVERIFY(store.saveDay(logged) > 0);
+}
+
 } // namespace
 
 Q_DECLARE_METATYPE(comforts::GyotakuRecord)
+Q_DECLARE_METATYPE(comforts::LastOuting)
 
 class TestComforts : public QObject
 {
@@ -235,6 +284,16 @@ private slots:
     void pausedDayEndsAsUnpaused_data();
     void pausedDayEndsAsUnpaused();
     void pauseHoldsTheMenusOfTheDay();
+    void pauseKeyRestsOnceTheDayIsOver();
+
+    void onePressOneStep_data();
+    void onePressOneStep();
+
+    void windowsOpenedInTheDayHoldTheClock_data();
+    void windowsOpenedInTheDayHoldTheClock();
+
+    void lastOutingRoundTrip_data();
+    void lastOutingRoundTrip();
 
     void gyotakuImage_data();
     void gyotakuImage();
@@ -259,14 +318,15 @@ void TestComforts::settingsRoundTrip_data()
     QTest::addColumn<int>("effects");
     QTest::addColumn<bool>("muted");
     QTest::addColumn<bool>("pauseOnFocusLoss");
+    QTest::addColumn<bool>("quietNotices");
 
-    QTest::newRow("nothing kept: today's sound") << QString() << false << 100 << 100 << false << false;
-    QTest::newRow("chosen values come back") << QString() << true << 35 << 0 << true << true;
+    QTest::newRow("nothing kept: today's sound") << QString() << false << 100 << 100 << false << false << false;
+    QTest::newRow("chosen values come back") << QString() << true << 35 << 0 << true << true << true;
     QTest::newRow("levels out of range are brought in")
-        << s("[sound]\nmusic=250\neffects=-4\n") << false << 100 << 0 << false << false;
+        << s("[sound]\nmusic=250\neffects=-4\n") << false << 100 << 0 << false << false << false;
     QTest::newRow("unreadable values are the defaults")
-        << s("[sound]\nmusic=loud\nmuted=perhaps\n[play]\npauseOnFocusLoss=1\n") << false << 100 << 100 << false
-        << true;
+        << s("[sound]\nmusic=loud\nmuted=perhaps\n[play]\npauseOnFocusLoss=1\nquietNotices=often\n") << false << 100
+        << 100 << false << true << false;
 }
 
 void TestComforts::settingsRoundTrip()
@@ -277,6 +337,7 @@ void TestComforts::settingsRoundTrip()
     QFETCH(int, effects);
     QFETCH(bool, muted);
     QFETCH(bool, pauseOnFocusLoss);
+    QFETCH(bool, quietNotices);
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("namiyose.conf"));
     if (!file.isEmpty()) {
@@ -284,7 +345,7 @@ void TestComforts::settingsRoundTrip()
         QVERIFY(f.open(QIODevice::WriteOnly));
         f.write(file.toUtf8());
     }
-    const comforts::ComfortSettings expected{{music, effects, muted}, pauseOnFocusLoss};
+    const comforts::ComfortSettings expected{{music, effects, muted}, pauseOnFocusLoss, quietNotices};
     if (write) {
         QSettings out(path, QSettings::IniFormat);
         comforts::saveSettings(out, expected);
@@ -406,9 +467,10 @@ void TestComforts::focusFollowsThePinkButtonForChinu()
     f.Command4->click();
     QCOMPARE(day.focused(), s("Command1"));
 
-    // The bait change: the list, then the drop.
+    // The bait change: the list, open on the bait on the hook, then the drop.
     f.Command5->click();
     QCOMPARE(day.focused(), s("List2"));
+    QCOMPARE(f.List2->currentItem() ? f.List2->currentItem()->text() : QString(), s("ボケ"));
     f.List2->setCurrentRow(1); // the same ボケ
     emit f.List2->itemActivated(f.List2->currentItem());
     QCOMPARE(day.focused(), s("Command1"));
@@ -522,6 +584,158 @@ void TestComforts::pauseHoldsTheMenusOfTheDay()
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_S);
     QVERIFY(f.Timer時間管理->isEnabled());
     QCOMPARE(QApplication::focusWidget(), f.Command1);
+}
+
+// Once the boatman has come there is nothing left to pause: P does nothing.
+void TestComforts::pauseKeyRestsOnceTheDayIsOver()
+{
+    Day day(false);
+    Form1 &f = *day.form;
+    QVERIFY(day.showActive());
+    f.EndDay();
+    QCOMPARE(f.DayEnding, qint16(1));
+    QTest::keyClick(QApplication::focusWidget() ? QApplication::focusWidget() : &f, Qt::Key_P);
+    QVERIFY(!comforts::MainScreenComforts::of(f)->paused());
+    QVERIFY(f.findChild<QWidget *>(s("一時停止中"))->isHidden());
+}
+
+// One press of Space or Enter, one step. Dropped, the pink moves on to
+// ダンゴを割る; a key held down since, or a press within 300 ms of that
+// move (the second tap of a double tap), presses nothing. The mouse is
+// never held back.
+void TestComforts::onePressOneStep_data()
+{
+    QTest::addColumn<int>("key"); // 0: a click
+    QTest::addColumn<bool>("autoRepeat");
+    QTest::addColumn<int>("msAfterMove");
+    QTest::addColumn<bool>("breaks");
+
+    QTest::newRow("Space 100 ms after the move") << int(Qt::Key_Space) << false << 100 << false;
+    QTest::newRow("Enter 100 ms after the move") << int(Qt::Key_Return) << false << 100 << false;
+    QTest::newRow("Space 299 ms after the move") << int(Qt::Key_Space) << false << 299 << false;
+    QTest::newRow("Space 300 ms after the move") << int(Qt::Key_Space) << false << 300 << true;
+    QTest::newRow("Enter a second after the move") << int(Qt::Key_Enter) << false << 1000 << true;
+    QTest::newRow("Enter held down since the drop") << int(Qt::Key_Return) << true << 1000 << false;
+    QTest::newRow("a click 100 ms after the move") << 0 << false << 100 << true;
+}
+
+void TestComforts::onePressOneStep()
+{
+    QFETCH(int, key);
+    QFETCH(bool, autoRepeat);
+    QFETCH(int, msAfterMove);
+    QFETCH(bool, breaks);
+    Day day(false);
+    Form1 &f = *day.form;
+    QVERIFY(day.showActive());
+    QCOMPARE(QApplication::focusWidget(), f.Command1);
+
+    day.game.random.pushDraw(5, 5); // the ball would break by itself after 7 s
+    f.Command1->click();
+    QCOMPARE(QApplication::focusWidget(), f.Command2);
+    day.game.advance(msAfterMove);
+    if (key == 0) {
+        QTest::mouseClick(f.Command2, Qt::LeftButton);
+    } else if (autoRepeat) {
+        for (int i = 0; i < 3; ++i) {
+            QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier, QString(), true);
+            QKeyEvent release(QEvent::KeyRelease, key, Qt::NoModifier, QString(), true);
+            QApplication::sendEvent(f.Command2, &press);
+            QApplication::sendEvent(f.Command2, &release);
+        }
+    } else {
+        QTest::keyClick(f.Command2, Qt::Key(key));
+    }
+    QCOMPARE(!f.Command2->isEnabled(), breaks);
+    QCOMPARE(f.Command3->isEnabled(), breaks);
+}
+
+// 操作, 釣行記録 and 統計 opened while the day runs hold its clock, as 設定
+// does; closed (Esc), they let it go on.
+void TestComforts::windowsOpenedInTheDayHoldTheClock_data()
+{
+    QTest::addColumn<QString>("window");
+    QTest::newRow("操作 (F1)") << s("操作");
+    QTest::newRow("統計 of the past records") << s("統計");
+    QTest::newRow("釣行記録 of a saved day") << s("釣行記録");
+}
+
+void TestComforts::windowsOpenedInTheDayHoldTheClock()
+{
+    QFETCH(QString, window);
+    Day day(false);
+    Form1 &f = *day.form;
+    saveADay(day.game, s("Taro"));
+    day.game.advance(2000);
+    QCOMPARE(f.Label10->text(), QStringLiteral("7 : 02"));
+
+    if (window == s("操作")) {
+        f.findChild<QAction *>(s("操作"))->trigger();
+    } else {
+        // The past records, left open from the settings screen.
+        Form6 &records = day.game.screens().form6();
+        day.game.screens().show(records);
+        if (window == s("統計")) {
+            records.findChild<QPushButton *>(s("統計"))->click();
+        } else {
+            records.browser->Combo2->setCurrentIndex(0);
+            emit records.browser->Combo2->activated(0);
+            records.browser->List1->setCurrentRow(0);
+            records.findChild<QPushButton *>(s("釣行記録"))->click();
+        }
+    }
+    QWidget *opened = shownWindow(window);
+    QVERIFY2(opened, qPrintable(day.game.dialogs.texts().join(u'|')));
+    QVERIFY(opened->isModal());
+    day.game.advance(5000);
+    QCOMPARE(f.Label10->text(), QStringLiteral("7 : 02"));
+
+    // They open with 閉じる at hand and Esc closes them. The minutes held
+    // come as one, as after a box, and the clock goes on.
+    QVERIFY(QTest::qWaitForWindowActive(opened));
+    QCOMPARE(QApplication::focusWidget() ? QApplication::focusWidget()->objectName() : QString(), s("閉じる"));
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+    QVERIFY(!opened->isVisible());
+    day.game.advance(5000);
+    QCOMPARE(f.Label10->text(), QStringLiteral("7 : 08"));
+}
+
+// The last crossing's choices come back; a raft out of 1..5 is none.
+void TestComforts::lastOutingRoundTrip_data()
+{
+    QTest::addColumn<QString>("file");
+    QTest::addColumn<comforts::LastOuting>("expected");
+    QTest::newRow("nothing kept") << QString() << comforts::LastOuting{};
+    QTest::newRow("a crossing kept")
+        << s("[last]\nangler=浜田\nraft=4\nfish=ボラ\nendTime=12時まで\n")
+        << comforts::LastOuting{s("浜田"), 4, s("ボラ"), s("12時まで")};
+    QTest::newRow("a raft that is none")
+        << s("[last]\nangler=Ken\nraft=9\n") << comforts::LastOuting{s("Ken"), 0, QString(), QString()};
+}
+
+void TestComforts::lastOutingRoundTrip()
+{
+    QFETCH(QString, file);
+    QFETCH(comforts::LastOuting, expected);
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("namiyose.conf"));
+    if (!file.isEmpty()) {
+        QFile f(path);
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        f.write(file.toUtf8());
+    }
+    {
+        QSettings in(path, QSettings::IniFormat);
+        QCOMPARE(comforts::loadLastOuting(in), expected);
+    }
+    QTemporaryDir again;
+    const QString copy = again.filePath(QStringLiteral("namiyose.conf"));
+    {
+        QSettings out(copy, QSettings::IniFormat);
+        comforts::saveLastOuting(out, expected);
+    }
+    QSettings in(copy, QSettings::IniFormat);
+    QCOMPARE(comforts::loadLastOuting(in), expected);
 }
 
 void TestComforts::gyotakuImage_data()

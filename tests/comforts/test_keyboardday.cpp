@@ -5,6 +5,7 @@
 #include "platform/picturebox.h"
 #include "prep/form2.h"
 #include "prep/form3.h"
+#include "rankings/form6.h"
 #include "records/form5.h"
 
 #include <QAction>
@@ -146,6 +147,10 @@ void TestKeyboardDay::wholeDayByKeysAlone()
     t.dialogs.clear();
     press(Qt::Key_S, Qt::ControlModifier);
     QCOMPARE(today->SavedFlag, 1);
+
+    // Ctrl+R: the past records, with the day just saved.
+    press(Qt::Key_R, Qt::ControlModifier);
+    QVERIFY(t.screens().loadedForm6() && t.screens().loadedForm6()->isVisible());
 }
 
 QTEST_MAIN(TestKeyboardDay)

@@ -1,5 +1,6 @@
 #include "pond.h"
 
+#include "daylog/dayreport.h"
 #include "prep/form3.h"
 
 #include <QTest>
@@ -88,6 +89,8 @@ private slots:
     void mulletDay();
     void theDayEndsOnceAndNothingIsFishedAfter_data();
     void theDayEndsOnceAndNothingIsFishedAfter();
+    void quietNoticesMoveOnlyTheMisses_data();
+    void quietNoticesMoveOnlyTheMisses();
 };
 
 void FishingDayTest::chinuDay()
@@ -453,6 +456,135 @@ void FishingDayTest::theDayEndsOnceAndNothingIsFishedAfter()
     for (Timer *timer : {f.Timer時間管理.get(), f.Timer竿の動き.get(), f.Timerあたり.get(), f.Timerダンゴ管理.get(),
                          f.Timer竿のしなり.get(), f.Timer1ボラのタイマー.get()})
         QVERIFY2(!timer->isEnabled(), qPrintable(timer->objectName()));
+}
+
+// With 知らせは状況表示だけ chosen, the boxes that only tell of a miss or a
+// lost bait put their words on the status line instead; a lost fish, a
+// landed one and the boatman keep their boxes. Everything else of the day
+// goes on as with the boxes.
+void FishingDayTest::quietNoticesMoveOnlyTheMisses_data()
+{
+    QTest::addColumn<bool>("mullet");
+    QTest::addColumn<bool>("quiet");
+    QTest::addColumn<QStringList>("boxes");
+    QTest::addColumn<QStringList>("onTheLine"); // the words of a miss on the status line after each step
+
+    const QString baitTaken = s("エサを取られました。"), tooEarly = s("残念 あわせが早すぎました。"),
+                  escaped = s("ボラに逃げられました。");
+    QTest::newRow("chinu, boxes") << false << false
+                                  << QStringList{baitTaken, lost(s("チヌ"), 23), landed(s("アイナメ"), 16), tooEarly}
+                                  << QStringList{QString(), QString(), QString(), QString()};
+    QTest::newRow("chinu, status line") << false << true
+                                        << QStringList{lost(s("チヌ"), 23), landed(s("アイナメ"), 16)}
+                                        << QStringList{baitTaken, QString(), QString(), tooEarly};
+    QTest::newRow("mullet, boxes") << true << false
+                                   << QStringList{escaped, landed(s("ボラ"), 45), s("ボラをばらしました。")}
+                                   << QStringList{QString(), QString(), QString()};
+    QTest::newRow("mullet, status line") << true << true
+                                         << QStringList{landed(s("ボラ"), 45), s("ボラをばらしました。")}
+                                         << QStringList{escaped, QString(), QString()};
+}
+
+void FishingDayTest::quietNoticesMoveOnlyTheMisses()
+{
+    QFETCH(bool, mullet);
+    QFETCH(bool, quiet);
+    QFETCH(QStringList, boxes);
+    QFETCH(QStringList, onTheLine);
+    Day day(mullet);
+    TestGame &g = day.game;
+    Form1 &f = *day.form;
+    g.game().quietNotices = quiet;
+    QStringList seen;
+    const auto stepDone = [&] {
+        QString words;
+        for (const QString &miss : {s("エサを取られました。"), s("残念 あわせが早すぎました。"), s("ボラに逃げられました。")})
+            if (f.dayReport().statusLabel()->text().contains(miss))
+                words = miss;
+        seen << words;
+    };
+    const auto pushTick = [&](int n, int v3, int v4, int v5, int v6, int v7, int w) {
+        for (auto [k, m] : {std::pair{16, 16}, {12, 12}, {n, 8}, {1, 3}, {v3, 10}, {v4, 15}, {v5, 5},
+                            {v6 < 0 ? 2 : 1, 3}, {v7, 10}, {w, 5}})
+            g.random.pushDraw(k, m);
+    };
+
+    if (mullet) {
+        // A mullet lets go of the bait, one is landed, one lost.
+        f.Command1->click();
+        pushMulletTick(g.random, 5, 1, 2);
+        g.advance(1000);
+        pushMulletTick(g.random, 1, 2, 3);
+        g.advance(1000);
+        for (int i = 0; i < 9; ++i) {
+            pushMulletTick(g.random, 9, 2, 4);
+            g.advance(160);
+        }
+        stepDone();
+        QVERIFY(f.Command1->isEnabled());
+        f.Command1->click();
+        pushMulletTick(g.random, 1, 3, 2);
+        g.advance(160);
+        pushMulletTick(g.random, 15, 3, 4);
+        g.advance(240);
+        f.Command3->click();
+        g.advance(100 * (5 + 4 * 6));
+        stepDone();
+        f.Command1->click();
+        pushMulletTick(g.random, 1, 4, 3);
+        g.advance(240);
+        f.Command3->click();
+        g.advance(100 * (5 + 4 * 6));
+        stepDone();
+    } else {
+        // A bait stealer takes the bait; a 23 cm chinu is lost; an アイナメ
+        // is landed; a strike on a slight bite comes too early.
+        g.random.pushDraw(2, 5);
+        f.Command1->click();
+        f.Command2->click();
+        pushTick(1, 5, 14, 2, 1, 8, 3);
+        g.advance(1000);
+        g.random.pushDraw(1, 10);
+        g.random.pushDraw(1, 5);
+        g.advance(500 + 3000);
+        stepDone();
+        QCOMPARE(f.focusWidget(), f.Command1);
+        g.random.pushDraw(5, 5);
+        f.Command1->click();
+        g.advance(7000);
+        pushTick(6, 2, 5, 3, 1, 1, 3);
+        g.advance(1000);
+        f.Command3->click();
+        g.random.pushDraw(4, 20);
+        g.advance(100 * (4 * 6 + 1));
+        stepDone();
+        g.random.pushDraw(3, 5);
+        f.Command1->click();
+        f.Command2->click();
+        pushTick(6, 1, 14, 2, -1, 4, 3);
+        g.advance(1000);
+        f.Command3->click();
+        g.random.pushDraw(1, 20);
+        g.advance(100 * (4 * 5 + 1));
+        stepDone();
+        g.random.pushDraw(4, 5);
+        f.Command1->click();
+        f.Command2->click();
+        pushTick(1, 3, 5, 1, 1, 1, 3);
+        g.advance(1000);
+        f.Command3->click();
+        stepDone();
+        QCOMPARE(f.focusWidget(), f.Command1);
+    }
+    QCOMPARE(g.random.remaining(), 0);
+    QCOMPARE(seen, onTheLine);
+    QCOMPARE(g.dialogs.texts(), boxes);
+
+    // The boatman still comes with his box at 10:00.
+    day.until(181000);
+    QCOMPARE(g.dialogs.texts().size(), boxes.size() + 1);
+    QVERIFY(g.dialogs.texts().last().startsWith(s("船頭: 時間が来ました。釣りを終了してください。")));
+    QCOMPARE(f.DayEnding, qint16(1));
 }
 
 QTEST_MAIN(FishingDayTest)

@@ -1,3 +1,4 @@
+#include "app/game.h"
 #include "app/screens.h"
 #include "guides/form4.h"
 #include "guides/form7.h"
@@ -7,11 +8,13 @@
 #include "platform/textfiles.h"
 #include "support/testgame.h"
 
+#include <QApplication>
 #include <QComboBox>
 #include <QDir>
 #include <QFile>
 #include <QGroupBox>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTest>
@@ -60,7 +63,25 @@ void chooseEverything(Form3 &settings)
     settings.Combo2->setCurrentIndex(2);
 }
 
+// The settings screen on the desktop with the keys, as the program opens it.
+bool activate(Form3 &settings)
+{
+    settings.activateWindow();
+    return QTest::qWaitForWindowActive(&settings);
+}
+
+// The control the keys go to (the name box for its own line).
+QString keyboardAt()
+{
+    QWidget *w = QApplication::focusWidget();
+    if (w && qobject_cast<QComboBox *>(w->parentWidget()))
+        w = w->parentWidget();
+    return w ? w->objectName() : QString();
+}
+
 } // namespace
+
+Q_DECLARE_METATYPE(comforts::LastOuting)
 
 class TestSettingsScreen : public QObject
 {
@@ -84,6 +105,11 @@ private slots:
     void closingEndsTheProgram_data();
     void closingEndsTheProgram();
     void menuOpensPastRecordsAndHints();
+    void keysGoWhereTheNextChoiceIs_data();
+    void keysGoWhereTheNextChoiceIs();
+    void tabFollowsTheSteps();
+    void lastCrossingIsOfferedAgain_data();
+    void lastCrossingIsOfferedAgain();
 };
 
 void TestSettingsScreen::loadPreparesTheDay_data()
@@ -456,6 +482,130 @@ void TestSettingsScreen::menuOpensPastRecordsAndHints()
     s.Command5->click();
     QVERIFY(t.screens().loadedForm7() && t.screens().loadedForm7()->isVisible());
     QVERIFY(s.isVisible());
+}
+
+// The keys start in the name box, and a button that opens the map or a
+// list hands the keys to what it opened.
+void TestSettingsScreen::keysGoWhereTheNextChoiceIs_data()
+{
+    QTest::addColumn<int>("steps"); // buttons pressed: 場所の選択, 狙う魚, 時間の設定
+    QTest::addColumn<QString>("focus");
+    QTest::newRow("the screen opens") << 0 << QStringLiteral("Combo3");
+    QTest::newRow("場所の選択 opens the map") << 1 << QStringLiteral("Option1");
+    QTest::newRow("狙う魚 opens its list") << 2 << QStringLiteral("Combo1");
+    QTest::newRow("時間の設定 opens its list") << 3 << QStringLiteral("Combo2");
+}
+
+void TestSettingsScreen::keysGoWhereTheNextChoiceIs()
+{
+    QFETCH(int, steps);
+    QFETCH(QString, focus);
+    TestGame t;
+    Form3 &s = openSettings(t);
+    QVERIFY(activate(s));
+    if (steps >= 1) {
+        QTest::keyClicks(QApplication::focusWidget(), QStringLiteral("Taro"));
+        QCOMPARE(s.Combo3->currentText(), QStringLiteral("Taro"));
+        s.Command1->click();
+    }
+    if (steps >= 2) {
+        s.Option2->click();
+        s.Command2->click();
+    }
+    if (steps >= 3)
+        s.Command3->click();
+    QCOMPARE(keyboardAt(), focus);
+}
+
+// Tab follows the steps of the screen, every stop one the angler can see:
+// the name, 場所の選択, the chosen raft, 狙う魚 and its list, 時間の設定
+// and its list, いかだへ渡る, the rest of the menu, 統計 and 設定. The
+// magnifiers are the mouse's; Enter on a raft's name opens its details.
+void TestSettingsScreen::tabFollowsTheSteps()
+{
+    TestGame t;
+    Form3 &s = openSettings(t);
+    QVERIFY(activate(s));
+    s.Combo3->setEditText(QStringLiteral("浜田"));
+    s.Command1->click();
+    QTest::mouseClick(s.Option3, Qt::LeftButton);
+    s.Command2->click();
+    s.Command3->click();
+    s.Combo3->setFocus(Qt::TabFocusReason);
+    QStringList stops;
+    for (int i = 0; i < 13; ++i) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        QWidget *w = QApplication::focusWidget();
+        QVERIFY(w && w->isVisible());
+        stops << keyboardAt();
+    }
+    QCOMPARE(stops,
+             (QStringList { QStringLiteral("Command1"), QStringLiteral("Option3"), QStringLiteral("Command2"),
+                            QStringLiteral("Combo1"), QStringLiteral("Command3"), QStringLiteral("Combo2"),
+                            QStringLiteral("Command6"), QStringLiteral("Command4"), QStringLiteral("Command5"),
+                            QStringLiteral("Command7"), QStringLiteral("統計"), QStringLiteral("設定"),
+                            QStringLiteral("Combo3") }));
+
+    s.Option3->setFocus(Qt::TabFocusReason);
+    QTest::keyClick(s.Option3, Qt::Key_Return);
+    Form4 *card = t.screens().loadedForm4();
+    QVERIFY(card && card->isVisible());
+    QVERIFY(card->frame(3)->isVisibleTo(card));
+    QCOMPARE(t.state().SpotNo, 3);
+}
+
+// The last crossing's angler, raft, fish and end time come back as the
+// choices offered; what the screen does not list is not offered, and a
+// crossing keeps what it chose.
+void TestSettingsScreen::lastCrossingIsOfferedAgain_data()
+{
+    QTest::addColumn<comforts::LastOuting>("kept");
+    QTest::addColumn<QStringList>("offered"); // name, raft, fish, end time
+    QTest::newRow("nothing kept") << comforts::LastOuting {}
+                                  << QStringList { QString(), QString(), QStringLiteral("チヌ"), QString() };
+    QTest::newRow("the last crossing")
+        << comforts::LastOuting { QStringLiteral("浜田"), 4, QStringLiteral("ボラ"), QStringLiteral("12時まで") }
+        << QStringList { QStringLiteral("浜田"), QStringLiteral("南の離れ"), QStringLiteral("ボラ"),
+                         QStringLiteral("12時まで") };
+    QTest::newRow("choices the screen does not have")
+        << comforts::LastOuting { QStringLiteral("Ken"), 0, QStringLiteral("タイ"), QStringLiteral("9時まで") }
+        << QStringList { QStringLiteral("Ken"), QString(), QStringLiteral("チヌ"), QString() };
+}
+
+void TestSettingsScreen::lastCrossingIsOfferedAgain()
+{
+    QFETCH(comforts::LastOuting, kept);
+    QFETCH(QStringList, offered);
+    TestGame t;
+    writeList(t, QByteArray(" 2 \r\n") + isono + "\r\n" + hamada + "\r\n");
+    t.game().lastOuting = kept;
+    std::vector<comforts::LastOuting> written;
+    t.game().keepOuting = [&](const comforts::LastOuting &outing) { written.push_back(outing); };
+    Form3 &s = openSettings(t);
+    QCOMPARE(s.Combo3->currentText(), offered.at(0));
+    QCOMPARE(s.Combo3->lineEdit()->selectedText(), offered.at(0));
+    if (offered.at(0).isEmpty())
+        s.Combo3->setEditText(QStringLiteral("磯野"));
+    s.Command1->click();
+    QCOMPARE(s.Label1->text(), offered.at(1));
+    if (offered.at(1).isEmpty())
+        s.Option1->click();
+    s.Command2->click();
+    QCOMPARE(s.Combo1->currentText(), offered.at(2));
+    QCOMPARE(t.state().TargetFish, offered.at(2));
+    s.Command3->click();
+    QCOMPARE(s.Combo2->currentText(), offered.at(3));
+    if (offered.at(3).isEmpty())
+        s.Combo2->setCurrentIndex(3);
+    QVERIFY(written.empty());
+
+    const comforts::LastOuting crossed { s.Combo3->currentText(), t.state().SpotNo, s.Combo1->currentText(),
+                                         s.Combo2->currentText() };
+    s.Command6->click();
+    QVERIFY(t.screens().loadedForm1());
+    QCOMPARE(written.size(), std::size_t(1));
+    QCOMPARE(written.front(), crossed);
+    QCOMPARE(t.game().lastOuting, crossed);
 }
 
 QTEST_MAIN(TestSettingsScreen)

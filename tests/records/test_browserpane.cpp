@@ -5,6 +5,7 @@
 #include "records/datafiles.h"
 #include "support/testgame.h"
 
+#include <QApplication>
 #include <QComboBox>
 #include <QDir>
 #include <QFile>
@@ -158,6 +159,8 @@ private slots:
     void warnsAbove490DayFiles_data();
     void warnsAbove490DayFiles();
     void anotherAnglerWhileTheLinesAreShown();
+    void aDayChosenByKeysShowsWhatAClickShows_data();
+    void aDayChosenByKeysShowsWhatAClickShows();
     void hostileListLinesReachNothingOutside();
     void deletingThroughALinkedFolderIsRefused();
     void aDeletionThatFailsIsTold_data();
@@ -467,6 +470,45 @@ void TestBrowserPane::aLogThatKeepsTheDayIsToldAsADeletion()
         other = QSqlDatabase();
         QSqlDatabase::removeDatabase(QStringLiteral("other"));
     }
+}
+
+// Tabbing into the list marks its first day without choosing it; Space
+// chooses it, and its figures and its lines under 明細表示 come as from a
+// click. After 一覧へ, Enter shows the chosen day again.
+void TestBrowserPane::aDayChosenByKeysShowsWhatAClickShows_data()
+{
+    QTest::addColumn<bool>("backToList");
+    QTest::newRow("Space on the day the list marks") << false;
+    QTest::newRow("Enter after 一覧へ") << true;
+}
+
+void TestBrowserPane::aDayChosenByKeysShowsWhatAClickShows()
+{
+    QFETCH(bool, backToList);
+    Pane p;
+    p.saveDay(A, QStringLiteral("2002年10月05日14時30分"), QStringLiteral("大浜"), { 45, 38 });
+    p.chooseAngler(0);
+    p.frame.show();
+    p.frame.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&p.frame));
+    QListWidget *days = p.pane->List1;
+    days->setFocus(Qt::TabFocusReason);
+    QCOMPARE(days->currentRow(), 0);
+    QTest::keyClick(days, Qt::Key_Space);
+    if (backToList) {
+        p.pane->Command6->click();
+        p.pane->Command4->click();
+        QCOMPARE(p.figures(), (QStringList { QString(), QString(), QString(), QString() }));
+        QCOMPARE(QApplication::focusWidget(), days);
+        QTest::keyClick(days, Qt::Key_Return);
+    }
+    QCOMPARE(p.figures(), (QStringList { QStringLiteral("2002年10月05日 大浜 2枚"), QStringLiteral("45cm"),
+                                         QStringLiteral("2枚"), QStringLiteral("83cm") }));
+    p.pane->Command6->click();
+    QVERIFY(p.t.dialogs.texts().isEmpty());
+    QVERIFY(!p.pane->List2->isHidden());
+    QCOMPARE(p.list2(), (QStringList { QStringLiteral("大浜"), chinu(45), chinu(38) }));
+    QCOMPARE(QApplication::focusWidget(), p.pane->List2);
 }
 
 QTEST_MAIN(TestBrowserPane)

@@ -115,7 +115,7 @@ void FishingAction::baitGone()
     m_form.dayReport().baitGone();
     state().HookPhase = 0;
     EndBiteCycle();
-    m_form.message(fishingtexts::BaitTaken());
+    m_form.notice(fishingtexts::BaitTaken());
 }
 
 // ---- groundbait cycle --------------------------------------------------------
@@ -413,14 +413,14 @@ void FishingAction::Strike()
                     s.HookPhase = 1;
                 } else {
                     s.HookPhase = 0;
-                    f.message(fishingtexts::TooEarly());
+                    f.notice(fishingtexts::TooEarly());
                     EndBiteCycle();
                 }
             } else if (BiteArmed == 1) {
                 f.Timerダンゴ管理->setEnabled(false);
                 f.Timer竿の動き->setEnabled(false);
                 f.Timerあたり->setEnabled(false);
-                f.message(fishingtexts::TooEarly());
+                f.notice(fishingtexts::TooEarly());
                 EndBiteCycle();
             } else {
                 // Nothing at the bait: the groundbait is given up.
@@ -606,7 +606,7 @@ void FishingAction::MulletTick()
             MulletTicks = 0;
             showTip(1);
             f.dayReport().report(daylog::EventKind::MulletEscaped, daylog::Reason::LetGo);
-            f.message(fishingtexts::MulletEscaped());
+            f.notice(fishingtexts::MulletEscaped());
             f.Command1->setEnabled(!f.EndHourReached());
             f.Command3->setEnabled(false);
             setActive(f.Command1);
@@ -690,6 +690,10 @@ void FishingAction::ChangeBait()
 {
     if (m_form.EndHourReached())
         return; // nothing to bait once the day is over
+    // The list opens on the bait on the hook, so the arrows start from it.
+    const QList<QListWidgetItem *> onTheHook = m_form.List2->findItems(m_form.Label44->text(), Qt::MatchExactly);
+    if (!onTheHook.isEmpty())
+        m_form.List2->setCurrentItem(onTheHook.first());
     m_form.List2->setVisible(true);
     m_form.List2->raise();
 }
