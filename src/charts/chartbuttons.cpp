@@ -41,8 +41,9 @@ QPushButton *addDayLogButton(BrowserPane &pane, QWidget *frame, QRect geometry)
     button->setObjectName(dayLogCaption());
     button->setGeometry(geometry);
     button->setEnabled(false);
-    QObject::connect(pane.List1, &QListWidget::currentRowChanged, button,
-                     [button](int row) { button->setEnabled(row >= 0); });
+    // Offered while a day is chosen: a day the keys only pass over is not.
+    QObject::connect(pane.List1, &QListWidget::itemSelectionChanged, button,
+                     [button, list = pane.List1] { button->setEnabled(!list->selectedItems().isEmpty()); });
     QObject::connect(button, &QPushButton::clicked, frame, [frame, &pane] {
         auto *window = dynamic_cast<GameWindow *>(frame->window());
         const int row = pane.List1->currentRow();

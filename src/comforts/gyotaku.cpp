@@ -509,9 +509,10 @@ QPushButton *addGyotakuButton(BrowserPane &pane, QWidget *frame, QRect geometry)
     button->setObjectName(T::GyotakuButton());
     button->setGeometry(geometry);
     button->setEnabled(false);
-    // Offered once a day is chosen; a day without chinu says so when asked.
-    QObject::connect(pane.List1, &QListWidget::currentRowChanged, button,
-                     [button](int row) { button->setEnabled(row >= 0); });
+    // Offered while a day is chosen (a day the keys only pass over is not);
+    // a day without chinu says so when asked.
+    QObject::connect(pane.List1, &QListWidget::itemSelectionChanged, button,
+                     [button, list = pane.List1] { button->setEnabled(!list->selectedItems().isEmpty()); });
     QObject::connect(button, &QPushButton::clicked, frame,
                      [frame, &pane] { showGyotaku(frame->window(), gyotakuOfSavedDay(pane)); });
     return button;
