@@ -36,9 +36,10 @@ QWidget *showDayLog(QWidget *parent, const daylog::LoggedDay &day, bool dayFileG
     return window;
 }
 
-QWidget *showStatistics(QWidget *parent, std::function<std::vector<daylog::LoggedDay>()> loadDays, QStringList anglers)
+QWidget *showStatistics(QWidget *parent, std::function<daylog::DayStats(const daylog::StatsFilter &)> figures,
+                        QStringList anglers)
 {
-    auto *window = new StatsWindow(loadDays ? loadDays() : std::vector<daylog::LoggedDay>{}, anglers, parent);
+    auto *window = new StatsWindow(std::move(figures), anglers, parent);
     window->setAttribute(Qt::WA_DeleteOnClose);
     window->show();
     return window;

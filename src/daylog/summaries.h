@@ -1,0 +1,33 @@
+#pragma once
+
+#include "daylog/dayevent.h"
+#include "daylog/stats.h"
+
+#include <QStringList>
+
+#include <optional>
+
+class QSqlDatabase;
+class QSqlError;
+class QSqlQuery;
+
+// The log's summary of each day: one row holding every figure of 統計 for
+// that day alone (its counts by clock hour, by hours from low water, by bait,
+// the rates' counters, the minutes fished and its longest chinu, overall and
+// by bait), written with the day. The figures of any number of days are then
+// sums and maxima over this one table, filtered by its indexed angler and
+// raft, and no event is ever read for them.
+namespace daylog::summaries {
+
+// The table and its indexes (CREATE ... IF NOT EXISTS).
+QStringList schema();
+
+// Writes the summary of the day stored as dayId, with q's database. False
+// with q's error when the database refuses it.
+bool write(QSqlQuery &q, qint64 dayId, const LoggedDay &day);
+
+// The figures of the days that pass the filter; none, with the error, when
+// the database fails.
+std::optional<DayStats> figures(const QSqlDatabase &db, const StatsFilter &filter, QSqlError *error);
+
+} // namespace daylog::summaries
