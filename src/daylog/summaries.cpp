@@ -54,10 +54,32 @@ const std::vector<Counter> &counters()
 
 QString bestColumn(Bait bait) { return QStringLiteral("best_") + logKey(bait); }
 
-// The longest chinu of a group and, among equal lengths, the earliest day,
-// as one number that max() compares: the length above the 40 bits of the
-// day's id (ids stay far below 2^40), less the id. No chinu: below zero.
-QString bestKey(const QString &column) { return QStringLiteral("max((%1 << 40) - day_id)").arg(column); }
+QStringList bestColumns()
+{
+    QStringList columns{QStringLiteral("best")};
+    for (Bait bait : allBaits())
+        columns << bestColumn(bait);
+    return columns;
+}
+
+// The figures that add up: the minutes fished, the chinu landed (for the
+// raft bars) and the counters.
+QStringList summedColumns()
+{
+    QStringList columns{QStringLiteral("minutes"), QStringLiteral("landed_chinu")};
+    for (const Counter &counter : counters())
+        columns << counter.column;
+    return columns;
+}
+
+// A day's longest chinu as the totals keep it: the length above the 40 bits
+// of the day's id (ids stay far below 2^40), less the id, so that max()
+// keeps the longest and, among equal lengths, the earliest day. No chinu:
+// below zero, under the totals' 0 for none.
+QString bestKey(const QString &row, const QString &column)
+{
+    return QStringLiteral("((%1.%2 << 40) - %1.day_id)").arg(row, column);
+}
 
 struct Best
 {
@@ -84,34 +106,55 @@ void keepBest(Best &best, qint64 key)
 
 QStringList schema()
 {
-    QString table = QStringLiteral("CREATE TABLE IF NOT EXISTS day_summaries ("
-                                   " day_id INTEGER PRIMARY KEY REFERENCES days(id) ON DELETE CASCADE,"
-                                   " angler TEXT NOT NULL,"
-                                   " raft INTEGER NOT NULL,"
-                                   " minutes INTEGER NOT NULL,"
-                                   " landed_chinu INTEGER NOT NULL,"
-                                   " best INTEGER NOT NULL");
-    for (Bait bait : allBaits())
-        table += QStringLiteral(", %1 INTEGER NOT NULL").arg(bestColumn(bait));
-    for (const Counter &counter : counters())
-        table += QStringLiteral(", %1 INTEGER NOT NULL").arg(counter.column);
-    table += QLatin1Char(')');
+    QString days = QStringLiteral("CREATE TABLE IF NOT EXISTS day_summaries ("
+                                  " day_id INTEGER PRIMARY KEY REFERENCES days(id) ON DELETE CASCADE,"
+                                  " angler TEXT NOT NULL,"
+                                  " raft INTEGER NOT NULL");
+    QString totals = QStringLiteral("CREATE TABLE IF NOT EXISTS summary_totals ("
+                                    " angler TEXT NOT NULL,"
+                                    " raft INTEGER NOT NULL,"
+                                    " days INTEGER NOT NULL DEFAULT 0");
+    QStringList added{QStringLiteral("days = days + 1")};
+    QStringList removed{QStringLiteral("days = days - 1")};
+    for (const QString &column : bestColumns()) {
+        days += QStringLiteral(", %1 INTEGER NOT NULL").arg(column);
+        totals += QStringLiteral(", %1 INTEGER NOT NULL DEFAULT 0").arg(column);
+        added << QStringLiteral("%1 = max(%1, %2)").arg(column, bestKey(QStringLiteral("new"), column));
+        // The group's record went with the day: the next longest of the
+        // group's days that are left takes its place.
+        removed << QStringLiteral("%1 = CASE WHEN %1 = %2 THEN (SELECT max(0, coalesce(max(%3), 0)) FROM day_summaries s"
+                                  " WHERE s.angler = old.angler AND s.raft = old.raft) ELSE %1 END")
+                       .arg(column, bestKey(QStringLiteral("old"), column), bestKey(QStringLiteral("s"), column));
+    }
+    for (const QString &column : summedColumns()) {
+        days += QStringLiteral(", %1 INTEGER NOT NULL").arg(column);
+        totals += QStringLiteral(", %1 INTEGER NOT NULL DEFAULT 0").arg(column);
+        added << QStringLiteral("%1 = %1 + new.%1").arg(column);
+        removed << QStringLiteral("%1 = %1 - old.%1").arg(column);
+    }
+    days += QLatin1Char(')');
+    totals += QStringLiteral(", PRIMARY KEY (angler, raft)) WITHOUT ROWID");
     return {
-        table,
+        days,
         QStringLiteral("CREATE INDEX IF NOT EXISTS summaries_by_angler ON day_summaries(angler, raft)"),
-        QStringLiteral("CREATE INDEX IF NOT EXISTS summaries_by_raft ON day_summaries(raft)"),
+        totals,
+        QStringLiteral("CREATE TRIGGER IF NOT EXISTS day_summary_added AFTER INSERT ON day_summaries BEGIN"
+                       " INSERT OR IGNORE INTO summary_totals (angler, raft) VALUES (new.angler, new.raft);"
+                       " UPDATE summary_totals SET %1 WHERE angler = new.angler AND raft = new.raft;"
+                       " END")
+            .arg(added.join(QStringLiteral(", "))),
+        QStringLiteral("CREATE TRIGGER IF NOT EXISTS day_summary_removed AFTER DELETE ON day_summaries BEGIN"
+                       " UPDATE summary_totals SET %1 WHERE angler = old.angler AND raft = old.raft;"
+                       " END")
+            .arg(removed.join(QStringLiteral(", "))),
     };
 }
 
 bool write(QSqlQuery &q, qint64 dayId, const LoggedDay &day)
 {
     static const QString insert = [] {
-        QStringList columns{QStringLiteral("day_id"), QStringLiteral("angler"), QStringLiteral("raft"),
-                            QStringLiteral("minutes"), QStringLiteral("landed_chinu"), QStringLiteral("best")};
-        for (Bait bait : allBaits())
-            columns << bestColumn(bait);
-        for (const Counter &counter : counters())
-            columns << counter.column;
+        const QStringList columns = QStringList{QStringLiteral("day_id"), QStringLiteral("angler"), QStringLiteral("raft")}
+            + bestColumns() + summedColumns();
         QStringList marks;
         marks.fill(QStringLiteral("?"), columns.size());
         return QStringLiteral("INSERT INTO day_summaries (%1) VALUES (%2)")
@@ -131,11 +174,11 @@ bool write(QSqlQuery &q, qint64 dayId, const LoggedDay &day)
     q.addBindValue(dayId);
     q.addBindValue(day.angler.isNull() ? QStringLiteral("") : day.angler);
     q.addBindValue(day.raft);
-    q.addBindValue(minutesFished(day));
-    q.addBindValue(chinu);
     q.addBindValue(best);
     for (const BestChinu &b : s.bestByBait)
         q.addBindValue(b.length);
+    q.addBindValue(minutesFished(day));
+    q.addBindValue(chinu);
     for (const Counter &counter : counters())
         q.addBindValue(counter.field(s));
     return q.exec();
@@ -143,12 +186,11 @@ bool write(QSqlQuery &q, qint64 dayId, const LoggedDay &day)
 
 std::optional<DayStats> figures(const QSqlDatabase &db, const StatsFilter &filter, QSqlError *error)
 {
-    QStringList columns{QStringLiteral("raft"), QStringLiteral("count(*)"), QStringLiteral("sum(minutes)"),
-                        QStringLiteral("sum(landed_chinu)"), bestKey(QStringLiteral("best"))};
-    for (Bait bait : allBaits())
-        columns << bestKey(bestColumn(bait));
-    for (const Counter &counter : counters())
-        columns << QStringLiteral("sum(%1)").arg(counter.column);
+    QStringList columns{QStringLiteral("raft"), QStringLiteral("sum(days)")};
+    for (const QString &column : bestColumns())
+        columns << QStringLiteral("max(%1)").arg(column);
+    for (const QString &column : summedColumns())
+        columns << QStringLiteral("sum(%1)").arg(column);
     QStringList where;
     if (!filter.angler.isEmpty())
         where << QStringLiteral("angler = :angler");
@@ -157,7 +199,7 @@ std::optional<DayStats> figures(const QSqlDatabase &db, const StatsFilter &filte
 
     QSqlQuery q(db);
     q.setForwardOnly(true);
-    q.prepare(QStringLiteral("SELECT %1 FROM day_summaries%2 GROUP BY raft")
+    q.prepare(QStringLiteral("SELECT %1 FROM summary_totals%2 GROUP BY raft")
                   .arg(columns.join(QLatin1Char(',')),
                        where.isEmpty() ? QString() : QStringLiteral(" WHERE ") + where.join(QStringLiteral(" AND "))));
     if (!filter.angler.isEmpty())
@@ -178,11 +220,11 @@ std::optional<DayStats> figures(const QSqlDatabase &db, const StatsFilter &filte
         int at = 0;
         const int raft = q.value(at++).toInt();
         stats.days += q.value(at++).toInt();
-        minutes += q.value(at++).toLongLong();
-        const int chinu = q.value(at++).toInt();
         const qint64 best = q.value(at++).toLongLong();
         for (Best &b : bestByBait)
             keepBest(b, q.value(at++).toLongLong());
+        minutes += q.value(at++).toLongLong();
+        const int chinu = q.value(at++).toInt();
         DayStats group;
         for (const Counter &counter : counters()) {
             const int value = q.value(at++).toInt();

@@ -15,6 +15,9 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include <algorithm>
+#include <set>
+
 using namespace daylog;
 
 namespace {
@@ -217,6 +220,26 @@ void TestLogStats::initTestCase()
         const auto keep = i % 2 ? DayLogStore::Keep::FiguresOnly : DayLogStore::Keep::DayWithEvents;
         QVERIFY2(store.saveDay(m_days[i], keep) > 0, qPrintable(store.lastError()));
     }
+    // Then the days that hold a record for some angler and raft are deleted:
+    // the records go to the next longest, the earliest among equals.
+    std::set<QString> holders;
+    const auto hold = [&holders](const auto &bests) {
+        for (const BestChinu &best : bests)
+            holders.insert(best.angler + best.date);
+    };
+    for (const QString &angler : {QString(), kAnglers[0], kAnglers[1], kAnglers[2]}) {
+        for (int raft = 0; raft <= RaftCount; ++raft) {
+            const DayStats s = dayStats(m_days, {angler, raft});
+            hold(s.bestByRaft);
+            hold(s.bestByBait);
+        }
+    }
+    const auto deleted = std::remove_if(m_days.begin(), m_days.end(), [&](const LoggedDay &day) {
+        return !day.dayFileName.isEmpty() && holders.count(day.angler + day.date)
+            && store.deleteDayByFile(day.angler, day.dayFileName);
+    });
+    QVERIFY(m_days.end() - deleted >= 10);
+    m_days.erase(deleted, m_days.end());
 }
 
 void TestLogStats::figuresFromTheSummariesEqualTheEvents_data()
