@@ -82,14 +82,16 @@ const char *kindName(SimEvent::Kind kind)
     return "?";
 }
 
-// Writes each day's log into a day-log database, as a saved day would, and
-// passes everything on to the listener behind it (the trace, if any).
+// Writes each day into a day-log database, as a saved day would (its
+// summary always, its events when asked), and passes everything on to the
+// listener behind it (the trace, if any).
 class LogWriter final : public DayListener
 {
 public:
-    LogWriter(DayListener *next, const QString &run)
+    LogWriter(DayListener *next, const QString &run, daylog::DayLogStore::Keep keep)
         : m_next(next)
         , m_run(run)
+        , m_keep(keep)
     {
     }
     bool open(const QString &path) { return m_store.open(path); }
@@ -118,7 +120,7 @@ public:
         // Each simulated day is a day file of its own, named by its run, so
         // that no day replaces another, nor one of an earlier run.
         logged.dayFileName = QStringLiteral("sim-%1-day-%2.txt").arg(m_run).arg(m_day, 6, 10, QLatin1Char('0'));
-        if (!m_store.saveDay(logged)) {
+        if (!m_store.saveDay(logged, m_keep)) {
             ++m_notLogged;
             std::fprintf(stderr, "namiyose-sim: day %d not logged: %s\n", m_day, qPrintable(m_store.lastError()));
         }
@@ -129,6 +131,7 @@ public:
 private:
     DayListener *m_next;
     QString m_run;
+    daylog::DayLogStore::Keep m_keep;
     daylog::DayLogStore m_store;
     int m_day = 0;
     int m_notLogged = 0;
@@ -217,11 +220,13 @@ int main(int argc, char *argv[])
                                       QStringLiteral("Index of the first day (1), to replay one day of a longer run."),
                                       QStringLiteral("N"), QStringLiteral("1"));
     const QCommandLineOption logDb(QStringLiteral("log-db"),
-                                   QStringLiteral("Writes every day's log into this day-log database (for 統計)."),
+                                   QStringLiteral("Writes every day's figures into this day-log database (for 統計)."),
                                    QStringLiteral("PATH"));
+    const QCommandLineOption logEvents(QStringLiteral("log-events"),
+                                       QStringLiteral("With --log-db, keeps every event of each day too (for 釣行記録)."));
     const QCommandLineOption noProgress(QStringLiteral("no-progress"), QStringLiteral("No progress bar."));
     parser.addOptions({days, seed, raft, target, end, leader, hook, bait, strikeDelay, breakAfter, okDelay, redrop,
-                       overtime, json, totalsOnly, trace, firstDay, logDb, noProgress});
+                       overtime, json, totalsOnly, trace, firstDay, logDb, logEvents, noProgress});
     // A mistake is a usage error (status 2), told on a line of its own that
     // names the option; parse() rather than process(), which would end with
     // status 1 on the first one.
@@ -289,6 +294,8 @@ int main(int argc, char *argv[])
                         .arg(quoted(parser.value(seed)));
     if (parser.isSet(logDb) && parser.value(logDb).isEmpty())
         mistakes << QStringLiteral("--log-db must name a database file, not an empty path");
+    if (parser.isSet(logEvents) && !parser.isSet(logDb))
+        mistakes << QStringLiteral("--log-events keeps the events in the day log: it needs --log-db PATH");
     mistakes << configProblems(config);
     if (!mistakes.isEmpty()) {
         for (const QString &mistake : std::as_const(mistakes))
@@ -306,7 +313,9 @@ int main(int argc, char *argv[])
     DayListener *listener = parser.isSet(trace) ? &tracer : nullptr;
     std::unique_ptr<LogWriter> logWriter;
     if (parser.isSet(logDb)) {
-        logWriter = std::make_unique<LogWriter>(listener, runId());
+        logWriter = std::make_unique<LogWriter>(listener, runId(),
+                                                parser.isSet(logEvents) ? daylog::DayLogStore::Keep::DayWithEvents
+                                                                        : daylog::DayLogStore::Keep::FiguresOnly);
         if (!logWriter->open(parser.value(logDb))) {
             std::fprintf(stderr, "namiyose-sim: cannot open the day log %s: %s\n", qPrintable(parser.value(logDb)),
                          qPrintable(logWriter->error()));

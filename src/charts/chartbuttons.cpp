@@ -69,11 +69,12 @@ QPushButton *addStatisticsButton(GameWindow &window, QWidget *parent, QRect geom
     button->setGeometry(geometry);
     QObject::connect(button, &QPushButton::clicked, &window, [&window] {
         Game &game = window.game();
+        // Summed by the log for each filter: no day's events are read.
         QWidget *statistics = makeStatistics(
             &window,
-            [&game] {
+            [&game](const daylog::StatsFilter &filter) {
                 daylog::DayLogStore *store = game.dayLog().store();
-                return store ? store->days() : std::vector<daylog::LoggedDay>{};
+                return store ? store->stats(filter) : daylog::DayStats{};
             },
             game.state.AnglerNames);
         comforts::showOverTheDay(statistics, game);

@@ -35,9 +35,10 @@ QWidget *makeDayLog(QWidget *parent, const daylog::LoggedDay &day, bool dayFileG
     return window;
 }
 
-QWidget *makeStatistics(QWidget *parent, std::function<std::vector<daylog::LoggedDay>()> loadDays, QStringList anglers)
+QWidget *makeStatistics(QWidget *parent, std::function<daylog::DayStats(const daylog::StatsFilter &)> figures,
+                        QStringList anglers)
 {
-    auto *window = new StatsWindow(loadDays ? loadDays() : std::vector<daylog::LoggedDay>{}, anglers, parent);
+    auto *window = new StatsWindow(std::move(figures), anglers, parent);
     window->setAttribute(Qt::WA_DeleteOnClose);
     return window;
 }
@@ -49,9 +50,10 @@ QWidget *showDayLog(QWidget *parent, const daylog::LoggedDay &day, bool dayFileG
     return window;
 }
 
-QWidget *showStatistics(QWidget *parent, std::function<std::vector<daylog::LoggedDay>()> loadDays, QStringList anglers)
+QWidget *showStatistics(QWidget *parent, std::function<daylog::DayStats(const daylog::StatsFilter &)> figures,
+                        QStringList anglers)
 {
-    QWidget *window = makeStatistics(parent, std::move(loadDays), std::move(anglers));
+    QWidget *window = makeStatistics(parent, std::move(figures), std::move(anglers));
     window->show();
     return window;
 }

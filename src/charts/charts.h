@@ -1,6 +1,7 @@
 #pragma once
 
 #include "daylog/dayevent.h"
+#include "daylog/stats.h"
 
 #include <QStringList>
 
@@ -16,16 +17,16 @@ class QWidget;
 namespace charts {
 
 QWidget *makeDayLog(QWidget *parent, const daylog::LoggedDay &day, bool dayFileGone = false);
-QWidget *makeStatistics(QWidget *parent, std::function<std::vector<daylog::LoggedDay>()> loadDays,
+QWidget *makeStatistics(QWidget *parent, std::function<daylog::DayStats(const daylog::StatsFilter &)> figures,
                         QStringList anglers);
 
 // One day's log on its tide. dayFileGone: the day was saved but its day
 // file has since been deleted; the log is still shown, with a note.
 QWidget *showDayLog(QWidget *parent, const daylog::LoggedDay &day, bool dayFileGone = false);
 
-// The statistics over the logged days that loadDays gives (called once, on
-// opening), filtered by the anglers offered and by raft.
-QWidget *showStatistics(QWidget *parent, std::function<std::vector<daylog::LoggedDay>()> loadDays,
+// The statistics that figures gives for a filter (asked on opening and on
+// every change of the filter), filtered by the anglers offered and by raft.
+QWidget *showStatistics(QWidget *parent, std::function<daylog::DayStats(const daylog::StatsFilter &)> figures,
                         QStringList anglers);
 
 } // namespace charts

@@ -146,9 +146,9 @@ void setRow(QTableWidget *table, int row, const QStringList &cells)
 
 } // namespace
 
-StatsWindow::StatsWindow(std::vector<LoggedDay> days, const QStringList &anglers, QWidget *parent)
+StatsWindow::StatsWindow(Figures figures, const QStringList &anglers, QWidget *parent)
     : QWidget(parent, Qt::Window)
-    , m_days(std::move(days))
+    , m_figures(std::move(figures))
 {
     setObjectName(QStringLiteral("統計"));
     setWindowTitle(charttexts::StatsCaption());
@@ -242,7 +242,7 @@ StatsWindow::StatsWindow(std::vector<LoggedDay> days, const QStringList &anglers
 void StatsWindow::refresh()
 {
     const StatsFilter filter{m_angler->currentData().toString(), m_raft->currentData().toInt()};
-    m_stats = dayStats(m_days, filter);
+    m_stats = m_figures ? m_figures(filter) : DayStats{};
     const DayStats &s = m_stats;
     const Rates &r = s.rates;
 

@@ -6,6 +6,7 @@
 #include <QStringList>
 #include <QWidget>
 
+#include <functional>
 #include <vector>
 
 class QChart;
@@ -17,7 +18,10 @@ class QTableWidget;
 class StatsWindow : public QWidget
 {
 public:
-    StatsWindow(std::vector<daylog::LoggedDay> days, const QStringList &anglers, QWidget *parent = nullptr);
+    // The figures for a filter, asked for again whenever the filter changes.
+    using Figures = std::function<daylog::DayStats(const daylog::StatsFilter &)>;
+
+    StatsWindow(Figures figures, const QStringList &anglers, QWidget *parent = nullptr);
 
     QComboBox *anglerBox() const { return m_angler; }
     QComboBox *raftBox() const { return m_raft; }
@@ -31,7 +35,7 @@ public:
 private:
     void refresh();
 
-    std::vector<daylog::LoggedDay> m_days;
+    Figures m_figures;
     daylog::DayStats m_stats;
     QComboBox *m_angler = nullptr;
     QComboBox *m_raft = nullptr;

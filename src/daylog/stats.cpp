@@ -1,5 +1,7 @@
 #include "daylog/stats.h"
 
+#include "daylog/ids.h"
+
 #include <algorithm>
 
 namespace daylog {
@@ -8,7 +10,7 @@ namespace {
 
 const QString &chinuName()
 {
-    static const QString name = QStringLiteral("チヌ");
+    static const QString name = displayName(Fish::Chinu);
     return name;
 }
 
@@ -87,6 +89,13 @@ void countEvent(DayStats &stats, const LoggedDay &day, const DayEvent &e)
     }
 }
 
+void countDay(DayStats &stats, const LoggedDay &day)
+{
+    ++stats.days;
+    for (const DayEvent &e : day.events)
+        countEvent(stats, day, e);
+}
+
 } // namespace
 
 double rate(int part, int whole)
@@ -96,10 +105,12 @@ double rate(int part, int whole)
 
 const std::array<QString, 6> &baitNames()
 {
-    static const std::array<QString, 6> names{
-        QStringLiteral("アケミ貝"), QStringLiteral("ボケ"),     QStringLiteral("エビ"),
-        QStringLiteral("オキアミ"), QStringLiteral("カニ"), QStringLiteral("サナギ"),
-    };
+    static const std::array<QString, 6> names = [] {
+        std::array<QString, 6> captions;
+        for (size_t i = 0; i < captions.size(); ++i)
+            captions[i] = displayName(allBaits().at(i));
+        return captions;
+    }();
     return names;
 }
 
@@ -135,12 +146,18 @@ DayStats dayStats(const std::vector<LoggedDay> &days, const StatsFilter &filter)
             continue;
         if (filter.raft != 0 && day.raft != filter.raft)
             continue;
-        ++stats.days;
+        countDay(stats, day);
         minutes += minutesFished(day);
-        for (const DayEvent &e : day.events)
-            countEvent(stats, day, e);
     }
     stats.hoursFished = minutes / 60.0;
+    return stats;
+}
+
+DayStats statsOfDay(const LoggedDay &day)
+{
+    DayStats stats;
+    countDay(stats, day);
+    stats.hoursFished = minutesFished(day) / 60.0;
     return stats;
 }
 

@@ -93,4 +93,8 @@ int minutesFished(const LoggedDay &day);
 
 DayStats dayStats(const std::vector<LoggedDay> &days, const StatsFilter &filter = {});
 
+// One day's own figures (days is 1): what the log keeps as the day's summary,
+// so that the figures of many days are sums of these.
+DayStats statsOfDay(const LoggedDay &day);
+
 } // namespace daylog

@@ -1,6 +1,8 @@
 #include "daylog/store.h"
 
+#include "daylog/ids.h"
 #include "daylog/names.h"
+#include "daylog/summaries.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -10,12 +12,20 @@
 #include <QVariant>
 
 #include <atomic>
+#include <functional>
+#include <set>
 
 namespace daylog {
 namespace {
 
-// Version 1: days and their events.
-constexpr int kSchemaVersion = 1;
+// Version 1: days and their events, the fish, tide and rig as captions.
+// Version 2: the same tables with keys instead of captions (daylog/ids.h),
+// and a summary row of each day for 統計 (daylog/summaries.h).
+constexpr int kSchemaVersion = 2;
+
+// The largest log that is checked whole on opening: some 1,500 days of a
+// player's, every event kept.
+constexpr qint64 kWholeCheckBytes = 8 * 1024 * 1024;
 
 // SQLite's primary result codes, as the driver reports them.
 constexpr int kSqliteBusy = 5;
@@ -144,6 +154,197 @@ struct DayLogStore::Private
 
 namespace {
 
+// Text goes in as text, never as NULL.
+QVariant text(const QString &value)
+{
+    return value.isNull() ? QVariant(QStringLiteral("")) : QVariant(value);
+}
+
+// What the log keeps for a caption, as text.
+QVariant key(Vocabulary vocabulary, const QString &caption) { return text(keyForCaption(vocabulary, caption)); }
+
+// Text columns read back as empty rather than null.
+QString textAt(const QSqlQuery &q, int column) { return q.value(column).toString(); }
+
+QString captionAt(const QSqlQuery &q, int column, Vocabulary vocabulary)
+{
+    return captionForKey(vocabulary, textAt(q, column));
+}
+
+// Which days to read: an empty angler or file, or a raft of 0, means any.
+struct DaySelection
+{
+    QString angler;
+    int raft = 0;
+    QString dayFile;
+};
+
+// Hands every chosen day with its events in order to take, oldest first, one
+// day at a time: the days and all their events are read in one pass each,
+// side by side, so that only one day is ever held here. take returns false
+// to stop. False, with the error, when the database fails.
+bool readDays(const QSqlDatabase &db, const DaySelection &which, const std::function<bool(LoggedDay &&)> &take,
+              QSqlError *error)
+{
+    QString where = QStringLiteral(" WHERE 1");
+    if (!which.angler.isEmpty())
+        where += QStringLiteral(" AND d.angler = :angler");
+    if (which.raft != 0)
+        where += QStringLiteral(" AND d.raft = :raft");
+    if (!which.dayFile.isEmpty())
+        where += QStringLiteral(" AND d.day_file = :file");
+    const auto bind = [&](QSqlQuery &query) {
+        if (!which.angler.isEmpty())
+            query.bindValue(QStringLiteral(":angler"), which.angler);
+        if (which.raft != 0)
+            query.bindValue(QStringLiteral(":raft"), which.raft);
+        if (!which.dayFile.isEmpty())
+            query.bindValue(QStringLiteral(":file"), which.dayFile);
+    };
+
+    QSqlQuery q(db);
+    q.setForwardOnly(true);
+    q.prepare(QStringLiteral("SELECT id, angler, raft, target_fish, date, end_hour, first_high,"
+                             " second_high, earlier_low, later_low, day_file FROM days d")
+              + where + QStringLiteral(" ORDER BY id"));
+    bind(q);
+    QSqlQuery e(db);
+    e.setForwardOnly(true);
+    e.prepare(QStringLiteral("SELECT e.day_id, e.kind, e.reason, e.game_minute, e.tide_level,"
+                             " e.tide_direction, e.raft, e.target_fish, e.leader, e.hook, e.bait,"
+                             " e.bite_class, e.hook_phase, e.line_strain, e.draw, e.band, e.fish,"
+                             " e.length FROM events e JOIN days d ON d.id = e.day_id")
+              + where + QStringLiteral(" ORDER BY e.day_id, e.seq"));
+    bind(e);
+    if (!q.exec()) {
+        *error = q.lastError();
+        return false;
+    }
+    if (!e.exec()) {
+        *error = e.lastError();
+        return false;
+    }
+    bool haveEvent = e.next();
+    while (q.next()) {
+        LoggedDay day;
+        day.id = q.value(0).toLongLong();
+        day.angler = textAt(q, 1);
+        day.raft = q.value(2).toInt();
+        day.targetFish = captionAt(q, 3, Vocabulary::Fish);
+        day.date = textAt(q, 4);
+        day.endHour = textAt(q, 5);
+        day.firstHigh = q.value(6).toInt();
+        day.secondHigh = q.value(7).toInt();
+        day.earlierLow = q.value(8).toInt();
+        day.laterLow = q.value(9).toInt();
+        day.dayFileName = textAt(q, 10);
+        while (haveEvent && e.value(0).toLongLong() < day.id)
+            haveEvent = e.next();
+        while (haveEvent && e.value(0).toLongLong() == day.id) {
+            DayEvent ev;
+            // A name this version does not know is kept as the nearest thing
+            // it can say: nothing.
+            ev.kind = kindFromName(textAt(e, 1)).value_or(EventKind::DayStarted);
+            ev.reason = reasonFromName(textAt(e, 2)).value_or(Reason::None);
+            ev.gameMinute = e.value(3).toInt();
+            ev.tideLevel = e.value(4).toInt();
+            ev.tideDirection = captionAt(e, 5, Vocabulary::Tide);
+            ev.raft = e.value(6).toInt();
+            ev.targetFish = captionAt(e, 7, Vocabulary::Fish);
+            ev.leader = captionAt(e, 8, Vocabulary::Leader);
+            ev.hook = captionAt(e, 9, Vocabulary::Hook);
+            ev.bait = captionAt(e, 10, Vocabulary::Bait);
+            ev.biteClass = e.value(11).toInt();
+            ev.hookPhase = e.value(12).toInt();
+            ev.lineStrain = e.value(13).toInt();
+            ev.draw = e.value(14).toInt();
+            ev.band = e.value(15).toInt();
+            ev.fish = captionAt(e, 16, Vocabulary::Fish);
+            ev.length = e.value(17).toInt();
+            day.events.push_back(std::move(ev));
+            haveEvent = e.next();
+        }
+        if (!take(std::move(day)))
+            return true;
+    }
+    for (const QSqlQuery *query : {&q, &e}) {
+        if (query->lastError().isValid()) {
+            *error = query->lastError();
+            return false;
+        }
+    }
+    return true;
+}
+
+// Turns the caption columns of a version-1 table into keys in one statement,
+// built from the values the columns hold: a caption this version knows
+// becomes its key, any other is kept whole (see keyForCaption).
+bool captionsToKeys(QSqlQuery &q, const QString &table, const std::vector<std::pair<QString, Vocabulary>> &columns)
+{
+    QStringList names;
+    for (const auto &column : columns)
+        names << column.first;
+    if (!q.exec(QStringLiteral("SELECT DISTINCT %1 FROM %2").arg(names.join(QLatin1Char(',')), table)))
+        return false;
+    std::vector<std::set<QString>> values(columns.size());
+    while (q.next())
+        for (size_t i = 0; i < columns.size(); ++i)
+            values[i].insert(textAt(q, int(i)));
+    q.finish();
+
+    QStringList assignments;
+    QVariantList binds;
+    for (size_t i = 0; i < columns.size(); ++i) {
+        QString cases;
+        for (const QString &caption : values[i]) {
+            const QString k = keyForCaption(columns[i].second, caption);
+            if (k == caption)
+                continue;
+            cases += QStringLiteral(" WHEN ? THEN ?");
+            binds << caption << k;
+        }
+        if (!cases.isEmpty())
+            assignments << QStringLiteral("%1 = CASE %1%2 ELSE %1 END").arg(columns[i].first, cases);
+    }
+    if (assignments.isEmpty())
+        return true;
+    if (!q.prepare(QStringLiteral("UPDATE %1 SET %2").arg(table, assignments.join(QStringLiteral(", ")))))
+        return false;
+    for (const QVariant &value : std::as_const(binds))
+        q.addBindValue(value);
+    return q.exec();
+}
+
+// Version 1 to 2, inside the caller's transaction: the captions become keys,
+// and every day gets its summary, read one day at a time.
+bool migrateFromCaptions(QSqlDatabase db, QSqlError *error)
+{
+    QSqlQuery q(db);
+    const bool keyed =
+        captionsToKeys(q, QStringLiteral("days"), {{QStringLiteral("target_fish"), Vocabulary::Fish}})
+        && captionsToKeys(q, QStringLiteral("events"),
+                          {{QStringLiteral("tide_direction"), Vocabulary::Tide},
+                           {QStringLiteral("target_fish"), Vocabulary::Fish},
+                           {QStringLiteral("leader"), Vocabulary::Leader},
+                           {QStringLiteral("hook"), Vocabulary::Hook},
+                           {QStringLiteral("bait"), Vocabulary::Bait},
+                           {QStringLiteral("fish"), Vocabulary::Fish}});
+    if (!keyed) {
+        *error = q.lastError();
+        return false;
+    }
+    q.finish();
+    QSqlQuery insert(db);
+    bool written = true;
+    const bool read = readDays(db, DaySelection{}, [&](LoggedDay &&day) {
+        written = summaries::write(insert, day.id, day);
+        return written;
+    }, error);
+    if (!written)
+        *error = insert.lastError();
+    return read && written;
+}
+
 // Checks that the file is a database of ours that this version can write,
 // and brings its schema up to date. None when it can be used.
 DayLogStore::OpenFailure prepare(QSqlDatabase db, QString *error)
@@ -162,8 +363,21 @@ DayLogStore::OpenFailure prepare(QSqlDatabase db, QString *error)
         *error = QStringLiteral("log version %1 is newer than %2").arg(version).arg(kSchemaVersion);
         return DayLogStore::OpenFailure::Newer;
     }
-    // A damaged file may still have a readable header.
-    if (!q.exec(QStringLiteral("PRAGMA quick_check")) || !q.next())
+    // A damaged file may still have a readable header. A log of a player's
+    // size is checked whole (SQLite's quick check reads every page); a bigger
+    // one of this version (the simulator's many thousand days) in its schema
+    // and the totals that 統計 reads, so that 統計 opens at once: damage
+    // deeper in it is told by the read or the write that meets it.
+    if (!q.exec(QStringLiteral("PRAGMA page_count")) || !q.next())
+        return failed(q.lastError());
+    const qint64 pages = q.value(0).toLongLong();
+    q.finish();
+    if (!q.exec(QStringLiteral("PRAGMA page_size")) || !q.next())
+        return failed(q.lastError());
+    const bool whole = version < kSchemaVersion || pages * q.value(0).toLongLong() <= kWholeCheckBytes;
+    q.finish();
+    if (!q.exec(whole ? QStringLiteral("PRAGMA quick_check") : QStringLiteral("PRAGMA quick_check(summary_totals)"))
+        || !q.next())
         return failed(q.lastError());
     if (q.value(0).toString() != QLatin1String("ok")) {
         *error = q.value(0).toString();
@@ -172,22 +386,36 @@ DayLogStore::OpenFailure prepare(QSqlDatabase db, QString *error)
     q.finish();
 
     // Taking the write lock at once tells a locked or read-only database
-    // now rather than halfway through a day.
+    // now rather than halfway through a day. An older log is brought up to
+    // date in the same transaction: whole, or not at all.
     if (!q.exec(QStringLiteral("BEGIN IMMEDIATE")))
         return failed(q.lastError());
+    QStringList statements;
+    for (const char *statement : kSchema)
+        statements << QString::fromLatin1(statement);
+    statements << summaries::schema();
     bool ok = true;
-    for (const char *statement : kSchema) {
-        if (!q.exec(QString::fromLatin1(statement))) {
+    QSqlError e;
+    for (const QString &statement : std::as_const(statements)) {
+        if (!q.exec(statement)) {
             ok = false;
+            e = q.lastError();
             break;
         }
     }
-    if (ok && version < kSchemaVersion)
+    if (ok && version == 1)
+        ok = migrateFromCaptions(db, &e);
+    if (ok && version < kSchemaVersion) {
         ok = q.exec(QStringLiteral("PRAGMA user_version = %1").arg(kSchemaVersion));
-    if (ok)
+        if (!ok)
+            e = q.lastError();
+    }
+    if (ok) {
         ok = q.exec(QStringLiteral("COMMIT"));
+        if (!ok)
+            e = q.lastError();
+    }
     if (!ok) {
-        const QSqlError e = q.lastError();
         QSqlQuery(db).exec(QStringLiteral("ROLLBACK"));
         return failed(e);
     }
@@ -198,12 +426,6 @@ DayLogStore::OpenFailure prepare(QSqlDatabase db, QString *error)
     q.exec(QStringLiteral("PRAGMA foreign_keys = ON"));
     q.exec(QStringLiteral("PRAGMA synchronous = NORMAL"));
     return DayLogStore::OpenFailure::None;
-}
-
-// Text goes in as text, never as NULL.
-QVariant text(const QString &value)
-{
-    return value.isNull() ? QVariant(QStringLiteral("")) : QVariant(value);
 }
 
 } // namespace
@@ -280,7 +502,7 @@ DayLogStore::OpenFailure DayLogStore::openFailure() const { return d->failure; }
 QString DayLogStore::lastError() const { return d->error; }
 DayLogStore::OpenFailure DayLogStore::writeFailure() const { return d->writeFailure; }
 
-qint64 DayLogStore::saveDay(const LoggedDay &day)
+qint64 DayLogStore::saveDay(const LoggedDay &day, Keep keep)
 {
     d->writeFailure = OpenFailure::None;
     if (!d->open) {
@@ -313,7 +535,7 @@ qint64 DayLogStore::saveDay(const LoggedDay &day)
                              " VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?)"));
     q.addBindValue(text(day.angler));
     q.addBindValue(day.raft);
-    q.addBindValue(text(day.targetFish));
+    q.addBindValue(key(Vocabulary::Fish, day.targetFish));
     q.addBindValue(text(day.date));
     q.addBindValue(text(day.endHour));
     q.addBindValue(day.firstHigh);
@@ -330,33 +552,39 @@ qint64 DayLogStore::saveDay(const LoggedDay &day)
         return rollback();
     }
 
-    q.prepare(QStringLiteral("INSERT INTO events (day_id, seq, kind, reason, game_minute, tide_level,"
-                             " tide_direction, raft, target_fish, leader, hook, bait, bite_class,"
-                             " hook_phase, line_strain, draw, band, fish, length)"
-                             " VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)"));
-    int seq = 0;
-    for (const DayEvent &e : day.events) {
-        q.addBindValue(id);
-        q.addBindValue(seq++);
-        q.addBindValue(text(kindName(e.kind)));
-        q.addBindValue(text(reasonName(e.reason)));
-        q.addBindValue(e.gameMinute);
-        q.addBindValue(e.tideLevel);
-        q.addBindValue(text(e.tideDirection));
-        q.addBindValue(e.raft);
-        q.addBindValue(text(e.targetFish));
-        q.addBindValue(text(e.leader));
-        q.addBindValue(text(e.hook));
-        q.addBindValue(text(e.bait));
-        q.addBindValue(e.biteClass);
-        q.addBindValue(e.hookPhase);
-        q.addBindValue(e.lineStrain);
-        q.addBindValue(e.draw);
-        q.addBindValue(e.band);
-        q.addBindValue(text(e.fish));
-        q.addBindValue(e.length);
-        if (!d->exec(q))
-            return rollback();
+    if (keep == Keep::DayWithEvents) {
+        q.prepare(QStringLiteral("INSERT INTO events (day_id, seq, kind, reason, game_minute, tide_level,"
+                                 " tide_direction, raft, target_fish, leader, hook, bait, bite_class,"
+                                 " hook_phase, line_strain, draw, band, fish, length)"
+                                 " VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)"));
+        int seq = 0;
+        for (const DayEvent &e : day.events) {
+            q.addBindValue(id);
+            q.addBindValue(seq++);
+            q.addBindValue(text(kindName(e.kind)));
+            q.addBindValue(text(reasonName(e.reason)));
+            q.addBindValue(e.gameMinute);
+            q.addBindValue(e.tideLevel);
+            q.addBindValue(key(Vocabulary::Tide, e.tideDirection));
+            q.addBindValue(e.raft);
+            q.addBindValue(key(Vocabulary::Fish, e.targetFish));
+            q.addBindValue(key(Vocabulary::Leader, e.leader));
+            q.addBindValue(key(Vocabulary::Hook, e.hook));
+            q.addBindValue(key(Vocabulary::Bait, e.bait));
+            q.addBindValue(e.biteClass);
+            q.addBindValue(e.hookPhase);
+            q.addBindValue(e.lineStrain);
+            q.addBindValue(e.draw);
+            q.addBindValue(e.band);
+            q.addBindValue(key(Vocabulary::Fish, e.fish));
+            q.addBindValue(e.length);
+            if (!d->exec(q))
+                return rollback();
+        }
+    }
+    if (!summaries::write(q, id, day)) {
+        d->writeFailed(q.lastError());
+        return rollback();
     }
     if (!db.commit()) {
         d->writeFailed(db.lastError());
@@ -364,13 +592,6 @@ qint64 DayLogStore::saveDay(const LoggedDay &day)
     }
     return id;
 }
-
-namespace {
-
-// Text columns read back as empty rather than null.
-QString textAt(const QSqlQuery &q, int column) { return q.value(column).toString(); }
-
-} // namespace
 
 std::vector<LoggedDay> DayLogStore::days(const QString &angler, int raft) const
 {
@@ -380,94 +601,33 @@ std::vector<LoggedDay> DayLogStore::days(const QString &angler, int raft) const
 std::vector<LoggedDay> DayLogStore::loadDays(const QString &angler, int raft, const QString &dayFile) const
 {
     std::vector<LoggedDay> result;
-    QSqlDatabase db = d->db();
-    QSqlQuery q(db);
-    q.setForwardOnly(true);
-    QString where = QStringLiteral(" WHERE 1");
-    if (!angler.isEmpty())
-        where += QStringLiteral(" AND d.angler = :angler");
-    if (raft != 0)
-        where += QStringLiteral(" AND d.raft = :raft");
-    if (!dayFile.isEmpty())
-        where += QStringLiteral(" AND d.day_file = :file");
-
-    q.prepare(QStringLiteral("SELECT id, angler, raft, target_fish, date, end_hour, first_high,"
-                             " second_high, earlier_low, later_low, day_file FROM days d")
-              + where + QStringLiteral(" ORDER BY id"));
-    if (!angler.isEmpty())
-        q.bindValue(QStringLiteral(":angler"), angler);
-    if (raft != 0)
-        q.bindValue(QStringLiteral(":raft"), raft);
-    if (!dayFile.isEmpty())
-        q.bindValue(QStringLiteral(":file"), dayFile);
-    if (!d->exec(q))
-        return result;
-    while (q.next()) {
-        LoggedDay day;
-        day.id = q.value(0).toLongLong();
-        day.angler = textAt(q, 1);
-        day.raft = q.value(2).toInt();
-        day.targetFish = textAt(q, 3);
-        day.date = textAt(q, 4);
-        day.endHour = textAt(q, 5);
-        day.firstHigh = q.value(6).toInt();
-        day.secondHigh = q.value(7).toInt();
-        day.earlierLow = q.value(8).toInt();
-        day.laterLow = q.value(9).toInt();
-        day.dayFileName = textAt(q, 10);
+    QSqlError error;
+    const bool read = readDays(d->db(), DaySelection{angler, raft, dayFile}, [&](LoggedDay &&day) {
         result.push_back(std::move(day));
-    }
-    if (result.empty())
-        return result;
-
-    // All the events of the chosen days in one pass, in day and event order.
-    QSqlQuery e(db);
-    e.setForwardOnly(true);
-    e.prepare(QStringLiteral("SELECT e.day_id, e.kind, e.reason, e.game_minute, e.tide_level,"
-                             " e.tide_direction, e.raft, e.target_fish, e.leader, e.hook, e.bait,"
-                             " e.bite_class, e.hook_phase, e.line_strain, e.draw, e.band, e.fish,"
-                             " e.length FROM events e JOIN days d ON d.id = e.day_id")
-              + where + QStringLiteral(" ORDER BY e.day_id, e.seq"));
-    if (!angler.isEmpty())
-        e.bindValue(QStringLiteral(":angler"), angler);
-    if (raft != 0)
-        e.bindValue(QStringLiteral(":raft"), raft);
-    if (!dayFile.isEmpty())
-        e.bindValue(QStringLiteral(":file"), dayFile);
-    if (!d->exec(e))
+        return true;
+    }, &error);
+    if (!read) {
+        d->sqlError = error;
+        d->error = error.text();
         return {};
-    std::size_t at = 0;
-    while (e.next()) {
-        const qint64 dayId = e.value(0).toLongLong();
-        while (at < result.size() && result[at].id < dayId)
-            ++at;
-        if (at == result.size())
-            break;
-        if (result[at].id != dayId)
-            continue;
-        DayEvent ev;
-        // A name this version does not know is kept as the nearest thing
-        // it can say: nothing.
-        ev.kind = kindFromName(textAt(e, 1)).value_or(EventKind::DayStarted);
-        ev.reason = reasonFromName(textAt(e, 2)).value_or(Reason::None);
-        ev.gameMinute = e.value(3).toInt();
-        ev.tideLevel = e.value(4).toInt();
-        ev.tideDirection = textAt(e, 5);
-        ev.raft = e.value(6).toInt();
-        ev.targetFish = textAt(e, 7);
-        ev.leader = textAt(e, 8);
-        ev.hook = textAt(e, 9);
-        ev.bait = textAt(e, 10);
-        ev.biteClass = e.value(11).toInt();
-        ev.hookPhase = e.value(12).toInt();
-        ev.lineStrain = e.value(13).toInt();
-        ev.draw = e.value(14).toInt();
-        ev.band = e.value(15).toInt();
-        ev.fish = textAt(e, 16);
-        ev.length = e.value(17).toInt();
-        result[at].events.push_back(std::move(ev));
     }
     return result;
+}
+
+DayStats DayLogStore::stats(const StatsFilter &filter) const
+{
+    if (!d->open) {
+        d->error = QStringLiteral("log not open");
+        return {};
+    }
+    QSqlError error;
+    const std::optional<DayStats> figures = summaries::figures(d->db(), filter, &error);
+    if (!figures) {
+        d->sqlError = error;
+        d->error = error.text();
+        return {};
+    }
+    return *figures;
 }
 
 std::optional<LoggedDay> DayLogStore::dayByFile(const QString &angler, const QString &dayFileName) const

@@ -155,11 +155,12 @@ void TestCharts::savedPictureIsTwiceTheSize()
 void TestCharts::statisticsFollowTheFilters()
 {
     const std::vector<LoggedDay> days = statsfixture::days();
-    int loads = 0;
+    std::vector<daylog::StatsFilter> asked;
     std::unique_ptr<QWidget> window(charts::showStatistics(
-        nullptr, [&] { ++loads; return days; }, {QStringLiteral("太郎"), QStringLiteral("花子")}));
+        nullptr, [&](const daylog::StatsFilter &filter) { asked.push_back(filter); return daylog::dayStats(days, filter); },
+        {QStringLiteral("太郎"), QStringLiteral("花子")}));
     auto *stats = static_cast<StatsWindow *>(window.get());
-    QCOMPARE(loads, 1);
+    QCOMPARE(asked.size(), 1u);
     QCOMPARE(stats->anglerBox()->count(), 3);
 
     const auto barTotal = [&](int chart) {
@@ -183,6 +184,8 @@ void TestCharts::statisticsFollowTheFilters()
     QCOMPARE(cell(2, 2), QStringLiteral("66.7 %"));
     QVERIFY(stats->summary()->text().contains(QStringLiteral("2日")));
     stats->raftBox()->setCurrentIndex(3);
+    QCOMPARE(asked.back().angler, QStringLiteral("太郎"));
+    QCOMPARE(asked.back().raft, 3);
     QCOMPARE(stats->shown().days, 1);
     QCOMPARE(barTotal(3), 1);
     QVERIFY(stats->bestTable()->item(2, 1)->text().startsWith(QStringLiteral("45センチ")));

@@ -170,6 +170,9 @@ void TestLogStore::savingTheSameDayAgainReplacesIt()
     QVERIFY(store.saveDay(day) > 0);
     QCOMPARE(store.days().size(), 1u);
     QCOMPARE(store.days().front().events.size(), day.events.size());
+    // The day's figures are replaced with it, never counted twice.
+    QCOMPARE(store.stats().days, 1);
+    QCOMPARE(store.stats().rates.lost, 1);
 }
 
 void TestLogStore::deletingADayForgetsOnlyIt()
@@ -183,6 +186,8 @@ void TestLogStore::deletingADayForgetsOnlyIt()
     QVERIFY(!store.dayByFile(QStringLiteral("A"), QStringLiteral("1.txt")));
     QVERIFY(store.dayByFile(QStringLiteral("B"), QStringLiteral("1.txt")));
     QCOMPARE(store.days().size(), 1u);
+    QCOMPARE(store.stats().days, 1);
+    QCOMPARE(store.stats({QStringLiteral("A"), 0}).days, 0);
     QVERIFY(store.deleteDayByFile(QStringLiteral("A"), QStringLiteral("never.txt")));
 }
 

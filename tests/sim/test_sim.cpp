@@ -186,6 +186,8 @@ void SimTest::mistakenCommandLinesAreRefused_data()
     row("no overtime", {QStringLiteral("--overtime"), QStringLiteral("0")},
         {{QStringLiteral("--overtime"), QStringLiteral("at least 1"), QStringLiteral("'0'")}});
     row("empty day log path", {QStringLiteral("--log-db"), QString()}, {{QStringLiteral("--log-db"), QStringLiteral("empty")}});
+    row("events without a day log", {QStringLiteral("--log-events")},
+        {{QStringLiteral("--log-events"), QStringLiteral("--log-db PATH")}});
     row("a bare number", {QStringLiteral("100")}, {{QStringLiteral("'100'"), QStringLiteral("--days")}});
     row("unknown option", {QStringLiteral("--dayz"), QStringLiteral("3")}, {{QStringLiteral("dayz")}});
     row("option without its value", {QStringLiteral("--days")}, {{QStringLiteral("--days")}});
@@ -244,8 +246,9 @@ void SimTest::chinuLengthFigures()
 
 QTEST_GUILESS_MAIN(SimTest)
 // Simulated days land in a day-log database as saved days would, so that
-// 統計 can be looked at over thousands of them; a second run into the same
-// database adds its days to the first run's.
+// 統計 can be looked at over thousands of them: their figures always, their
+// events only with --log-events; a second run into the same database adds
+// its days to the first run's.
 void SimTest::daysGoIntoTheDayLog()
 {
     QTemporaryDir dir;
@@ -262,22 +265,29 @@ void SimTest::daysGoIntoTheDayLog()
         QCOMPARE(days.size(), size_t(3));
         for (const daylog::LoggedDay &day : days) {
             QCOMPARE(day.raft, 1);
-            QVERIFY(!day.events.empty());
-            QCOMPARE(day.events.front().kind, daylog::EventKind::DayStarted);
-            QCOMPARE(day.events.back().kind, daylog::EventKind::DayEnded);
+            QVERIFY(day.events.empty());
             firstRun.insert(day.dayFileName);
         }
+        const daylog::DayStats figures = store.stats({QStringLiteral("sim"), 1});
+        QCOMPARE(figures.days, 3);
+        QVERIFY(figures.hoursFished >= 3 * 3); // 7:00 to the boatman at 10:00, three times
     }
-    const Run again = runSim(args);
+    const Run again = runSim(args + QStringList{QStringLiteral("--log-events")});
     QVERIFY2(again.exitCode == 0, again.err.constData());
     daylog::DayLogStore store;
     QVERIFY(store.open(path));
     const std::vector<daylog::LoggedDay> days = store.days();
     QCOMPARE(days.size(), size_t(6));
+    QCOMPARE(store.stats().days, 6);
     std::set<QString> files;
     for (const daylog::LoggedDay &day : days) {
         QVERIFY2(day.dayFileName.startsWith(QLatin1String("sim-")), qPrintable(day.dayFileName));
         files.insert(day.dayFileName);
+        if (firstRun.count(day.dayFileName))
+            continue;
+        QVERIFY(!day.events.empty());
+        QCOMPARE(day.events.front().kind, daylog::EventKind::DayStarted);
+        QCOMPARE(day.events.back().kind, daylog::EventKind::DayEnded);
     }
     QCOMPARE(files.size(), size_t(6));
     for (const QString &file : firstRun)

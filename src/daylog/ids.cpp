@@ -1,0 +1,150 @@
+#include "daylog/ids.h"
+
+#include <array>
+
+namespace daylog {
+namespace {
+
+template <typename Id>
+struct Entry
+{
+    Id id;
+    const char *key;
+    const char16_t *caption;
+};
+
+constexpr std::array kFish{
+    Entry<Fish>{Fish::Chinu, "chinu", u"チヌ"},
+    Entry<Fish>{Fish::Mullet, "mullet", u"ボラ"},
+    Entry<Fish>{Fish::Ainame, "ainame", u"アイナメ"},
+    Entry<Fish>{Fish::Aji, "aji", u"アジ"},
+    Entry<Fish>{Fish::Tai, "tai", u"タイ"},
+    Entry<Fish>{Fish::Konoshiro, "konoshiro", u"コノシロ"},
+    Entry<Fish>{Fish::Fugu, "fugu", u"フグ"},
+};
+
+constexpr std::array kTides{
+    Entry<Tide>{Tide::Flood, "flood", u"満"},
+    Entry<Tide>{Tide::Ebb, "ebb", u"引"},
+};
+
+constexpr std::array kLeaders{
+    Entry<Leader>{Leader::No1, "no1", u"1号"},
+    Entry<Leader>{Leader::No2, "no2", u"2号"},
+    Entry<Leader>{Leader::No3, "no3", u"3号"},
+};
+
+constexpr std::array kHooks{
+    Entry<Hook>{Hook::No3, "no3", u"3号"},
+    Entry<Hook>{Hook::No4, "no4", u"4号"},
+    Entry<Hook>{Hook::No5, "no5", u"5号"},
+    Entry<Hook>{Hook::Suikomi, "suikomi", u"吸い込み針"},
+};
+
+constexpr std::array kBaits{
+    Entry<Bait>{Bait::Akemigai, "akemigai", u"アケミ貝"},
+    Entry<Bait>{Bait::Boke, "boke", u"ボケ"},
+    Entry<Bait>{Bait::Ebi, "ebi", u"エビ"},
+    Entry<Bait>{Bait::Okiami, "okiami", u"オキアミ"},
+    Entry<Bait>{Bait::Kani, "kani", u"カニ"},
+    Entry<Bait>{Bait::Sanagi, "sanagi", u"サナギ"},
+};
+
+constexpr QChar kUnknownMark = QLatin1Char('?');
+
+template <typename Table, typename Id>
+const auto &entryOf(const Table &table, Id id)
+{
+    for (const auto &entry : table)
+        if (entry.id == id)
+            return entry;
+    return table.front(); // every id is in its table
+}
+
+template <typename Table>
+auto fromCaption(const Table &table, const QString &caption) -> std::optional<decltype(table.front().id)>
+{
+    for (const auto &entry : table)
+        if (caption == QStringView(entry.caption))
+            return entry.id;
+    return std::nullopt;
+}
+
+template <typename Table>
+QString keyIn(const Table &table, const QString &caption)
+{
+    if (caption.isEmpty())
+        return QString();
+    for (const auto &entry : table)
+        if (caption == QStringView(entry.caption))
+            return QString::fromLatin1(entry.key);
+    return kUnknownMark + caption;
+}
+
+template <typename Table>
+QString captionIn(const Table &table, const QString &key)
+{
+    if (key.startsWith(kUnknownMark))
+        return key.mid(1);
+    for (const auto &entry : table)
+        if (key == QLatin1StringView(entry.key))
+            return QString::fromUtf16(entry.caption);
+    return key;
+}
+
+// One vocabulary's table handed to f.
+template <typename F>
+auto withTable(Vocabulary vocabulary, F f)
+{
+    switch (vocabulary) {
+    case Vocabulary::Fish: return f(kFish);
+    case Vocabulary::Tide: return f(kTides);
+    case Vocabulary::Leader: return f(kLeaders);
+    case Vocabulary::Hook: return f(kHooks);
+    case Vocabulary::Bait: break;
+    }
+    return f(kBaits);
+}
+
+} // namespace
+
+QString displayName(Fish fish) { return QString::fromUtf16(entryOf(kFish, fish).caption); }
+QString displayName(Tide tide) { return QString::fromUtf16(entryOf(kTides, tide).caption); }
+QString displayName(Leader leader) { return QString::fromUtf16(entryOf(kLeaders, leader).caption); }
+QString displayName(Hook hook) { return QString::fromUtf16(entryOf(kHooks, hook).caption); }
+QString displayName(Bait bait) { return QString::fromUtf16(entryOf(kBaits, bait).caption); }
+
+std::optional<Fish> fishFromCaption(const QString &caption) { return fromCaption(kFish, caption); }
+std::optional<Tide> tideFromCaption(const QString &caption) { return fromCaption(kTides, caption); }
+std::optional<Leader> leaderFromCaption(const QString &caption) { return fromCaption(kLeaders, caption); }
+std::optional<Hook> hookFromCaption(const QString &caption) { return fromCaption(kHooks, caption); }
+std::optional<Bait> baitFromCaption(const QString &caption) { return fromCaption(kBaits, caption); }
+
+QString logKey(Fish fish) { return QString::fromLatin1(entryOf(kFish, fish).key); }
+QString logKey(Tide tide) { return QString::fromLatin1(entryOf(kTides, tide).key); }
+QString logKey(Leader leader) { return QString::fromLatin1(entryOf(kLeaders, leader).key); }
+QString logKey(Hook hook) { return QString::fromLatin1(entryOf(kHooks, hook).key); }
+QString logKey(Bait bait) { return QString::fromLatin1(entryOf(kBaits, bait).key); }
+
+const std::vector<Bait> &allBaits()
+{
+    static const std::vector<Bait> baits = [] {
+        std::vector<Bait> all;
+        for (const auto &entry : kBaits)
+            all.push_back(entry.id);
+        return all;
+    }();
+    return baits;
+}
+
+QString keyForCaption(Vocabulary vocabulary, const QString &caption)
+{
+    return withTable(vocabulary, [&](const auto &table) { return keyIn(table, caption); });
+}
+
+QString captionForKey(Vocabulary vocabulary, const QString &key)
+{
+    return withTable(vocabulary, [&](const auto &table) { return captionIn(table, key); });
+}
+
+} // namespace daylog
