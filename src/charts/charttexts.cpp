@@ -20,6 +20,7 @@ QString reasonText(const daylog::DayEvent &e)
     case Reason::StruckBeforeHookSet: return QStringLiteral("あわせが早すぎました。魚はエサをくわえましたが、まだ針がかりしていませんでした。");
     case Reason::StruckWhileStealing: return QStringLiteral("あわせが早すぎました。エサをかすめ取る当たりで、針には掛かりませんでした。");
     case Reason::StruckNoFish: return QStringLiteral("あわせが早すぎました。竿先は動きましたが、魚はいませんでした。");
+    case Reason::StruckOnStealer: return QStringLiteral("エサ取りが竿先を押さえこんでいました。いつあわせても針には掛かりません。");
     case Reason::StruckAfterLetGo: return QStringLiteral("あわせが遅すぎました。竿先が戻り、魚はエサを離していました。");
     case Reason::StruckAtNothing: return QStringLiteral("エサには何もいませんでした。ダンゴは打ち直しです。");
     case Reason::LineParted:
@@ -55,6 +56,7 @@ QString what(const daylog::DayEvent &e)
     case Reason::StruckNoFish: return QStringLiteral("あわせが早すぎました。竿先は動きましたが、魚はいませんでした。");
     case Reason::StruckAfterLetGo: return QStringLiteral("あわせ　遅すぎ");
         case Reason::StruckAtNothing: return QStringLiteral("から振り");
+        case Reason::StruckOnStealer: return QStringLiteral("あわせ　エサ取り");
         default: return QStringLiteral("あわせ　早すぎ");
         }
     case EventKind::FishLanded:

@@ -48,6 +48,7 @@ enum class Reason {
     LetGo,            // the fish let go of the bait before the strike
     EndHour,          // the boatman came at the end hour
     AnglerEnded,      // 納竿
+    StruckOnStealer,  // a bait stealer held the tip down: no timing hooks it
 };
 
 struct DayEvent

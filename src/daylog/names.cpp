@@ -43,6 +43,7 @@ constexpr std::array kReasons{
     std::pair{Reason::LetGo, "LetGo"},
     std::pair{Reason::EndHour, "EndHour"},
     std::pair{Reason::AnglerEnded, "AnglerEnded"},
+    std::pair{Reason::StruckOnStealer, "StruckOnStealer"},
 };
 
 template <typename Table, typename Value>

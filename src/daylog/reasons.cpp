@@ -28,8 +28,10 @@ StrikeResult chinuStrike(int hookPhase, int fishLength, int biteArmed, int biteS
     }
     if (biteArmed != 1)
         return {EventKind::StrikeMissed, Reason::StruckAtNothing};
+    // A bait stealer holds the tip down as a fish would, but no strike,
+    // early or late, ever hooks it.
     if (hookPhase == 2)
-        return {EventKind::StrikeMissed, Reason::StruckWhileStealing};
+        return {EventKind::StrikeMissed, Reason::StruckOnStealer};
     switch (biteStep) {
     case tipmotion::StartOrNibble:
         // A nibble twitches from its first tick; a pull has not come yet.
@@ -92,6 +94,8 @@ QString statusText(const DayEvent &e)
             return QStringLiteral("早あわせ：エサをかすめ取る当たりで、ハリには掛かりませんでした。");
         case Reason::StruckNoFish:
             return QStringLiteral("早あわせ：竿先は動きましたが、魚はいませんでした。");
+        case Reason::StruckOnStealer:
+            return QStringLiteral("エサ取りの当たり：竿先は入りましたが、エサ取りはいつあわせても掛かりません。");
         case Reason::StruckAfterLetGo:
             return QStringLiteral("遅あわせ：竿先が戻った後で、魚はもうエサを離していました。");
         case Reason::StruckAtNothing:

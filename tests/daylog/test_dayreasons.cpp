@@ -90,7 +90,7 @@ void TestDayReasons::cycleOutcomes_data()
     QTest::newRow("strike on a fast pull without hook-up")
         << 2 << 5 << 3 << 4 << 500 << true << EventKind::StrikeMissed << Reason::StruckWhileStealing << early;
     QTest::newRow("strike while the bait is being stolen")
-        << 3 << 10 << 3 << 0 << 0 << true << EventKind::StrikeMissed << Reason::StruckWhileStealing << early;
+        << 3 << 10 << 3 << 0 << 0 << true << EventKind::StrikeMissed << Reason::StruckOnStealer << early;
     QTest::newRow("strike with nothing at the bait") << 0 << 0 << 0 << 0 << 0 << true << EventKind::StrikeMissed
                                                      << Reason::StruckAtNothing << QString();
     QTest::newRow("strike while the fish holds") << 2 << 7 << 3 << 0 << 0 << true << EventKind::StrikeHooked
