@@ -1,5 +1,6 @@
 #include "app/game.h"
 #include "app/screens.h"
+#include "app/uilanguage.h"
 #include "comforts/comfortsettings.h"
 #include "platform/qtdialogs.h"
 #include "platform/qtsound.h"
@@ -27,6 +28,18 @@ int main(int argc, char *argv[])
     QFont font(QStringLiteral("Noto Sans CJK JP"), 10);
     font.setFamilies({QStringLiteral("Noto Sans CJK JP"), QStringLiteral("IPAGothic"), QStringLiteral("IPAPGothic")});
     QApplication::setFont(font);
+
+    // Qt's own dialogs (the file dialogs of 魚拓 and 釣行記録) speak the
+    // game's language; the translators live as long as the application.
+    const UiLanguage language = uiLanguageFor(LocaleEnvironment::current());
+    const auto qtTranslations = loadQtTranslations(language);
+    for (const auto &translator : qtTranslations)
+        QCoreApplication::installTranslator(translator.get());
+    if (qtTranslations.empty() && !qtCatalogues(language).isEmpty())
+        std::fprintf(stderr,
+                     "namiyose: %s is not in Qt's translations folder (package qt6-translations-l10n); "
+                     "Qt's own dialogs stay in English.\n",
+                     qPrintable(qtCatalogues(language).first()));
 
     QtScheduler scheduler;
     QtDialogs dialogs(scheduler);
