@@ -4,10 +4,23 @@
 #include "charts/daylogwindow.h"
 #include "charts/statswindow.h"
 
+#include <QAction>
 #include <QChart>
 #include <QFont>
+#include <QPushButton>
 
 namespace chartstyle {
+
+void closeByKeys(QWidget *window, QPushButton *close)
+{
+    close->setDefault(true);
+    close->setFocus();
+    auto *escape = new QAction(window);
+    escape->setObjectName(QStringLiteral("Escape"));
+    escape->setShortcut(QKeySequence(Qt::Key_Escape));
+    window->addAction(escape);
+    QObject::connect(escape, &QAction::triggered, window, &QWidget::close);
+}
 
 void dress(QChart *chart)
 {

@@ -3,6 +3,8 @@
 #include <QColor>
 
 class QChart;
+class QPushButton;
+class QWidget;
 
 // The colours of the game: sea blues, sand, and the two button colours of
 // the fishing cycle.
@@ -19,5 +21,9 @@ inline QColor ink() { return QColor(40, 50, 70); }
 
 // Title, background and fonts common to every chart of the game.
 void dress(QChart *chart);
+
+// A window opened from the keyboard is left the same way: its close button
+// takes the focus and Enter, and Escape closes it too.
+void closeByKeys(QWidget *window, QPushButton *close);
 
 } // namespace chartstyle

@@ -5,7 +5,6 @@
 #include "mainscreen/rafts.h"
 #include "platform/programdirs.h"
 
-#include <QAction>
 #include <QAreaSeries>
 #include <QCategoryAxis>
 #include <QChart>
@@ -174,14 +173,7 @@ DayLogWindow::DayLogWindow(const daylog::LoggedDay &day, bool dayFileGone, QWidg
     layout->addLayout(buttons);
     connect(save, &QPushButton::clicked, this, &DayLogWindow::askAndSave);
     connect(close, &QPushButton::clicked, this, &QWidget::close);
-    // Opened from the keyboard, it is left the same way: Enter or Escape.
-    close->setDefault(true);
-    close->setFocus();
-    auto *escape = new QAction(this);
-    escape->setObjectName(QStringLiteral("Escape"));
-    escape->setShortcut(QKeySequence(Qt::Key_Escape));
-    addAction(escape);
-    connect(escape, &QAction::triggered, this, &QWidget::close);
+    chartstyle::closeByKeys(this, close);
 }
 
 bool DayLogWindow::risingAt(int minute) const

@@ -4,7 +4,6 @@
 #include "charts/chartstyle.h"
 #include "mainscreen/rafts.h"
 
-#include <QAction>
 #include <QBarCategoryAxis>
 #include <QBarSet>
 #include <QChart>
@@ -225,14 +224,7 @@ StatsWindow::StatsWindow(Figures figures, const QStringList &anglers, QWidget *p
     buttons->addWidget(close);
     layout->addLayout(buttons);
     connect(close, &QPushButton::clicked, this, &QWidget::close);
-    // Opened from the keyboard, it is left the same way: Enter or Escape.
-    close->setDefault(true);
-    close->setFocus();
-    auto *escape = new QAction(this);
-    escape->setObjectName(QStringLiteral("Escape"));
-    escape->setShortcut(QKeySequence(Qt::Key_Escape));
-    addAction(escape);
-    connect(escape, &QAction::triggered, this, &QWidget::close);
+    chartstyle::closeByKeys(this, close);
 
     connect(m_angler, &QComboBox::currentIndexChanged, this, [this] { refresh(); });
     connect(m_raft, &QComboBox::currentIndexChanged, this, [this] { refresh(); });

@@ -2,6 +2,8 @@
 
 #include <QSettings>
 
+#include <memory>
+
 namespace comforts {
 
 namespace {
@@ -85,28 +87,33 @@ void saveLastOuting(QSettings &settings, const LastOuting &outing)
 // through QCoreApplication::setOrganizationName, which would move the user's
 // data folder (an installed copy keeps its days under the application's
 // data location).
+namespace {
+
+std::unique_ptr<QSettings> usersSettings()
+{
+    return std::make_unique<QSettings>(QSettings::UserScope, QStringLiteral("namiyose"), QStringLiteral("namiyose"));
+}
+
+} // namespace
+
 ComfortSettings loadSettings()
 {
-    QSettings settings(QSettings::UserScope, QStringLiteral("namiyose"), QStringLiteral("namiyose"));
-    return loadSettings(settings);
+    return loadSettings(*usersSettings());
 }
 
 void saveSettings(const ComfortSettings &values)
 {
-    QSettings settings(QSettings::UserScope, QStringLiteral("namiyose"), QStringLiteral("namiyose"));
-    saveSettings(settings, values);
+    saveSettings(*usersSettings(), values);
 }
 
 LastOuting loadLastOuting()
 {
-    QSettings settings(QSettings::UserScope, QStringLiteral("namiyose"), QStringLiteral("namiyose"));
-    return loadLastOuting(settings);
+    return loadLastOuting(*usersSettings());
 }
 
 void saveLastOuting(const LastOuting &outing)
 {
-    QSettings settings(QSettings::UserScope, QStringLiteral("namiyose"), QStringLiteral("namiyose"));
-    saveLastOuting(settings, outing);
+    saveLastOuting(*usersSettings(), outing);
 }
 
 } // namespace comforts
