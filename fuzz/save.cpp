@@ -17,7 +17,7 @@ namespace {
 
 const QString stamp = QStringLiteral("2002年10月05日14時30分");
 
-struct Day
+struct PlayedDay
 {
     QString angler;
     QString raftName;
@@ -36,7 +36,7 @@ struct Day
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {
     const Parts parts(data, size);
-    Day day;
+    PlayedDay day;
     day.angler = settings::cleanAnglerName(QString::fromUtf8(parts.at(1)));
     if (settings::checkAnglerName(day.angler).problem != settings::NameProblem::None)
         return 0; // the settings screen would not let this angler cross

@@ -5,7 +5,7 @@
 
 #include "app/game.h"
 #include "app/screens.h"
-#include "mainscreen/fishing/fishingaction.h"
+#include "day/dayengine.h"
 #include "mainscreen/fishing/fishingtexts.h"
 #include "mainscreen/form1.h"
 #include "mainscreen/mainscreentexts.h"
@@ -165,7 +165,7 @@ private:
     Form1 *m_form = nullptr;
     GameState *m_state = nullptr;
     // Looked at every step: found once.
-    const FishingAction *m_fishing = nullptr;
+    const DayEngine *m_fishing = nullptr;
     const Timer *m_tipTimer = nullptr;   // Timer竿の動き
     const Timer *m_fightTimer = nullptr; // Timer竿のしなり
     const QWidget *m_landed = nullptr;   // Picture1(0), the landed chinu
@@ -207,13 +207,11 @@ void DayRun::setUp()
     s.Leader = m_config.leader;
     s.Hook = m_config.hook;
     s.Bait = m_config.bait;
-    f.Label42->setText(s.Leader);
-    f.Label43->setText(s.Hook);
-    f.Label44->setText(s.Bait);
+    f.setRig(s.Leader, s.Hook, s.Bait);
     f.Label4(0)->setText(s.TargetFish);
     m_fishing = &f.fishing();
-    m_tipTimer = f.Timer竿の動き.get();
-    m_fightTimer = f.Timer竿のしなり.get();
+    m_tipTimer = f.Timer竿の動き;
+    m_fightTimer = f.Timer竿のしなり;
     m_landed = f.Picture1(0);
     m_list = f.List1;
     f.StartDay();
@@ -298,8 +296,8 @@ void DayRun::catchUpList()
 
 void DayRun::observe()
 {
-    const FishingAction &fishing = *m_fishing;
-    const bool armed = fishing.BiteArmed == 1;
+    const Day &day = m_form->day();
+    const bool armed = day.biteArmed == 1;
     if (armed && !m_armed) {
         const int cls = m_state->BiteClass;
         if (cls >= 2 && cls <= 4)
@@ -328,7 +326,7 @@ void DayRun::observe()
     }
     m_window = window;
 
-    const bool mulletOn = fishing.MulletOn == 1;
+    const bool mulletOn = day.mulletOn == 1;
     if (mulletOn && !m_mulletOn) {
         ++m_report.mulletTakes;
         if (m_report.ended)
@@ -410,8 +408,8 @@ void DayRun::act()
 bool DayRun::quiet() const
 {
     const Form1 &f = *m_form;
-    for (const Timer *timer : {f.Timer時間管理.get(), f.Timerダンゴ管理.get(), f.Timer竿の動き.get(),
-                               f.Timerあたり.get(), f.Timer竿のしなり.get(), f.Timer1ボラのタイマー.get()})
+    for (const Timer *timer : {f.Timer時間管理, f.Timerダンゴ管理, f.Timer竿の動き,
+                               f.Timerあたり, f.Timer竿のしなり, f.Timer1ボラのタイマー})
         if (timer->isEnabled())
             return false;
     if (m_strikeAt >= 0 || m_okAt >= 0 || m_breakAt >= 0 || !m_landed->isHidden())

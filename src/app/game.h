@@ -1,6 +1,7 @@
 #pragma once
 
 #include "comforts/comfortsettings.h"
+#include "day/day.h"
 #include "daylog/dayevent.h"
 #include "daylog/daylog.h"
 #include "platform/platform.h"
@@ -24,6 +25,8 @@ public:
     Game &operator=(const Game &) = delete;
 
     GameState state;
+    // Today's fishing day: what the main screen shows and plays.
+    Day day;
     Platform &platform;
     // What happens on the raft, for the day's log, the status line and the
     // simulator to follow.

@@ -115,7 +115,7 @@ private:
 bool dayOn(Game &game)
 {
     const Form1 *f = game.screens().loadedForm1();
-    return f && !game.ending() && f->Timer時間管理->isEnabled() && f->DayEnding == 0;
+    return f && !game.ending() && f->Timer時間管理->isEnabled() && !f->day().ending;
 }
 
 } // namespace
@@ -137,8 +137,6 @@ MainScreenComforts::MainScreenComforts(Form1 &form)
         w->installEventFilter(this);
     form.Image5->installEventFilter(this);
     form.menuBar()->installEventFilter(this);
-    connect(form.List1->model(), &QAbstractItemModel::rowsInserted, this,
-            [this](const QModelIndex &, int first, int) { noteCatch(first); });
     connect(qApp, &QGuiApplication::applicationStateChanged, this,
             [this](Qt::ApplicationState state) { applicationStateChanged(state); });
     m_dayEvents.add(this);
@@ -152,6 +150,8 @@ MainScreenComforts::~MainScreenComforts()
 
 void MainScreenComforts::dayEvent(const daylog::DayEvent &event)
 {
+    if (event.kind == daylog::EventKind::FishLanded)
+        noteCatch(event);
     if (event.kind != daylog::EventKind::DayStarted && event.kind != daylog::EventKind::DayEnded)
         return;
     m_dayOver = event.kind == daylog::EventKind::DayEnded;
@@ -257,7 +257,7 @@ void MainScreenComforts::applicationStateChanged(Qt::ApplicationState state)
     // taking the focus is not leaving.
     if (state == Qt::ApplicationActive || paused())
         return;
-    if (!m_form.Timer時間管理->isEnabled() || m_form.DayEnding != 0)
+    if (!m_form.Timer時間管理->isEnabled() || m_form.day().ending)
         return; // no day running: nothing to stop
     if (loadSettings().pauseOnFocusLoss)
         pause();
@@ -269,16 +269,17 @@ void MainScreenComforts::followThePinkButton()
         return;
     Form1 &f = m_form;
     QWidget *next = nullptr;
-    if (!f.Picture1(0)->isHidden() && f.Command4->isEnabled()) {
+    const DayControls &c = f.day().controls;
+    if (f.day().landedOnShow && f.Command4->isEnabled()) {
         next = f.Command4;
     } else if (!f.List2->isHidden()) {
         next = f.List2;
-    } else {
-        for (QPushButton *button : {f.Command1, f.Command2, f.Command3})
-            if (button->isEnabled() && buttoncolours::colour(button) == buttoncolours::active()) {
-                next = button;
-                break;
-            }
+    } else if (c.dropEnabled && c.dropLit) {
+        next = f.Command1;
+    } else if (c.breakEnabled && c.breakLit) {
+        next = f.Command2;
+    } else if (c.strikeEnabled && c.strikeLit) {
+        next = f.Command3;
     }
     if (!next)
         return;
@@ -301,27 +302,16 @@ QString dayOverPicture(const QString &endHour)
     return QStringLiteral("dayover_afternoon");
 }
 
-void MainScreenComforts::noteCatch(int row)
+void MainScreenComforts::noteCatch(const daylog::DayEvent &landed)
 {
-    // An entry reads "チヌ  42センチ"; the rig and the tide are those of now.
-    const QListWidgetItem *item = m_form.List1->item(row);
-    if (!item)
+    // The longest chinu of the day, with the bait and the tide it came on.
+    if (landed.fish != QStringLiteral("チヌ") || landed.length <= m_longest.lengthCm)
         return;
-    const QString entry = item->text();
-    if (!entry.startsWith(QStringLiteral("チヌ")))
-        return;
-    QString digits;
-    for (const QChar c : entry)
-        if (c.isDigit())
-            digits += c;
-    const int length = digits.toInt();
-    if (length <= m_longest.lengthCm)
-        return;
-    m_longest.lengthCm = length;
-    m_longest.bait = m_form.Label44->text();
-    m_longest.tide = m_form.TideNow == QStringLiteral("引") ? QStringLiteral("引き潮")
-        : m_form.TideNow == QStringLiteral("満")             ? QStringLiteral("満ち潮")
-                                                             : QString();
+    m_longest.lengthCm = landed.length;
+    m_longest.bait = landed.bait;
+    m_longest.tide = landed.tideDirection == QStringLiteral("引") ? QStringLiteral("引き潮")
+        : landed.tideDirection == QStringLiteral("満")            ? QStringLiteral("満ち潮")
+                                                                  : QString();
 }
 
 bool MainScreenComforts::isPinkButton(const QObject *watched) const

@@ -69,7 +69,7 @@ private:
     void applicationStateChanged(Qt::ApplicationState state);
     bool allowedWhilePaused(const QAction *action) const;
 
-    void noteCatch(int row);
+    void noteCatch(const daylog::DayEvent &landed);
     void dayEvent(const daylog::DayEvent &event) override;
     // A press of Space or Enter on a fishing button that must do nothing.
     bool runOnPress(QObject *watched, const QKeyEvent *key) const;

@@ -18,33 +18,25 @@ Reason openingReason(biterules::Opening opening)
     return Reason::None;
 }
 
-StrikeResult chinuStrike(int hookPhase, int fishLength, int biteArmed, int biteStep, int bitePattern)
+Reason earlyStrikeReason(int hookPhase, int biteStep, int bitePattern)
 {
-    if (hookPhase == 1) {
-        // The fish holds the bait; only a bite with no fish behind it fails.
-        if (fishLength > 0)
-            return {EventKind::StrikeHooked, Reason::Holds};
-        return {EventKind::StrikeMissed, Reason::StruckNoFish};
-    }
-    if (biteArmed != 1)
-        return {EventKind::StrikeMissed, Reason::StruckAtNothing};
     // A bait stealer holds the tip down as a fish would, but no strike,
     // early or late, ever hooks it.
     if (hookPhase == 2)
-        return {EventKind::StrikeMissed, Reason::StruckOnStealer};
+        return Reason::StruckOnStealer;
     switch (biteStep) {
     case tipmotion::StartOrNibble:
         // A nibble twitches from its first tick; a pull has not come yet.
         if (bitePattern == 1 || bitePattern == 4)
-            return {EventKind::StrikeMissed, Reason::StruckWhileNibbling};
-        return {EventKind::StrikeMissed, Reason::StruckBeforeHookSet};
+            return Reason::StruckWhileNibbling;
+        return Reason::StruckBeforeHookSet;
     case tipmotion::FastPull:
         // A fast pull that never hooked: the fish is pulling the bait off.
-        return {EventKind::StrikeMissed, Reason::StruckWhileStealing};
+        return Reason::StruckWhileStealing;
     case tipmotion::SlowPull:
     case tipmotion::Stealer:
     default:
-        return {EventKind::StrikeMissed, Reason::StruckBeforeHookSet};
+        return Reason::StruckBeforeHookSet;
     }
 }
 

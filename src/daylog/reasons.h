@@ -13,17 +13,10 @@ namespace daylog {
 // What the tip does as a bite opens.
 Reason openingReason(biterules::Opening opening);
 
-// The angler struck a chinu rig. hookPhase, fishLength, biteArmed, biteStep
-// and bitePattern are the values at the moment of the strike, before it
-// acts. The kind is StrikeHooked, StrikeMissed (too early, with the bite's
-// stage as reason) or StrikeMissed with StruckAtNothing (no bite: the
-// groundbait is given up without a message).
-struct StrikeResult
-{
-    EventKind kind = EventKind::StrikeMissed;
-    Reason reason = Reason::None;
-};
-StrikeResult chinuStrike(int hookPhase, int fishLength, int biteArmed, int biteStep, int bitePattern);
+// Why a strike on a chinu bite came too early: the bite was under way but
+// the fish did not hold the bait (hookPhase 2: a bait stealer held the tip
+// down, which no timing hooks). The values at the moment of the strike.
+Reason earlyStrikeReason(int hookPhase, int biteStep, int bitePattern);
 
 // The bait is gone. strikeWindowOpen: the fish held the bait (or was
 // taking it) and the rod-tip timer closed the window before any strike.

@@ -11,7 +11,8 @@
 #include "daylog/dayreport.h"
 #include "daylog/reasons.h"
 #include "mainscreen/fishing/buttoncolours.h"
-#include "mainscreen/fishing/fishingaction.h"
+#include "mainscreen/fishing/fightrules.h"
+#include "mainscreen/fishing/fishingtexts.h"
 #include "mainscreentexts.h"
 #include "platform/picturebox.h"
 #include "prep/form2.h"
@@ -34,6 +35,7 @@
 #include <limits>
 
 namespace T = mainscreentexts;
+constexpr int BarFullWidth = Day::BarFullWidth; // Label11, Label12
 
 // The name of a member, as its objectName.
 #define NAME_OF(member) QString::fromUtf8(#member)
@@ -133,9 +135,41 @@ Form1::Form1(Game &game)
 {
     setWindowTitle(T::Caption());
     buildControls();
-    createTimers();
-    // Both wire themselves to the controls and timers made above.
-    m_fishing = std::make_unique<FishingAction>(*this);
+    DayEngine::Options options;
+    options.timerParent = this;
+    m_engine = std::make_unique<DayEngine>(game.day, game.state, game.platform, game.dayEvents,
+                                           static_cast<DayScreen &>(*this), options);
+    m_engine->onDayBegun = [&game](const daylog::LoggedDay &header) { game.dayLog().beginDay(header); };
+    // Before a rig is made the rig reads 未設定, as its labels do.
+    m_engine->setRig(T::NotSet(), T::NotSet(), T::NotSet());
+    Timer時間管理 = m_engine->Timer時間管理.get();
+    Timer1音楽1 = m_engine->Timer1音楽1.get();
+    Timer竿の音 = m_engine->Timer竿の音.get();
+    Timer1 = m_engine->Timer1.get();
+    Timerダンゴ管理 = m_engine->Timerダンゴ管理.get();
+    Timer竿の動き = m_engine->Timer竿の動き.get();
+    Timerあたり = m_engine->Timerあたり.get();
+    Timer竿のしなり = m_engine->Timer竿のしなり.get();
+    Timer1ボラのタイマー = m_engine->Timer1ボラのタイマー.get();
+    Timer1ばらし = m_engine->Timer1ばらし.get();
+    Timer1->setHandler([this] { AnimateLandedChinu(); });
+
+    // The player's actions go to the day; the screen then draws it.
+    const auto act = [this](QPushButton *button, void (DayEngine::*action)()) {
+        connect(button, &QPushButton::clicked, this, [this, action] {
+            ((*m_engine).*action)();
+            showControls();
+        });
+    };
+    act(Command1, &DayEngine::DropGroundbait);
+    act(Command2, &DayEngine::BreakGroundbait);
+    act(Command3, &DayEngine::Strike);
+    act(Command4, &DayEngine::CloseLandedChinu);
+    connect(Command5, &QPushButton::clicked, this, [this] { ChangeBait(); });
+    // A click picks the bait even when it is the one already selected.
+    connect(List2, &QListWidget::itemClicked, this, [this] { PickBait(); });
+    connect(List2, &QListWidget::itemActivated, this, [this] { PickBait(); });
+
     m_dayEnd = std::make_unique<DayEnd>(*this);
     m_dayReport = std::make_unique<DayReport>(*this);
     new comforts::MainScreenComforts(*this); // keys, focus and pause; a child of this screen
@@ -395,30 +429,6 @@ void Form1::buildControls()
                  AreaHeight + menus->sizeHint().height() + frame.top() + frame.bottom());
 }
 
-void Form1::createTimers()
-{
-    Scheduler &scheduler = game().platform.scheduler;
-    const auto make = [&](std::unique_ptr<Timer> &timer, const QString &name, int interval) {
-        timer = scheduler.createTimer(name, this);
-        timer->setInterval(interval);
-    };
-    make(Timer時間管理, NAME_OF(Timer時間管理), 1000);
-    make(Timer1音楽1, NAME_OF(Timer1音楽1), 800);
-    make(Timer竿の音, NAME_OF(Timer竿の音), 100);
-    make(Timer1, NAME_OF(Timer1), 100);
-    make(Timerダンゴ管理, NAME_OF(Timerダンゴ管理), 3000); // drawn anew at each drop
-    make(Timer竿の動き, NAME_OF(Timer竿の動き), 1000);
-    make(Timerあたり, NAME_OF(Timerあたり), 100);           // set for each bite step
-    make(Timer竿のしなり, NAME_OF(Timer竿のしなり), 100);
-    make(Timer1ボラのタイマー, NAME_OF(Timer1ボラのタイマー), 1000);
-    make(Timer1ばらし, NAME_OF(Timer1ばらし), 1000);
-
-    Timer時間管理->setHandler([this] { ClockTick(); });
-    Timer1音楽1->setHandler([this] { MusicTick(); });
-    Timer竿の音->setHandler([this] { RodSoundTick(); });
-    Timer1->setHandler([this] { AnimateLandedChinu(); });
-}
-
 // ---- start-up ------------------------------------------------------------
 
 void Form1::initialise()
@@ -430,29 +440,37 @@ void Form1::initialise()
     }
 }
 
+Day &Form1::day()
+{
+    return game().day;
+}
+
+const Day &Form1::day() const
+{
+    return game().day;
+}
+
 void Form1::load()
 {
     GameState &s = state();
-    スタート->setEnabled(false);
-    釣果を保存->setEnabled(false);
+    Day &d = day();
     Label6->setText(s.AnglerName);
     Label4(0)->setText(s.TargetFish);
     Form3 &settings = game().screens().form3();
     Label8->setText(settings.Label1->text());
+    // Today's tide hours, as the settings screen drew them.
     Label22->setText(settings.Label5->text());
     Label24->setText(settings.Label6->text());
     Label26->setText(settings.Label7->text());
     Label28->setText(settings.Label8->text());
-    MusicMode = T::Bgm();
-    MinutesLeft = qint16(s.DayMinutes);
-    ClockHour = 7;
-    ClockMinute = 0;
+    d.firstHigh = settings.Label5->text().toInt();
+    d.secondHigh = settings.Label6->text().toInt();
+    d.earlierLow = settings.Label7->text().toInt();
+    d.laterLow = settings.Label8->text().toInt();
     Label10->setText(T::FirstClock());
-    TimeBarWidth = BarFullWidth;
-    showTimeBar();
-    InitTide();
-    ChooseDayBaits();
+    m_engine->PrepareDay();
     Command6->setText(T::FirstPrompt());
+    showControls();
 }
 
 bool Form1::queryUnload(bool byCloseControl)
@@ -469,7 +487,7 @@ void Form1::notice(const QString &text)
         message(text);
         return;
     }
-    QString line = clocktide::clockCaption(ClockHour, ClockMinute) + QStringLiteral("　") + text;
+    QString line = clocktide::clockCaption(day().clockHour, day().clockMinute) + QStringLiteral("　") + text;
     const std::vector<daylog::DayEvent> &events = game().dayLog().today().events;
     if (!events.empty()) {
         const QString why = daylog::statusText(events.back());
@@ -479,8 +497,14 @@ void Form1::notice(const QString &text)
     m_dayReport->statusLabel()->setText(line);
 }
 
+void Form1::showMessage(const QString &text)
+{
+    message(text);
+}
+
 void Form1::OpenRigScreen()
 {
+    day().rigAskedFor = true;
     仕掛けを作る->setText(T::RigMenuChanged());
     Screens &screens = game().screens();
     screens.show(screens.form2());
@@ -488,283 +512,208 @@ void Form1::OpenRigScreen()
 
 void Form1::PressPrompt()
 {
-    if (仕掛けを作る->text() == T::MenuRig())
+    if (!day().rigAskedFor)
         OpenRigScreen();
     else
         StartDay();
 }
 
-void Form1::AnimateLandedChinu()
+void Form1::setRig(const QString &leader, const QString &hook, const QString &bait)
 {
-    if (Picture2.has(ShowFrame))
-        Picture1(0)->setPicture(*Picture2(ShowFrame));
-    ShowFrame = ShowFrame == 5 ? 6 : 5;
+    m_engine->setRig(leader, hook, bait);
+    Label42->setText(leader);
+    Label43->setText(hook);
+    Label44->setText(bait);
 }
 
-// ---- the start of the day ------------------------------------------------
+void Form1::AnimateLandedChinu()
+{
+    Day &d = day();
+    if (Picture2.has(d.showFrame))
+        Picture1(0)->setPicture(*Picture2(d.showFrame));
+    d.showFrame = d.showFrame == 5 ? 6 : 5;
+}
+
+// ---- the start and end of the day ----------------------------------------
 
 void Form1::StartDay()
 {
-    if (DayEnding == 1)
+    if (day().ending)
         return; // one run is one day
-    Timer1音楽1->setEnabled(true);
     Command6->hide();
-    daystart::Shown shown;
-    shown.raft = {QString(), La1->text(), La2->text(), La3->text(), La4->text(), La5->text(), La6->text()};
-    shown.target = Label4(0)->text();
-    shown.leader = Label42->text();
-    shown.hook = Label43->text();
-    shown.bait = Label44->text();
-    daystart::applyClasses(shown, state());
-    スタート->setEnabled(false);
-    Image1->setPicture(*Picture3(0));
     Image5->hide();
-    Timer時間管理->setEnabled(true);
-    Command1->setEnabled(true);
-    buttoncolours::setActive(Command1);
-    Command1->setFocus();
-    m_dayReport->dayStarted();
-}
-
-void Form1::ChooseDayBaits()
-{
-    const QStringList baits = daystart::baits();
-    for (int i = 1; i <= 6; ++i)
-        DayBaits[std::size_t(i)] = baits.at(i - 1);
-    const std::array<int, 3> picks = daystart::drawGoodBaits(game().platform.random);
-    for (std::size_t i = 1; i <= 3; ++i) {
-        DayBaitPicks[i] = picks[i - 1];
-        GoodBaits[i] = DayBaits[std::size_t(picks[i - 1])];
-    }
-}
-
-// ---- clock and tide ------------------------------------------------------
-
-void Form1::InitTide()
-{
-    clocktide::Tide tide{TideBarWidth, TideHours, TideBarRest, TideBarFull, TideNow,
-                         !Label17->isHidden(), !Label18->isHidden()};
-    if (!clocktide::initTide(tide, game().screens().form3().Label7->text(), BarFullWidth))
-        return;
-    TideBarWidth = tide.bar;
-    TideHours = tide.hours;
-    TideBarRest = tide.rest;
-    TideBarFull = tide.full;
-    TideNow = tide.now;
-    Label17->setVisible(tide.ebbShown);
-    Label18->setVisible(tide.floodShown);
-    showTideBar();
-}
-
-void Form1::ClockTick()
-{
-    GameState &s = state();
-    try {
-        if (Label10->text().left(2) == s.EndHour) {
-            DrainTimeBar();
-            if (game().ending())
-                return;
-            EndDay();
-        } else {
-            ClockMinute += 1;
-            if (MinutesLeft == std::numeric_limits<qint16>::min())
-                throw clocktide::TickFailure{};
-            MinutesLeft -= 1;
-            // No new bites in the last minutes; a fish already at the bait
-            // keeps its strike window, which must close for the day to end.
-            if (MinutesLeft < 5 && s.HookPhase == 0)
-                Timer竿の動き->setEnabled(false);
-            Label10->setText(clocktide::clockCaption(ClockHour, ClockMinute));
-            HourTurned = QStringLiteral("0");
-            if (ClockMinute == 60) {
-                ClockMinute = 0;
-                ClockHour += 1;
-                HourTurned = QStringLiteral("1");
-                Label10->setText(clocktide::clockCaption(ClockHour, ClockMinute));
-                if (MinutesLeft > 0)
-                    SetTimeBar();
-            }
-            TimeBarWidth = clocktide::timeBarAfterMinute(TimeBarWidth, BarFullWidth, s.DayMinutes);
-            showTimeBar();
-        }
-
-        clocktide::Tide tide{TideBarWidth, TideHours, TideBarRest, TideBarFull, TideNow,
-                             !Label17->isHidden(), !Label18->isHidden()};
-        clocktide::tideMinute(tide, HourTurned == QLatin1String("1"), BarFullWidth);
-        TideBarWidth = tide.bar;
-        TideHours = tide.hours;
-        TideBarRest = tide.rest;
-        TideBarFull = tide.full;
-        TideNow = tide.now;
-        Label17->setVisible(tide.ebbShown);
-        Label18->setVisible(tide.floodShown);
-        showTideBar();
-    } catch (const clocktide::TickFailure &) {
-        TideBarWidth = clocktide::snappedTideBar(TideBarWidth, BarFullWidth);
-        showTideBar();
-    } catch (const std::exception &) {
-        TideBarWidth = clocktide::snappedTideBar(TideBarWidth, BarFullWidth);
-        showTideBar();
-    }
-}
-
-void Form1::SetTimeBar()
-{
-    TimeBarWidth = clocktide::timeBarAtHour(clocktide::endHourNumber(state().EndHour), ClockHour, BarFullWidth,
-                                            state().DayMinutes);
-    showTimeBar();
-}
-
-void Form1::DrainTimeBar()
-{
-    if (TimeBarWidth <= 0)
-        return;
-    const float end = TimeBarWidth;
-    Game &g = game();
-    for (int i = 1; i <= end; ++i) {
-        TimeBarWidth -= 1;
-        showTimeBar();
-        g.platform.scheduler.yieldEvents();
-        if (g.ending())
-            return; // the angler packed up meanwhile: this screen is going
-    }
-}
-
-bool Form1::EndHourReached() const
-{
-    if (DayEnding == 1)
-        return true;
-    const QString &endHour = state().EndHour;
-    return !endHour.isEmpty() && Label10->text().left(2) == endHour;
+    m_dayReport->statusLabel()->clear();
+    m_engine->StartDay();
+    showControls();
 }
 
 void Form1::EndDay()
 {
-    if (DayEnding == 1)
-        return; // the boatman comes once a day
-    if (state().HookPhase != 0)
-        return; // a fish is on: the next minute tries again
-    if (!Picture1(0)->isHidden())
-        return; // the landed chinu is on show: the day ends once it is put away
-    DayEnding = 1;
-    m_dayReport->dayEnded();
-    for (Timer *timer : {Timer竿の音.get(), Timer時間管理.get(), Timerあたり.get(), Timerダンゴ管理.get(),
-                         Timer竿のしなり.get(), Timer竿の動き.get(), Timer1ボラのタイマー.get()})
-        timer->setEnabled(false);
+    m_engine->EndDay();
+    showControls();
+}
+
+bool Form1::EndHourReached() const
+{
+    return m_engine->EndHourReached();
+}
+
+void Form1::dayClosed()
+{
     Image5->show();
     Image5->raise();
-    Command1->setEnabled(false);
-    Command2->setEnabled(false);
-    Command3->setEnabled(false);
-    for (QPushButton *button : {Command1, Command2, Command3})
-        buttoncolours::setInactive(button); // nothing more to press
-    // No bait change, new rig or second start once the day is over.
-    Command5->setEnabled(false);
     List2->hide();
-    仕掛けを作る->setEnabled(false);
-    スタート->setEnabled(false);
-    message(T::BoatmanTimeUp() + QStringLiteral("\n\n") + T::BoatmanToday() + GoodBaits[1] + T::BoatmanBlank()
-            + GoodBaits[2] + T::BoatmanBlank() + GoodBaits[3] + T::BoatmanWorked());
-    if (List1->count() >= 1)
-        釣果を保存->setEnabled(true);
+}
+
+// ---- the bait change -----------------------------------------------------
+
+void Form1::ChangeBait()
+{
+    if (EndHourReached())
+        return; // nothing to bait once the day is over
+    // The list opens on the bait on the hook, so the arrows start from it.
+    const QList<QListWidgetItem *> onTheHook = List2->findItems(day().bait, Qt::MatchExactly);
+    if (!onTheHook.isEmpty())
+        List2->setCurrentItem(onTheHook.first());
+    List2->setVisible(true);
+    List2->raise();
+}
+
+void Form1::PickBait()
+{
+    const QListWidgetItem *item = List2->currentItem();
+    const QString bait = item ? item->text() : QString();
+    Label44->setText(bait);
+    m_engine->ChangeBaitTo(bait);
+    List2->setVisible(false);
+    if (Command1->isEnabled())
+        Command1->setFocus();
+}
+
+// ---- drawing the day -----------------------------------------------------
+
+void Form1::showControls()
+{
+    const DayControls &c = day().controls;
+    const auto draw = [](QPushButton *button, bool enabled, bool lit) {
+        button->setEnabled(enabled);
+        if (lit)
+            buttoncolours::setActive(button);
+        else
+            buttoncolours::setInactive(button);
+    };
+    draw(Command1, c.dropEnabled, c.dropLit);
+    draw(Command2, c.breakEnabled, c.breakLit);
+    draw(Command3, c.strikeEnabled, c.strikeLit);
+    Command5->setEnabled(c.baitEnabled);
+    仕掛けを作る->setEnabled(c.rigMenuEnabled);
+    スタート->setEnabled(c.startMenuEnabled);
+    釣果を保存->setEnabled(c.saveMenuEnabled);
+}
+
+void Form1::focusOn(DayControl control)
+{
+    switch (control) {
+    case DayControl::Drop: Command1->setFocus(); break;
+    case DayControl::Break: Command2->setFocus(); break;
+    case DayControl::Strike: Command3->setFocus(); break;
+    case DayControl::Ok: Command4->setFocus(); break;
+    case DayControl::Bait: Command5->setFocus(); break;
+    case DayControl::None: break;
+    }
+}
+
+void Form1::showTip(int element)
+{
+    if (Picture1.has(element))
+        Image2->setPicture(*Picture1(element));
+}
+
+void Form1::showRod(int element)
+{
+    if (Picture3.has(element))
+        Image1->setPicture(*Picture3(element));
+}
+
+void Form1::showClock()
+{
+    const Day &d = day();
+    if (d.started || d.clockHour != 7 || d.clockMinute != 0)
+        Label10->setText(clocktide::clockCaption(d.clockHour, d.clockMinute));
+    Label17->setVisible(d.ebbShown);
+    Label18->setVisible(d.floodShown);
 }
 
 void Form1::showTimeBar()
 {
-    Label15->resize(qMax(0, int(clocktide::roundedWidth(TimeBarWidth))), Label15->height());
+    Label15->resize(qMax(0, int(clocktide::roundedWidth(day().timeBarWidth))), Label15->height());
 }
 
 void Form1::showTideBar()
 {
-    Label16->resize(qMax(0, int(clocktide::roundedWidth(TideBarWidth))), Label16->height());
+    Label16->resize(qMax(0, int(clocktide::roundedWidth(day().tideBarWidth))), Label16->height());
+    Label17->setVisible(day().ebbShown);
+    Label18->setVisible(day().floodShown);
+}
+
+void Form1::fishListed(bool counted)
+{
+    const Day &d = day();
+    const CaughtFish &fish = d.catches.back();
+    List1->addItem(fightrules::catchEntry(fish.kind, fish.length));
+    if (!counted)
+        return;
+    List1->setCurrentRow(List1->count() - 1);
+    Label33->setText(QString::number(d.chinuCount) + fishingtexts::ChinuUnit());
+    Label34->setText(QString::number(List1->count()) + fishingtexts::FishUnit());
+}
+
+void Form1::landedChinuShown()
+{
+    PictureBox *picture = Picture1(0);
+    picture->setGeometry(50, 100, 450, 377);
+    picture->raise();
+    picture->setVisible(true);
+    Label36->setText(QString::number(state().FishLength));
+    Timer1->setEnabled(true);
+}
+
+void Form1::landedChinuClosed()
+{
+    PictureBox *picture = Picture1(0);
+    picture->setVisible(false);
+    picture->setGeometry(488, 470, 40, 40);
+    Timer1->setEnabled(false);
+}
+
+void Form1::yieldEvents()
+{
+    game().platform.scheduler.yieldEvents();
+}
+
+bool Form1::programEnding() const
+{
+    return game().ending();
 }
 
 // ---- sound ---------------------------------------------------------------
 
 QString Form1::wavePath(const QString &name) const
 {
-    return game().platform.dirs.soundInstallDir + QLatin1Char('/') + T::WavePrefix() + name + T::WaveSuffix();
-}
-
-void Form1::StartMusic()
-{
-    MusicTicks = 0;
-    if (MusicMode == T::Bgm())
-        McCommands[1] = T::Open() + wavePath(T::WaveStart()) + T::OpenTail();
-    else if (MusicMode == T::Big())
-        McCommands[1] = T::Open() + wavePath(T::Big()) + T::OpenTail();
-    McCommands[2] = T::Play();
-    SoundDevice &sound = game().platform.sound;
-    McResult = sound.send(McCommands[1]);
-    McResult = sound.send(McCommands[2]);
-    MusicFlags[1] = 1;
+    return m_engine->wavePath(name);
 }
 
 void Form1::StopMusic()
 {
-    McCommands[1] = T::Stop();
-    McCommands[2] = T::Close();
-    SoundDevice &sound = game().platform.sound;
-    McResult = sound.send(McCommands[1]);
-    McResult = sound.send(McCommands[2]);
-    MusicFlags[1] = 0;
+    m_engine->StopMusic();
 }
 
 void Form1::StopEffect()
 {
-    McCommands[3] = T::Stop();
-    McCommands[4] = T::Close();
-    SoundDevice &sound = game().platform.sound;
-    McResult = sound.send(McCommands[3]);
-    McResult = sound.send(McCommands[4]);
+    m_engine->StopEffect();
 }
 
 void Form1::PlayEffect(const QString &name)
 {
-    McCommands[3] = T::Open() + wavePath(name) + T::OpenTail();
-    McCommands[4] = T::Play();
-    SoundDevice &sound = game().platform.sound;
-    McResult = sound.send(McCommands[3]);
-    McResult = sound.send(McCommands[4]);
-}
-
-void Form1::MusicTick()
-{
-    if (MusicMode == T::Big()) {
-        StartMusic();
-    } else if (MusicMode == T::Bgm()) {
-        if (MusicFlags[1] == 1)
-            MusicTicks += 1;
-        else
-            StartMusic();
-        if (MusicTicks == 60) {
-            // The tune is over: the next tick starts it again.
-            MusicTicks = 0;
-            StopMusic();
-        }
-    }
-    if (DayEnding == 1) {
-        StopMusic();
-        Timer1音楽1->setEnabled(false);
-    }
-}
-
-void Form1::RodSoundTick()
-{
-    GameState &s = state();
-    if (s.RodSoundState == 1) {
-        PlayEffect(T::WaveBite());
-        s.RodSoundState = 0;
-    } else if (s.RodSoundState == 0) {
-        s.RodSoundTicks += 1;
-        if (s.RodSoundTicks == 10) {
-            // The bite sound comes round again every 1.1 s while the fish fights.
-            StopEffect();
-            s.RodSoundState = 1;
-            s.RodSoundTicks = 0;
-        }
-    } else if (s.RodSoundState == 2) {
-        StopEffect();
-        Timer竿の音->setEnabled(false);
-    }
+    m_engine->PlayEffect(name);
 }

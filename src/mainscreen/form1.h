@@ -2,6 +2,7 @@
 
 #include "app/controlarray.h"
 #include "app/gamewindow.h"
+#include "day/dayengine.h"
 #include "platform/timer.h"
 
 #include <QString>
@@ -16,13 +17,12 @@ class QLabel;
 class QListWidget;
 class QPushButton;
 class PictureBox;
-class FishingAction;
 class DayEnd;
 class DayReport;
 
 // The main screen: the raft, the clock and tide, the rig, and the fishing.
 // Its controls are public, as the other screens read and write them.
-class Form1 : public GameWindow
+class Form1 : public GameWindow, private DayScreen
 {
 public:
     explicit Form1(Game &game);
@@ -32,17 +32,17 @@ public:
     void load() override;
     bool queryUnload(bool byCloseControl) override;
 
-    // ---- procedures of the day (rafts, clock, tide, sound) ----
+    // The day this screen shows, and the engine that plays it.
+    Day &day();
+    const Day &day() const;
+    DayEngine &fishing() { return *m_engine; }
+
+    // ---- procedures of the day, played by the engine ----
     void StartDay();
-    void ChooseDayBaits();
-    void InitTide();
-    void SetTimeBar();
-    void DrainTimeBar();
     void EndDay();
     // The clock stands at the end hour, or the boatman has already closed
     // the day: nothing new is fished from here on.
     bool EndHourReached() const;
-    void StartMusic();
     void StopMusic();
     void StopEffect();
     // Sends an open and "play WaveFile" for an effect (slots 3-4): name is
@@ -50,50 +50,28 @@ public:
     void PlayEffect(const QString &name);
     // The installed path of a wave: soundInstallDir + "/NamiyoseV1" + name + ".wav".
     QString wavePath(const QString &name) const;
+    // The rig the rig screen made: on the line and on the screen.
+    void setRig(const QString &leader, const QString &hook, const QString &bait);
 
-    // ---- handlers of the main screen's own controls and timers ----
+    // ---- handlers of the main screen's own controls ----
     void OpenRigScreen();      // menu 仕掛けを作る
     void PressPrompt();        // Command6
-    void ClockTick();          // Timer時間管理
-    void MusicTick();          // Timer1音楽1
-    void RodSoundTick();       // Timer竿の音
     void AnimateLandedChinu(); // Timer1
+    void ChangeBait();         // Command5: the bait list opens
+    void PickBait();           // List2: the chosen bait goes on the hook
 
     // A box that only tells of a miss or a lost bait. With 知らせは状況表示だけ
     // chosen its words go on the status line, before the reason the line
     // gives, and the clock goes on as there is no box to read.
     void notice(const QString &text);
 
-    // The fishing action and the day's end, wired to their own controls.
-    FishingAction &fishing() { return *m_fishing; }
+    // The day's end, wired to its own controls.
     DayEnd &dayEnd() { return *m_dayEnd; }
-    // The day's events as they happen, and the status line that shows why.
+    // The status line that shows why.
     DayReport &dayReport() { return *m_dayReport; }
 
-    // ---- main-screen variables ----
-    std::array<QString, 11> McCommands;
-    qint32 McResult = 0;
-    QString MusicMode = QStringLiteral("BGM");
-    std::array<int, 6> MusicFlags{};
-    int MusicTicks = 0;
-    qint16 DayEnding = 0;
-    int ClockHour = 7;
-    int ClockMinute = 0;
-    qint16 MinutesLeft = 0;
-    int TideHours = 0;
-    float TideBarRest = 0;
-    qint16 TideBarFull = 0;
-    QString TideNow;
-    QString HourTurned;
-    std::array<QString, 7> DayBaits;
-    std::array<int, 4> DayBaitPicks{};
-    std::array<QString, 4> GoodBaits;
-    qint16 ShowFrame = 0;
-    // Widths of the time and tide bars in pixels, kept as fractions; the
-    // labels show them rounded.
-    float TimeBarWidth = 0;  // Label15
-    float TideBarWidth = 0;  // Label16
-    static constexpr int BarFullWidth = 257; // Label11, Label12
+    // Draws the buttons and menus as the day has them.
+    void showControls() override;
 
     // ---- controls ----
     QLabel *Label1 = nullptr, *Label2 = nullptr, *Label6 = nullptr, *Label7 = nullptr, *Label8 = nullptr,
@@ -125,27 +103,40 @@ public:
     QAction *釣果を保存 = nullptr;
     QAction *納竿 = nullptr;
 
-    // ---- timers (all disabled at the start) ----
-    std::unique_ptr<Timer> Timer時間管理;     // 1000 ms
-    std::unique_ptr<Timer> Timer1音楽1;       // 800 ms
-    std::unique_ptr<Timer> Timer竿の音;       // 100 ms
-    std::unique_ptr<Timer> Timer1;            // 100 ms
-    std::unique_ptr<Timer> Timerダンゴ管理;   // set at each drop
-    std::unique_ptr<Timer> Timer竿の動き;     // 1000 ms
-    std::unique_ptr<Timer> Timerあたり;       // set per bite step
-    std::unique_ptr<Timer> Timer竿のしなり;   // 100 ms
-    std::unique_ptr<Timer> Timer1ボラのタイマー; // 1000 ms
-    std::unique_ptr<Timer> Timer1ばらし;      // 1000 ms, never enabled
+    // ---- the day's timers (all disabled at the start), the engine's own ----
+    Timer *Timer時間管理 = nullptr;     // 1000 ms
+    Timer *Timer1音楽1 = nullptr;       // 800 ms
+    Timer *Timer竿の音 = nullptr;       // 100 ms
+    Timer *Timer1 = nullptr;            // 100 ms
+    Timer *Timerダンゴ管理 = nullptr;   // set at each drop
+    Timer *Timer竿の動き = nullptr;     // 1000 ms
+    Timer *Timerあたり = nullptr;       // set per bite step
+    Timer *Timer竿のしなり = nullptr;   // 100 ms
+    Timer *Timer1ボラのタイマー = nullptr; // 1000 ms
+    Timer *Timer1ばらし = nullptr;      // 1000 ms, never enabled
 
 private:
     void buildControls();
-    void createTimers();
-    void showTimeBar();
-    void showTideBar();
+    // ---- what the engine shows ----
+    void focusOn(DayControl control) override;
+    void showTip(int element) override;
+    void showRod(int element) override;
+    void showClock() override;
+    void showTimeBar() override;
+    void showTideBar() override;
+    void fishListed(bool counted) override;
+    void landedChinuShown() override;
+    void landedChinuClosed() override;
+    void dayClosed() override;
+    void showMessage(const QString &text) override;
+    void showNotice(const QString &text) override { notice(text); }
+    void yieldEvents() override;
+    bool programEnding() const override;
+
     // The picture box that the landed chinu opens in; shown while it is.
     QWidget *m_landingArea = nullptr;
 
-    std::unique_ptr<FishingAction> m_fishing;
+    std::unique_ptr<DayEngine> m_engine;
     std::unique_ptr<DayEnd> m_dayEnd;
     std::unique_ptr<DayReport> m_dayReport;
 };

@@ -163,12 +163,12 @@ void Form2::activate()
 {
     // Only on a change of rig: the options start from the rig being fished.
     Form1 *mainScreen = game().screens().loadedForm1();
-    if (!mainScreen || mainScreen->仕掛けを作る->text() != T::RigMenuChanged())
+    if (!mainScreen || !mainScreen->day().rigAskedFor)
         return;
     if (Label2->text() == T::Chinu()) {
         PreselectRig();
         for (int i = 7; i <= 12; ++i)
-            if (option(i)->text() == mainScreen->Label44->text())
+            if (option(i)->text() == mainScreen->day().bait)
                 selectOption(i);
     } else if (Label2->text() == T::Mullet()) {
         PreselectRig();
@@ -198,9 +198,9 @@ void Form2::PreselectRig()
 {
     Form1 &mainScreen = game().screens().form1();
     for (int i = 1; i <= 3; ++i) {
-        if (option(i)->text() == mainScreen.Label42->text())
+        if (option(i)->text() == mainScreen.day().leader)
             selectOption(i);
-        if (option(i + 3)->text() == mainScreen.Label43->text())
+        if (option(i + 3)->text() == mainScreen.day().hook)
             selectOption(i + 3);
     }
 }
@@ -239,15 +239,14 @@ void Form2::CompleteRig()
         return;
     }
     Form1 &mainScreen = game().screens().form1();
-    mainScreen.Label42->setText(s.Leader);
-    mainScreen.Label43->setText(s.Hook);
-    mainScreen.Label44->setText(s.Bait);
+    mainScreen.setRig(s.Leader, s.Hook, s.Bait);
     mainScreen.Label4(0)->setText(s.TargetFish);
     if (Label2->text() == T::Chinu())
         s.TargetCode = 1;
     else if (Label2->text() == T::Mullet())
         s.TargetCode = 2;
     closeFromCode();
-    mainScreen.スタート->setEnabled(true);
+    mainScreen.day().controls.startMenuEnabled = true;
+    mainScreen.showControls();
     mainScreen.Command6->setText(T::StartPrompt());
 }

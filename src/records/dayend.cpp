@@ -3,7 +3,8 @@
 #include "app/game.h"
 #include "app/screens.h"
 #include "mainscreen/form1.h"
-#include "daylog/dayreport.h"
+#include "mainscreen/fishing/fightrules.h"
+#include "mainscreen/fishing/fishingtexts.h"
 #include "records/catchtexts.h"
 #include "records/datafiles.h"
 #include "records/form5.h"
@@ -27,12 +28,12 @@ DayEnd::~DayEnd() = default;
 
 void DayEnd::納竿Click()
 {
-    m_form.dayReport().packedUp();
+    m_form.fishing().PackUp();
     m_form.StopMusic();
     m_form.StopEffect();
     StopFishingTimers();
     GameState &s = m_form.state();
-    if (m_form.List1 && m_form.List1->count() > 0) {
+    if (!m_form.day().catches.empty()) {
         s.Answer = m_form.message(catchtexts::KeepCatchQuestion(), MessageButtons::YesNo);
         if (s.Answer == AnswerYes) {
             ShowTodaysCatch();
@@ -52,9 +53,9 @@ void DayEnd::釣果を保存Click()
 
 void DayEnd::StopFishingTimers()
 {
-    for (Timer *timer : {m_form.Timer1ばらし.get(), m_form.Timer1ボラのタイマー.get(), m_form.Timer1音楽1.get(),
-                         m_form.Timerあたり.get(), m_form.Timerダンゴ管理.get(), m_form.Timer竿のしなり.get(),
-                         m_form.Timer竿の音.get(), m_form.Timer竿の動き.get(), m_form.Timer時間管理.get()})
+    for (Timer *timer : {m_form.Timer1ばらし, m_form.Timer1ボラのタイマー, m_form.Timer1音楽1, m_form.Timerあたり,
+                         m_form.Timerダンゴ管理, m_form.Timer竿のしなり, m_form.Timer竿の音, m_form.Timer竿の動き,
+                         m_form.Timer時間管理})
         if (timer)
             timer->setEnabled(false);
 }
@@ -72,17 +73,13 @@ void DayEnd::ShowTodaysCatch()
     form5.List1->clear();
     int fish = 0;
     int total = 0;
-    if (m_form.List1) {
-        fish = m_form.List1->count();
-        for (int i = 0; i < fish; ++i) {
-            const QString entry = m_form.List1->item(i)->text();
-            form5.List1->addItem(entry);
-            if (IsChinuEntry(entry)) {
-                const int length = EntryLength(entry);
-                total += length;
-                s.LongestChinu = std::max(s.LongestChinu, length);
-                ++s.ChinuCount;
-            }
+    for (const CaughtFish &caught : m_form.day().catches) {
+        form5.List1->addItem(fightrules::catchEntry(caught.kind, caught.length));
+        ++fish;
+        if (caught.kind.left(2) == fishingtexts::Chinu()) {
+            total += caught.length;
+            s.LongestChinu = std::max(s.LongestChinu, caught.length);
+            ++s.ChinuCount;
         }
     }
     // The record file keeps four digits for the total; no day comes near.

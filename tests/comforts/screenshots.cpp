@@ -82,12 +82,10 @@ int main(int argc, char *argv[])
     settings.Label8->setText(QStringLiteral("24"));
     save(settings, QStringLiteral("settings_screen"));
     Form1 &f = g.screens().form1();
-    f.GoodBaits = {QString(), s("ボケ"), s("エビ"), s("カニ")};
+    f.day().goodBaits = {QString(), s("ボケ"), s("エビ"), s("カニ")};
     activate(f);
     save(f, QStringLiteral("main_first_prompt"));
-    f.Label42->setText(s("2号"));
-    f.Label43->setText(s("4号"));
-    f.Label44->setText(s("ボケ"));
+    f.setRig(s("2号"), s("4号"), s("ボケ"));
     f.Label4(0)->setText(st.TargetFish);
     f.Command6->setText(rigtexts::StartPrompt());
     f.スタート->setEnabled(true);

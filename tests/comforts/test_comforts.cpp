@@ -1,3 +1,4 @@
+#include "support/todayscatch.h"
 #include "fishing/pond.h"
 
 #include "comforts/comfortsettings.h"
@@ -30,10 +31,10 @@ QString s(const char *utf8)
 
 // The day of the fishing-day test: 大浜 until 10:00, falling tide all
 // morning, good baits ボケ, エビ and カニ, the rig already built.
-class Day
+class PlayedDay
 {
 public:
-    explicit Day(bool mullet, bool start = true)
+    explicit PlayedDay(bool mullet, bool start = true)
     {
         GameState &st = game.state();
         st.AnglerName = QStringLiteral("Taro");
@@ -47,10 +48,8 @@ public:
         settings.Label7->setText(QStringLiteral("12"));
         settings.Label8->setText(QStringLiteral("24"));
         form = &game.screens().form1();
-        form->GoodBaits = {QString(), s("ボケ"), s("エビ"), s("カニ")};
-        form->Label42->setText(mullet ? s("3号") : s("2号"));
-        form->Label43->setText(mullet ? s("吸い込み針") : s("4号"));
-        form->Label44->setText(mullet ? QString() : s("ボケ"));
+        form->day().goodBaits = {QString(), s("ボケ"), s("エビ"), s("カニ")};
+        form->setRig(mullet ? s("3号") : s("2号"), mullet ? s("吸い込み針") : s("4号"), mullet ? QString() : s("ボケ"));
         form->Label4(0)->setText(st.TargetFish);
         st.TargetCode = mullet ? 2 : 1;
         if (start)
@@ -92,7 +91,7 @@ void pushMulletTick(ScriptedRandom &r, int t4, int t5, int t6)
 class PausingRunner
 {
 public:
-    PausingRunner(Day &day, qint64 pauseAt)
+    PausingRunner(PlayedDay &day, qint64 pauseAt)
         : m_day(day)
         , m_pauseAt(pauseAt)
     {
@@ -128,11 +127,11 @@ private:
     Snapshot snapshot() const
     {
         Form1 &f = *m_day.form;
-        Snapshot shot{f.Label10->text(), f.TimeBarWidth, f.TideBarWidth, m_day.game.random.remaining(), {},
+        Snapshot shot{f.Label10->text(), f.day().timeBarWidth, f.day().tideBarWidth, m_day.game.random.remaining(), {},
                       int(m_day.game.dialogs.texts().size()), f.Image2->pictureName(), f.Image1->pictureName()};
         for (const Timer *timer :
-             {f.Timer時間管理.get(), f.Timer1音楽1.get(), f.Timer竿の音.get(), f.Timer1.get(), f.Timerダンゴ管理.get(),
-              f.Timer竿の動き.get(), f.Timerあたり.get(), f.Timer竿のしなり.get(), f.Timer1ボラのタイマー.get()})
+             {f.Timer時間管理, f.Timer1音楽1, f.Timer竿の音, f.Timer1, f.Timerダンゴ管理,
+              f.Timer竿の動き, f.Timerあたり, f.Timer竿のしなり, f.Timer1ボラのタイマー})
             if (timer->isEnabled())
                 shot.enabledTimers << timer->objectName();
         return shot;
@@ -164,7 +163,7 @@ private:
         comforts->resume();
     }
 
-    Day &m_day;
+    PlayedDay &m_day;
     qint64 m_pauseAt;
     qint64 m_now = 0;
 };
@@ -183,7 +182,7 @@ struct DayOutcome
 // the boatman at 10:00 (the chinu day of the fishing-day test).
 DayOutcome playChinuDay(qint64 pauseAt, QStringList *moved)
 {
-    Day day(false);
+    PlayedDay day(false);
     PausingRunner run(day, pauseAt);
     Form1 &f = *day.form;
     ScriptedRandom &r = day.game.random;
@@ -441,7 +440,7 @@ void TestComforts::disabledButtonIsDrawnAsDisabled()
 // so that Space or Enter alone plays it.
 void TestComforts::focusFollowsThePinkButtonForChinu()
 {
-    Day day(false);
+    PlayedDay day(false);
     Form1 &f = *day.form;
     ScriptedRandom &r = day.game.random;
     QCOMPARE(day.focused(), s("Command1")); // the day starts
@@ -501,7 +500,7 @@ void TestComforts::focusFollowsThePinkButtonForChinu()
 
 void TestComforts::focusFollowsThePinkButtonForMullet()
 {
-    Day day(true);
+    PlayedDay day(true);
     Form1 &f = *day.form;
     ScriptedRandom &r = day.game.random;
     QCOMPARE(day.focused(), s("Command1"));
@@ -566,7 +565,7 @@ void TestComforts::pausedDayEndsAsUnpaused()
 // While paused the day's menus and keys wait; the pause key lifts it.
 void TestComforts::pauseHoldsTheMenusOfTheDay()
 {
-    Day day(false, false);
+    PlayedDay day(false, false);
     Form1 &f = *day.form;
     f.スタート->setEnabled(true);
     f.show();
@@ -589,11 +588,11 @@ void TestComforts::pauseHoldsTheMenusOfTheDay()
 // Once the boatman has come there is nothing left to pause: P does nothing.
 void TestComforts::pauseKeyRestsOnceTheDayIsOver()
 {
-    Day day(false);
+    PlayedDay day(false);
     Form1 &f = *day.form;
     QVERIFY(day.showActive());
     f.EndDay();
-    QCOMPARE(f.DayEnding, qint16(1));
+    QCOMPARE(f.day().ending, true);
     QTest::keyClick(QApplication::focusWidget() ? QApplication::focusWidget() : &f, Qt::Key_P);
     QVERIFY(!comforts::MainScreenComforts::of(f)->paused());
     QVERIFY(f.findChild<QWidget *>(s("一時停止中"))->isHidden());
@@ -625,7 +624,7 @@ void TestComforts::onePressOneStep()
     QFETCH(bool, autoRepeat);
     QFETCH(int, msAfterMove);
     QFETCH(bool, breaks);
-    Day day(false);
+    PlayedDay day(false);
     Form1 &f = *day.form;
     QVERIFY(day.showActive());
     QCOMPARE(QApplication::focusWidget(), f.Command1);
@@ -663,7 +662,7 @@ void TestComforts::windowsOpenedInTheDayHoldTheClock_data()
 void TestComforts::windowsOpenedInTheDayHoldTheClock()
 {
     QFETCH(QString, window);
-    Day day(false);
+    PlayedDay day(false);
     Form1 &f = *day.form;
     saveADay(day.game, s("Taro"));
     day.game.advance(2000);
@@ -794,16 +793,16 @@ void TestComforts::gyotakuImage()
 // Today's 魚拓 is the longest chinu with the bait and tide it was caught on.
 void TestComforts::gyotakuOfTodayTakesTheLongestChinu()
 {
-    Day day(false);
+    PlayedDay day(false);
     Form1 &f = *day.form;
-    f.TideNow = mainscreentexts::Flood();
-    f.List1->addItem(s("チヌ  31センチ"));
-    f.Label44->setText(s("カニ"));
-    f.TideNow = mainscreentexts::Ebb();
-    f.List1->addItem(s("チヌ  47センチ"));
-    f.Label44->setText(s("エビ"));
-    f.List1->addItem(s("ボラ  52センチ"));
-    f.List1->addItem(s("チヌ  47センチ"));
+    f.day().tide = TideDirection::Flood;
+    landFish(f, s("チヌ"), 31);
+    f.day().bait = s("カニ");
+    f.day().tide = TideDirection::Ebb;
+    landFish(f, s("チヌ"), 47);
+    f.day().bait = s("エビ");
+    landFish(f, s("ボラ"), 52);
+    landFish(f, s("チヌ"), 47);
     day.game.clock.set(QDateTime(QDate(2026, 12, 10), QTime(15, 2)));
     Form5 &today = day.game.screens().form5();
     today.Label6->setText(s("Taro"));

@@ -68,7 +68,7 @@ void TestKeyboardDay::wholeDayByKeysAlone()
     settings.Label7->setText(QStringLiteral("12"));
     settings.Label8->setText(QStringLiteral("24"));
     Form1 &f = t.screens().form1();
-    f.GoodBaits = {QString(), s("ボケ"), s("エビ"), s("カニ")};
+    f.day().goodBaits = {QString(), s("ボケ"), s("エビ"), s("カニ")};
     t.screens().show(f);
     QVERIFY(activate(&f));
 

@@ -1,3 +1,4 @@
+#include "support/todayscatch.h"
 #include "app/screens.h"
 #include "daylog/daylog.h"
 #include "daylog/store.h"
@@ -30,12 +31,12 @@ const QString dayFile = QStringLiteral("2002年10月05日14時30分002北の離�
 
 // A chinu day on raft 2 whose log has begun, ready to be saved from the
 // catch screen.
-struct Day
+struct PlayedDay
 {
     TestGame tg;
     Form1 *form1 = nullptr;
 
-    explicit Day(bool logged = true)
+    explicit PlayedDay(bool logged = true)
     {
         GameState &s = tg.state();
         s.AppDir = tg.dir();
@@ -46,7 +47,7 @@ struct Day
         form1 = &tg.screens().form1();
         form1->Label8->setText(QStringLiteral("北の離れ"));
         for (const QString &entry : {QStringLiteral("チヌ  45センチ"), QStringLiteral("チヌ  38センチ")})
-            form1->List1->addItem(entry);
+            listFish(*form1, entry);
         QDir().mkpath(dataDir());
         if (logged) {
             LoggedDay header;
@@ -142,9 +143,9 @@ private slots:
 
 void TestDayLogSave::savedDayIsLoggedAndGameFilesAreTheSame()
 {
-    Day withLog;
+    PlayedDay withLog;
     withLog.save();
-    Day without(false);
+    PlayedDay without(false);
     without.save();
 
     QVERIFY(QFile::exists(withLog.logPath()));
@@ -181,7 +182,7 @@ void TestDayLogSave::badLogNeverStopsTheSave()
     QFETCH(QString, trouble);
     QFETCH(bool, keptAside);
 
-    Day day;
+    PlayedDay day;
     const QString log = day.logPath();
     const QByteArray garbage = QByteArray("壊れた記録\r\n").repeated(100);
     QSqlDatabase other;
@@ -216,7 +217,7 @@ void TestDayLogSave::badLogNeverStopsTheSave()
         }
     }
 
-    Day clean(false);
+    PlayedDay clean(false);
     clean.save();
     day.save();
 
@@ -276,7 +277,7 @@ void TestDayLogSave::aLogPathThatIsNoPlainFileIsNeverUsed()
     QFETCH(QString, suffix);
     QFETCH(QString, planted);
 
-    Day day;
+    PlayedDay day;
     const QString outside = day.tg.dir() + QStringLiteral("/よそ");
     QVERIFY(QDir().mkpath(outside));
     QString target = outside + QStringLiteral("/大事なもの");
@@ -305,7 +306,7 @@ void TestDayLogSave::aLogPathThatIsNoPlainFileIsNeverUsed()
     const std::map<QString, QByteArray> before = entriesUnder(outside);
     const std::map<QString, QByteArray> plantedBefore = entriesUnder(day.dataDir());
 
-    Day clean(false);
+    PlayedDay clean(false);
     clean.save();
     day.save();
 
@@ -332,7 +333,7 @@ void TestDayLogSave::aLogPathThatIsNoPlainFileIsNeverUsed()
 
 void TestDayLogSave::deletingTheDayFileForgetsItsLog()
 {
-    Day day;
+    PlayedDay day;
     day.save();
     DayLog &log = day.tg.game().dayLog();
     // While the day file is there its log stays.

@@ -232,9 +232,9 @@ void TestDayReasons::eventsCarryClockTideAndRig()
     Pond pond;
     Recorder rec(pond.game.game().dayEvents);
     pond.state().SpotNo = 4;
-    pond.form.ClockHour = 9;
-    pond.form.ClockMinute = 5;
-    pond.form.TideBarWidth = 100.4f;
+    pond.form.day().clockHour = 9;
+    pond.form.day().clockMinute = 5;
+    pond.form.day().tideBarWidth = 100.4f;
     pond.dropAndTick(Pond::biteTick(3, 7));
     const DayEvent *bite = rec.last(EventKind::Bite);
     QVERIFY(bite);

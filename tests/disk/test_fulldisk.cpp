@@ -2,6 +2,7 @@
 // every write call the game makes is failed in turn with ENOSPC, and each
 // time the player must be told and every file must stay as it was.
 
+#include "support/todayscatch.h"
 #include "diskfixture.h"
 
 #include "app/screens.h"
@@ -199,8 +200,8 @@ Run runUnderFullDisk(Operation operation, int failAt)
         s.TargetCode = 1;
         Form1 &form1 = t.screens().form1();
         form1.Label8->setText(QStringLiteral("北の離れ"));
-        form1.List1->addItem(CatchEntry(QStringLiteral("チヌ"), 41));
-        form1.List1->addItem(CatchEntry(QStringLiteral("チヌ"), 33));
+        listFish(form1, CatchEntry(QStringLiteral("チヌ"), 41));
+        listFish(form1, CatchEntry(QStringLiteral("チヌ"), 33));
         form1.dayEnd().釣果を保存Click();
         Form5 &form5 = *t.screens().loadedForm5();
         t.dialogs.clear();

@@ -4,7 +4,7 @@
 
 #include "app/screens.h"
 #include "mainscreen/fishing/buttoncolours.h"
-#include "mainscreen/fishing/fishingaction.h"
+#include "day/dayengine.h"
 #include "mainscreen/form1.h"
 #include "platform/picturebox.h"
 
@@ -43,14 +43,13 @@ public:
         s.SizeFactor = 1;
         s.AverageSize = QStringLiteral("25");
         s.FavourableTide = QStringLiteral("引き潮");
-        form.Label42->setText(targetCode == 2 ? QStringLiteral("3号") : QStringLiteral("2号"));
-        form.Label43->setText(targetCode == 2 ? QStringLiteral("吸い込み針") : QStringLiteral("4号"));
-        form.Label44->setText(targetCode == 2 ? QString() : QStringLiteral("オキアミ"));
-        form.GoodBaits = {QString(), QStringLiteral("ボケ"), QStringLiteral("カニ"), QStringLiteral("サナギ")};
-        form.Label17->setVisible(true);
-        form.Label18->setVisible(false);
-        form.TideNow = QStringLiteral("引");
+        form.setRig(targetCode == 2 ? QStringLiteral("3号") : QStringLiteral("2号"), targetCode == 2 ? QStringLiteral("吸い込み針") : QStringLiteral("4号"), targetCode == 2 ? QString() : QStringLiteral("オキアミ"));
+        form.day().goodBaits = {QString(), QStringLiteral("ボケ"), QStringLiteral("カニ"), QStringLiteral("サナギ")};
+        form.day().ebbShown = true;
+        form.day().floodShown = false;
+        form.day().tide = TideDirection::Ebb;
         fishing.EndBiteCycle();
+        form.showControls();
         game.dialogs.clear();
         game.sound.clearLog();
     }
@@ -130,7 +129,7 @@ public:
 
     TestGame game;
     Form1 &form;
-    FishingAction &fishing;
+    DayEngine &fishing;
 
 private:
     static int element(const ControlArray<PictureBox> &array, const PictureBox *view, int from)

@@ -103,8 +103,8 @@ void FishingActionTest::dropThenBreak()
     QFETCH(bool, byButton);
     Pond p;
     Form1 &f = p.form;
-    p.fishing.TideMatch = 1;
-    f.MusicMode = s("チヌ30");
+    p.form.day().tideMatch = 1;
+    f.day().music = MusicMode::Big;
     const int reseeds = p.game.random.reseeds();
     p.game.random.push(r);
 
@@ -112,8 +112,8 @@ void FishingActionTest::dropThenBreak()
     QCOMPARE(p.game.random.reseeds(), reseeds + 1);
     QCOMPARE(p.game.random.lastSeed(), quint64(p.game.clock.now().toMSecsSinceEpoch()));
     QCOMPARE(p.game.random.remaining(), 0);
-    QCOMPARE(f.MusicMode, s("BGM"));
-    QCOMPARE(p.fishing.TideMatch, 0);
+    QCOMPARE(f.day().music, MusicMode::Bgm);
+    QCOMPARE(p.form.day().tideMatch, 0);
     QVERIFY(!f.仕掛けを作る->isEnabled());
     QVERIFY(!f.Command1->isEnabled());
     QVERIFY(f.Command2->isEnabled());
@@ -159,12 +159,12 @@ void FishingActionTest::dropTakesTheTideFromTheArrowShown()
     QFETCH(bool, rising);
     QFETCH(QString, tide);
     Pond p;
-    p.form.TideNow = s("満");
-    p.form.Label17->setVisible(falling);
-    p.form.Label18->setVisible(rising);
+    p.form.day().tide = TideDirection::Flood;
+    p.form.day().ebbShown = falling;
+    p.form.day().floodShown = rising;
     p.game.random.pushDraw(1, 5);
     p.form.Command1->click();
-    QCOMPARE(p.form.TideNow, tide);
+    QCOMPARE(tideWord(p.form.day().tide), tide);
 }
 
 void FishingActionTest::mulletDropStartsTheMulletWatch()
@@ -211,25 +211,27 @@ void FishingActionTest::endBiteCycle()
     Form1 &f = p.form;
     GameState &st = p.state();
     // A cycle in full swing.
-    f.Command1->setEnabled(false);
-    f.Command2->setEnabled(true);
-    f.Command3->setEnabled(true);
-    f.Command5->setEnabled(false);
-    f.仕掛けを作る->setEnabled(false);
-    buttoncolours::setActive(f.Command3);
-    buttoncolours::setInactive(f.Command1);
+    DayControls &c = f.day().controls;
+    c.dropEnabled = false;
+    c.breakEnabled = true;
+    c.strikeEnabled = true;
+    c.baitEnabled = false;
+    c.rigMenuEnabled = false;
+    c.strikeLit = true;
+    c.dropLit = false;
+    f.showControls();
     f.Timerダンゴ管理->setEnabled(true);
     f.Timer竿の動き->setInterval(2000);
     f.Timer竿の動き->setEnabled(true);
     f.Timerあたり->setEnabled(true);
     f.Image2->setPicture(*f.Picture1(7));
-    p.fishing.BiteArmed = 1;
-    p.fishing.FightRounds = 4;
+    p.form.day().biteArmed = 1;
+    p.form.day().fightRounds = 4;
     st.BiteClass = 3;
     st.TipPictureIndex = 5;
     st.HookPhase = hookPhase;
-    f.DayEnding = qint16(dayEnding);
-    f.Picture1(0)->setVisible(landedPicture);
+    f.day().ending = dayEnding != 0;
+    f.day().landedOnShow = landedPicture;
 
     p.fishing.EndBiteCycle();
 
@@ -244,8 +246,8 @@ void FishingActionTest::endBiteCycle()
     QCOMPARE(f.Command5->isEnabled(), !over);
     QCOMPARE(f.仕掛けを作る->isEnabled(), !over);
     QCOMPARE(p.tip(), 1);
-    QCOMPARE(p.fishing.BiteArmed, 0);
-    QCOMPARE(p.fishing.FightRounds, 0);
+    QCOMPARE(p.form.day().biteArmed, 0);
+    QCOMPARE(p.form.day().fightRounds, 0);
     QCOMPARE(st.BiteClass, 0);
     QCOMPARE(st.TipPictureIndex, 0);
     QCOMPARE(st.HookPhase, hookPhaseAfter);
@@ -274,7 +276,7 @@ void FishingActionTest::rodTipTickDrawsItsSlotsInOrder()
     QFETCH(QList<int>, ticks);
     QFETCH(QList<int>, bites);
     Pond p;
-    p.form.TideNow.clear(); // no tide, no bite: the draws are all the tick does
+    p.form.day().tide = TideDirection::Unknown; // no tide, no bite: the draws are all the tick does
     for (int i = 0; i < 10; ++i)
         p.game.random.push(r);
     p.fishing.RodTipTick();
@@ -356,13 +358,13 @@ void FishingActionTest::biteComesWhereTideGateAndClassAllow()
     QFETCH(int, tideMatch);
     Pond p;
     GameState &st = p.state();
-    p.form.TideNow = tideNow;
+    p.form.day().tide = tideFromWord(tideNow);
     st.FavourableTide = favourable;
     st.ChinuDensity = density;
     st.DepthLevel = depth;
-    p.form.Label42->setText(leader);
-    p.form.Label44->setText(goodBait ? s("カニ") : s("エビ"));
-    p.fishing.TideMatch = -1;
+    p.form.day().leader = leader;
+    p.form.day().bait = goodBait ? s("カニ") : s("エビ");
+    p.form.day().tideMatch = -1;
     Pond::Tick d;
     d.t16 = d.t12 = d.t8 = n; // whichever slot the density reads
     d.v3 = 3;                 // a slow pull: the rod-tip timer then stays off
@@ -371,8 +373,8 @@ void FishingActionTest::biteComesWhereTideGateAndClassAllow()
     p.fishing.RodTipTick();
 
     QCOMPARE(st.BiteClass, cls);
-    QCOMPARE(p.fishing.BiteArmed, cls ? 1 : 0);
-    QCOMPARE(p.fishing.TideMatch, tideMatch);
+    QCOMPARE(p.form.day().biteArmed, cls ? 1 : 0);
+    QCOMPARE(p.form.day().tideMatch, tideMatch);
     QCOMPARE(p.tip(), cls ? 2 * cls - 1 : 1);
     QCOMPARE(p.form.Timerあたり->isEnabled(), cls == 2 || cls == 3);
 }
@@ -647,8 +649,8 @@ void FishingActionTest::strikeTooEarly()
     QVERIFY(f.Command1->isEnabled());
     QVERIFY(!f.Command3->isEnabled());
     QVERIFY(f.Command5->isEnabled());
-    for (Timer *t : {f.Timerダンゴ管理.get(), f.Timer竿の動き.get(), f.Timerあたり.get(), f.Timer竿のしなり.get(),
-                     f.Timer竿の音.get()})
+    for (Timer *t : {f.Timerダンゴ管理, f.Timer竿の動き, f.Timerあたり, f.Timer竿のしなり,
+                     f.Timer竿の音})
         QVERIFY(!t->isEnabled());
     p.game.advance(10000);
     QCOMPARE(p.messages().size(), 1);
@@ -712,9 +714,9 @@ void FishingActionTest::strikeFailureStopsFishingForTheDay()
 {
     Pond p;
     Form1 &f = p.form;
-    f.釣果を保存->setEnabled(true);
-    f.納竿->setEnabled(true);
-    f.Command2->setEnabled(true);
+    f.day().controls.saveMenuEnabled = true;
+    f.day().controls.breakEnabled = true;
+    f.showControls();
     p.fishing.StrikeFailed();
     QCOMPARE(p.messages(), QStringList{s("予期せぬエラーが発生しました。ゲームは終了します。") + QStringLiteral("\n\n") + s("ここまでの記録を保存する場合は　『 釣果を保存 』　をクリックしてください。")});
     for (QPushButton *b : {f.Command1, f.Command2, f.Command3}) {
@@ -767,7 +769,7 @@ void FishingActionTest::fightLandsTheFish()
     }
     QCOMPARE(rods, (QList<int>{2, 3, 4, 5, 2, 3, 4, 5}));
     QCOMPARE(p.game.random.remaining(), 0);
-    QCOMPARE(p.fishing.FightRounds, 2);
+    QCOMPARE(p.form.day().fightRounds, 2);
 
     // Int(length / 10) + 4 rounds and one tick to end it.
     const int ticks = 4 * (st.FishLength / 10 + 4) + 1;
@@ -784,7 +786,7 @@ void FishingActionTest::fightLandsTheFish()
     QVERIFY(!f.Timer竿の音->isEnabled());
     QCOMPARE(st.RodSoundState, 2);
     QCOMPARE(st.HookPhase, 0);
-    QCOMPARE(p.fishing.FightRounds, 0);
+    QCOMPARE(p.form.day().fightRounds, 0);
     QVERIFY(f.Timer1音楽1->isEnabled());
     QVERIFY(f.Command5->isEnabled());
     if (message.isEmpty()) {
@@ -792,15 +794,15 @@ void FishingActionTest::fightLandsTheFish()
         QVERIFY(!f.Picture1(0)->isHidden());
         QCOMPARE(f.Picture1(0)->geometry(), QRect(50, 100, 450, 377));
         QCOMPARE(f.Label36->text(), QStringLiteral("30"));
-        QCOMPARE(int(f.ShowFrame), 5);
+        QCOMPARE(int(f.day().showFrame), 5);
         QVERIFY(f.Timer1->isEnabled());
-        QCOMPARE(f.MusicMode, s("チヌ30"));
+        QCOMPARE(f.day().music, MusicMode::Big);
         QVERIFY(!f.Command1->isEnabled());
         QVERIFY(p.hasFocus(f.Command4));
     } else {
         QCOMPARE(p.messages(), QStringList{message});
         QVERIFY(f.Picture1(0)->isHidden());
-        QCOMPARE(f.MusicMode, s("BGM"));
+        QCOMPARE(f.day().music, MusicMode::Bgm);
         QVERIFY(f.Command1->isEnabled());
     }
 }
@@ -833,15 +835,15 @@ void FishingActionTest::lineStrainDecidesTheLoss()
     Pond p;
     Form1 &f = p.form;
     GameState &st = p.state();
-    f.Label42->setText(leader);
-    f.Label43->setText(hook);
+    f.day().leader = leader;
+    f.day().hook = hook;
     p.dropAndTick(Pond::biteTick(4, 1));
     st.FishLength = qint16(length);
     f.Command3->click();
     p.game.random.pushDraw(r, 20);
     p.game.sound.clearLog();
     p.game.advance(400);
-    QCOMPARE(p.fishing.FishLost, lost ? 1 : 0);
+    QCOMPARE(p.form.day().fishLost, lost ? 1 : 0);
     p.game.advance(100 * 4 * (length / 10 + 4) - 400 + 100);
     QVERIFY(!f.Timer竿のしなり->isEnabled());
     if (!lost) {
@@ -863,7 +865,7 @@ void FishingActionTest::lineStrainDecidesTheLoss()
     QCOMPARE(log.mid(open + 1, 3), (QStringList{QStringLiteral("play"), QStringLiteral("stop"), QStringLiteral("close")}));
     QVERIFY(f.Command1->isEnabled());
     QCOMPARE(st.HookPhase, 0);
-    QCOMPARE(p.fishing.FishLost, 0);
+    QCOMPARE(p.form.day().fishLost, 0);
 }
 
 void FishingActionTest::okClosesTheLandedChinu()
@@ -882,7 +884,7 @@ void FishingActionTest::okClosesTheLandedChinu()
     QVERIFY(f.Picture1(0)->isHidden());
     QCOMPARE(f.Picture1(0)->geometry(), QRect(488, 470, 40, 40));
     QVERIFY(!f.Timer1->isEnabled());
-    QCOMPARE(f.MusicMode, s("BGM"));
+    QCOMPARE(f.day().music, MusicMode::Bgm);
     QCOMPARE(p.game.sound.log().mid(0, 2), (QStringList{QStringLiteral("stop"), QStringLiteral("close")}));
     QVERIFY(f.Command1->isEnabled());
     QVERIFY(p.hasFocus(f.Command1));
@@ -909,14 +911,14 @@ void FishingActionTest::mulletTakesTheBaitAndEscapesOnItsTenthTick()
     f.Command1->click();
     pushMulletTick(p.game.random, 2, 3, 2);
     p.game.advance(1000);
-    QCOMPARE(p.fishing.MulletOn, 0);
+    QCOMPARE(p.form.day().mulletOn, 0);
     QCOMPARE(p.tip(), 1);
     QCOMPARE(f.Timer1ボラのタイマー->interval(), 1000);
 
     pushMulletTick(p.game.random, 1, 2, 4);
     p.game.advance(1000);
-    QCOMPARE(p.fishing.MulletOn, 1);
-    QCOMPARE(p.fishing.MulletTicks, 1);
+    QCOMPARE(p.form.day().mulletOn, 1);
+    QCOMPARE(p.form.day().mulletTicks, 1);
     QCOMPARE(p.state().RodFrame, 1);
     QCOMPARE(p.tip(), 6);
     QCOMPARE(f.Timer1ボラのタイマー->interval(), 160);
@@ -924,15 +926,15 @@ void FishingActionTest::mulletTakesTheBaitAndEscapesOnItsTenthTick()
     for (int tick = 2; tick <= 9; ++tick) {
         pushMulletTick(p.game.random, 1, 1, 2 + tick % 3);
         p.game.advance(f.Timer1ボラのタイマー->interval());
-        QCOMPARE(p.fishing.MulletTicks, tick);
+        QCOMPARE(p.form.day().mulletTicks, tick);
         QCOMPARE(p.tip(), 4 + tick % 3);
     }
     QVERIFY(p.messages().isEmpty());
     pushMulletTick(p.game.random, 7, 4, 3);
     p.game.advance(80);
     QCOMPARE(p.messages(), QStringList{s("ボラに逃げられました。")});
-    QCOMPARE(p.fishing.MulletOn, 0);
-    QCOMPARE(p.fishing.MulletTicks, 0);
+    QCOMPARE(p.form.day().mulletOn, 0);
+    QCOMPARE(p.form.day().mulletTicks, 0);
     QCOMPARE(p.tip(), 1);
     QVERIFY(!f.Timer1ボラのタイマー->isEnabled());
     QVERIFY(f.Command1->isEnabled() && !f.Command3->isEnabled());
@@ -950,10 +952,10 @@ void FishingActionTest::noMulletTakesTheBaitOnceTheClockShowsTheEndHour()
     Form1 &f = p.form;
     f.Command1->click();
     p.state().EndHour = QStringLiteral("10");
-    f.Label10->setText(QStringLiteral("10:00"));
+    f.day().clockHour = 10;
     pushMulletTick(p.game.random, 1, 2, 4);
     p.game.advance(1000);
-    QCOMPARE(p.fishing.MulletOn, 0);
+    QCOMPARE(p.form.day().mulletOn, 0);
     QCOMPARE(p.tip(), 1);
     QCOMPARE(p.game.random.remaining(), 0); // the tick's draws are taken all the same
 }
@@ -988,11 +990,11 @@ void FishingActionTest::mulletFightTakesLengthAndLossFromTheLastTick()
     p.game.advance(1000);
     pushMulletTick(p.game.random, lastT4, lastT5, 2);
     p.game.advance(f.Timer1ボラのタイマー->interval());
-    QCOMPARE(p.fishing.MulletTicks, 2);
+    QCOMPARE(p.form.day().mulletTicks, 2);
     f.Command3->click();
     QCOMPARE(st.FishKind, s("ボラ"));
     QCOMPARE(int(st.FishLength), length);
-    QCOMPARE(p.fishing.MulletOn, 0);
+    QCOMPARE(p.form.day().mulletOn, 0);
     QVERIFY(!f.Timer1ボラのタイマー->isEnabled());
     QVERIFY(f.Timer竿の音->isEnabled());
     QCOMPARE(st.RodSoundState, 1);
@@ -1024,14 +1026,14 @@ void FishingActionTest::mulletFightTakesLengthAndLossFromTheLastTick()
     QCOMPARE(st.RodSoundState, 2);
     QCOMPARE(p.tip(), 1);
     QCOMPARE(p.rod(), 0);
-    QCOMPARE(p.fishing.FightRounds, 0);
+    QCOMPARE(p.form.day().fightRounds, 0);
     QCOMPARE(st.HookPhase, 0);
     QVERIFY(!f.Timer竿のしなり->isEnabled());
     QVERIFY(f.Command1->isEnabled() && !f.Command3->isEnabled());
     QVERIFY(Pond::pink(f.Command1) && Pond::blue(f.Command3));
     QVERIFY(p.hasFocus(f.Command1));
     QVERIFY(f.Timer1音楽1->isEnabled());
-    QCOMPARE(f.MusicMode, s("BGM"));
+    QCOMPARE(f.day().music, MusicMode::Bgm);
     QCOMPARE(p.game.random.remaining(), 0);
 }
 

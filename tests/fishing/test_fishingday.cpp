@@ -37,10 +37,10 @@ void pushMulletTick(ScriptedRandom &r, int t4, int t5, int t6)
 // A day on 大浜 (shallow, slack water, many bait stealers, many small chinu,
 // best on the falling tide) until 10:00. The tide falls all morning (low
 // water at 12:00) and today's good baits are ボケ, エビ and カニ.
-class Day
+class PlayedDay
 {
 public:
-    explicit Day(bool mullet)
+    explicit PlayedDay(bool mullet)
     {
         GameState &st = game.state();
         st.AnglerName = QStringLiteral("Taro");
@@ -56,11 +56,9 @@ public:
             settings.Label8->setText(QStringLiteral("24"));
         }
         form = &game.screens().form1();
-        form->GoodBaits = {QString(), s("ボケ"), s("エビ"), s("カニ")};
+        form->day().goodBaits = {QString(), s("ボケ"), s("エビ"), s("カニ")};
         // The rig as the rig screen writes it.
-        form->Label42->setText(mullet ? s("3号") : s("2号"));
-        form->Label43->setText(mullet ? s("吸い込み針") : s("4号"));
-        form->Label44->setText(mullet ? QString() : s("ボケ"));
+        form->setRig(mullet ? s("3号") : s("2号"), mullet ? s("吸い込み針") : s("4号"), mullet ? QString() : s("ボケ"));
         form->Label4(0)->setText(st.TargetFish);
         st.TargetCode = mullet ? 2 : 1;
         form->StartDay();
@@ -95,7 +93,7 @@ private slots:
 
 void FishingDayTest::chinuDay()
 {
-    Day day(false);
+    PlayedDay day(false);
     TestGame &g = day.game;
     Form1 &f = *day.form;
     GameState &st = g.state();
@@ -206,7 +204,7 @@ void FishingDayTest::chinuDay()
     QCOMPARE(texts.size(), 5);
     QVERIFY(texts.last().startsWith(s("船頭: 時間が来ました。釣りを終了してください。")));
     QVERIFY(texts.last().endsWith(s("ボケ エビ カニが良かったみたいです。")));
-    QCOMPARE(f.DayEnding, qint16(1));
+    QCOMPARE(f.day().ending, true);
     QVERIFY(f.釣果を保存->isEnabled());
 
     QCOMPARE(catchListOf(f), (QStringList{entry(s("チヌ"), 40), entry(s("アイナメ"), 16)}));
@@ -230,7 +228,7 @@ void FishingDayTest::endOfTheDayWaitsForTheFightOnTheLine_data()
 void FishingDayTest::endOfTheDayWaitsForTheFightOnTheLine()
 {
     QFETCH(bool, mullet);
-    Day day(mullet);
+    PlayedDay day(mullet);
     TestGame &g = day.game;
     Form1 &f = *day.form;
     GameState &st = g.state();
@@ -241,7 +239,7 @@ void FishingDayTest::endOfTheDayWaitsForTheFightOnTheLine()
         f.Command1->click();
         pushMulletTick(g.random, 1, 5, 2);
         day.until(180000);
-        QCOMPARE(f.fishing().MulletOn, 1);
+        QCOMPARE(f.day().mulletOn, 1);
     } else {
         // A slight bite on the good bait: a 25 cm chinu pulls slowly
         // (2400 ms), then holds after 2500 ms more.
@@ -278,7 +276,7 @@ void FishingDayTest::endOfTheDayWaitsForTheFightOnTheLine()
 
 void FishingDayTest::mulletDay()
 {
-    Day day(true);
+    PlayedDay day(true);
     TestGame &g = day.game;
     Form1 &f = *day.form;
     GameState &st = g.state();
@@ -292,7 +290,7 @@ void FishingDayTest::mulletDay()
     g.advance(1000);
     pushMulletTick(g.random, 1, 2, 3);
     g.advance(1000);
-    QCOMPARE(f.fishing().MulletOn, 1);
+    QCOMPARE(f.day().mulletOn, 1);
     for (int i = 0; i < 9; ++i) {
         pushMulletTick(g.random, 9, 2, 4);
         g.advance(160);
@@ -349,7 +347,7 @@ bool isBoatman(const QString &text)
 // A slight bite on the good bait at 9:54:30: a chinu of 25 cm (or of 40 cm
 // on a u of 12) pulls slowly and holds the bait from 9:59:24, its strike
 // window closing at 10:01:24 unless struck.
-void biteBeforeTheEnd(Day &day, int u)
+void biteBeforeTheEnd(PlayedDay &day, int u)
 {
     TestGame &g = day.game;
     day.until(170500);
@@ -387,7 +385,7 @@ void FishingDayTest::theDayEndsOnceAndNothingIsFishedAfter()
 {
     QFETCH(Ending, ending);
     QFETCH(QStringList, caught);
-    Day day(ending == Ending::MulletAtTheBait);
+    PlayedDay day(ending == Ending::MulletAtTheBait);
     TestGame &g = day.game;
     Form1 &f = *day.form;
     switch (ending) {
@@ -433,7 +431,7 @@ void FishingDayTest::theDayEndsOnceAndNothingIsFishedAfter()
     const QStringList atTheEnd = g.dialogs.texts();
     QCOMPARE(atTheEnd.size(), ending == Ending::BigChinuAcrossTheHour || ending == Ending::MulletAtTheBait ? 1 : 2);
     QVERIFY(isBoatman(atTheEnd.last()));
-    QCOMPARE(f.DayEnding, qint16(1));
+    QCOMPARE(f.day().ending, true);
     QVERIFY(!f.Command1->isEnabled());
     QVERIFY(!Pond::pink(f.Command1));
 
@@ -442,7 +440,7 @@ void FishingDayTest::theDayEndsOnceAndNothingIsFishedAfter()
         for (QPushButton *button : {f.Command1, f.Command2, f.Command3, f.Command5})
             if (button->isEnabled())
                 button->click();
-        f.fishing().ChangeBait();
+        f.ChangeBait();
         g.advance(1000);
     }
     QCOMPARE(g.dialogs.texts(), atTheEnd);
@@ -453,8 +451,8 @@ void FishingDayTest::theDayEndsOnceAndNothingIsFishedAfter()
         QVERIFY2(!button->isEnabled(), qPrintable(button->objectName()));
     QVERIFY(Pond::blue(f.Command1) && Pond::blue(f.Command2) && Pond::blue(f.Command3));
     QVERIFY(!f.仕掛けを作る->isEnabled());
-    for (Timer *timer : {f.Timer時間管理.get(), f.Timer竿の動き.get(), f.Timerあたり.get(), f.Timerダンゴ管理.get(),
-                         f.Timer竿のしなり.get(), f.Timer1ボラのタイマー.get()})
+    for (Timer *timer : {f.Timer時間管理, f.Timer竿の動き, f.Timerあたり, f.Timerダンゴ管理,
+                         f.Timer竿のしなり, f.Timer1ボラのタイマー})
         QVERIFY2(!timer->isEnabled(), qPrintable(timer->objectName()));
 }
 
@@ -491,7 +489,7 @@ void FishingDayTest::quietNoticesMoveOnlyTheMisses()
     QFETCH(bool, quiet);
     QFETCH(QStringList, boxes);
     QFETCH(QStringList, onTheLine);
-    Day day(mullet);
+    PlayedDay day(mullet);
     TestGame &g = day.game;
     Form1 &f = *day.form;
     g.game().quietNotices = quiet;
@@ -584,7 +582,7 @@ void FishingDayTest::quietNoticesMoveOnlyTheMisses()
     day.until(181000);
     QCOMPARE(g.dialogs.texts().size(), boxes.size() + 1);
     QVERIFY(g.dialogs.texts().last().startsWith(s("船頭: 時間が来ました。釣りを終了してください。")));
-    QCOMPARE(f.DayEnding, qint16(1));
+    QCOMPARE(f.day().ending, true);
 }
 
 QTEST_MAIN(FishingDayTest)

@@ -81,9 +81,7 @@ int main(int argc, char *argv[])
         random.pushDraw(k, 6); // today's good baits: ボケ, エビ, カニ
     Form1 &f = screens.form1();
     f.Label46->setText(s.EndHour + T::EndTimeSuffix());
-    f.Label42->setText(QStringLiteral("2号"));
-    f.Label43->setText(QStringLiteral("4号"));
-    f.Label44->setText(QStringLiteral("ボケ"));
+    f.setRig(QStringLiteral("2号"), QStringLiteral("4号"), QStringLiteral("ボケ"));
     s.TargetCode = 1;
     f.move(0, 0);
     screens.show(f);
@@ -121,7 +119,7 @@ int main(int argc, char *argv[])
     scheduler.advance(5000);
     saveScreen(QStringLiteral("dayend_4_day_over"));
     std::printf("clock %s, drop offered %d, messages shown once: %s\n", qPrintable(f.Label10->text()),
-                int(f.Command1->isEnabled()), f.DayEnding == 1 ? "yes" : "no");
+                int(f.Command1->isEnabled()), f.day().ending ? "yes" : "no");
     game.endProgram();
     return 0;
 }

@@ -3,6 +3,7 @@
 // without playing. Not a test: run it by hand, on a display, with a folder
 // to write into. The boatman's message is a real message box, taken from
 // the screen while it is open.
+#include "support/todayscatch.h"
 #include "app/game.h"
 #include "app/screens.h"
 #include "mainscreen/form1.h"
@@ -141,8 +142,8 @@ int main(int argc, char *argv[])
     // A moment of the fight, a catch in the list and the bait list open.
     f.Image2->setPicture(*f.Picture1(7));
     f.Image1->setPicture(*f.Picture3(4));
-    f.List1->addItem(QStringLiteral("チヌ  42センチ"));
-    f.List1->addItem(QStringLiteral("フグ  8センチ"));
+    listFish(f, QStringLiteral("チヌ  42センチ"));
+    listFish(f, QStringLiteral("フグ  8センチ"));
     f.Label33->setText(QStringLiteral("1枚"));
     f.Label34->setText(QStringLiteral("2匹"));
     f.List2->show();

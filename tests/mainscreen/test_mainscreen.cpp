@@ -1,3 +1,4 @@
+#include "support/todayscatch.h"
 #include "comforts/comfortstexts.h"
 #include "app/screens.h"
 #include "mainscreen/fishing/buttoncolours.h"
@@ -57,9 +58,7 @@ Form1 &cross(TestGame &t, const Crossing &c = {})
 Form1 &startedDay(TestGame &t, const Crossing &c = {})
 {
     Form1 &f = cross(t, c);
-    f.Label42->setText(QStringLiteral("2号"));
-    f.Label43->setText(QStringLiteral("4号"));
-    f.Label44->setText(T::baits().at(1));
+    f.setRig(QStringLiteral("2号"), QStringLiteral("4号"), T::baits().at(1));
     f.StartDay();
     t.sound.clearLog();
     return f;
@@ -137,7 +136,7 @@ void TestMainScreen::crossingFillsTheScreen()
     QCOMPARE((QStringList{f.Label22->text(), f.Label24->text(), f.Label26->text(), f.Label28->text()}),
              (QStringList{QStringLiteral("10"), QStringLiteral("22"), QStringLiteral("4"), QStringLiteral("16")}));
     QCOMPARE(f.Label10->text(), T::FirstClock());
-    QCOMPARE(f.Label15->width(), Form1::BarFullWidth);
+    QCOMPARE(f.Label15->width(), Day::BarFullWidth);
     QCOMPARE(f.Command6->text(), T::FirstPrompt());
     QVERIFY(f.仕掛けを作る->isEnabled() && f.納竿->isEnabled());
     QVERIFY(!f.スタート->isEnabled() && !f.釣果を保存->isEnabled());
@@ -151,13 +150,13 @@ void TestMainScreen::crossingFillsTheScreen()
     // Low water at 4:00: rising at 7:00, half full.
     QVERIFY(f.Label17->isHidden() && !f.Label18->isHidden());
     QCOMPARE(f.Label16->width(), 128);
-    QCOMPARE(f.TideNow, T::Flood());
-    QCOMPARE(f.MinutesLeft, qint16(480));
-    QCOMPARE(f.MusicMode, T::Bgm());
+    QCOMPARE(f.day().tide, TideDirection::Flood);
+    QCOMPARE(f.day().minutesLeft, qint16(480));
+    QCOMPARE(f.day().music, MusicMode::Bgm);
     // Good baits drawn 1, 3, 5.
-    QCOMPARE((QStringList{f.GoodBaits[1], f.GoodBaits[2], f.GoodBaits[3]}),
+    QCOMPARE((QStringList{f.day().goodBaits[1], f.day().goodBaits[2], f.day().goodBaits[3]}),
              (QStringList{T::baits().at(0), T::baits().at(2), T::baits().at(4)}));
-    QCOMPARE(f.DayBaits[6], T::baits().at(5));
+    QCOMPARE(f.day().dayBaits[6], T::baits().at(5));
     QCOMPARE(t.random.remaining(), 0);
 }
 
@@ -267,7 +266,7 @@ void TestMainScreen::dayRunsToTheEndHourAndTheBoatmanCallsTime()
     c.baits = {6, 6, 2, 4}; // a repeat is drawn again
     Form1 &f = startedDay(t, c);
     if (fishCaught)
-        f.List1->addItem(QStringLiteral("フグ  8センチ"));
+        listFish(f, QStringLiteral("フグ  8センチ"));
     const int minutes = (endHour.toInt() - 7) * 60;
 
     t.advance(qint64(minutes - 1) * 1000);
@@ -275,7 +274,7 @@ void TestMainScreen::dayRunsToTheEndHourAndTheBoatmanCallsTime()
     QVERIFY(f.Label15->width() <= 1); // each hour's bar has already lost its first minute
     t.advance(1000);
     QCOMPARE(f.Label10->text(), endHour + T::ClockColon() + QStringLiteral("00"));
-    QCOMPARE(f.MinutesLeft, qint16(0));
+    QCOMPARE(f.day().minutesLeft, qint16(0));
     QCOMPARE(f.Label15->width(), 0);
     QVERIFY(t.dialogs.shown().empty());
     QVERIFY(f.Command1->isEnabled());
@@ -283,12 +282,12 @@ void TestMainScreen::dayRunsToTheEndHourAndTheBoatmanCallsTime()
     t.advance(1000);
     QCOMPARE(t.dialogs.texts(), QStringList{boatmanText(T::baits().at(5), T::baits().at(1), T::baits().at(3))});
     QCOMPARE(t.dialogs.shown().front().caption, T::Caption());
-    QCOMPARE(f.DayEnding, qint16(1));
+    QCOMPARE(f.day().ending, true);
     QVERIFY(!f.Image5->isHidden());
     for (QPushButton *button : {f.Command1, f.Command2, f.Command3})
         QVERIFY(!button->isEnabled());
-    for (Timer *timer : {f.Timer時間管理.get(), f.Timer竿の音.get(), f.Timerあたり.get(), f.Timerダンゴ管理.get(),
-                         f.Timer竿のしなり.get(), f.Timer竿の動き.get()})
+    for (Timer *timer : {f.Timer時間管理, f.Timer竿の音, f.Timerあたり, f.Timerダンゴ管理,
+                         f.Timer竿のしなり, f.Timer竿の動き})
         QVERIFY(!timer->isEnabled());
     QCOMPARE(f.釣果を保存->isEnabled(), fishCaught);
 
@@ -311,14 +310,14 @@ void TestMainScreen::fishOnTheHookHoldsTheEnd()
     t.advance(30 * 1000);
     QVERIFY(t.dialogs.shown().empty());
     QCOMPARE(f.Label10->text(), QStringLiteral("10") + T::ClockColon() + QStringLiteral("00"));
-    QCOMPARE(f.MinutesLeft, qint16(0));
-    QCOMPARE(f.DayEnding, qint16(0));
+    QCOMPARE(f.day().minutesLeft, qint16(0));
+    QCOMPARE(f.day().ending, false);
     QVERIFY(f.Timer時間管理->isEnabled());
 
     t.state().HookPhase = 0; // landed
     t.advance(1000);
     QCOMPARE(t.dialogs.shown().size(), std::size_t(1));
-    QCOMPARE(f.DayEnding, qint16(1));
+    QCOMPARE(f.day().ending, true);
 }
 
 // In the last minutes every minute stops the rod tip, even when the
@@ -334,10 +333,10 @@ void TestMainScreen::lastMinutesStopTheRodTip()
     t.advance(174 * 1000);
     rodTip.setEnabled(true);
     t.advance(1000);
-    QCOMPARE(f.MinutesLeft, qint16(5));
+    QCOMPARE(f.day().minutesLeft, qint16(5));
     QVERIFY(rodTip.isEnabled());
     t.advance(1000);
-    QCOMPARE(f.MinutesLeft, qint16(4));
+    QCOMPARE(f.day().minutesLeft, qint16(4));
     QVERIFY(!rodTip.isEnabled());
     rodTip.setEnabled(true);
     t.advance(1000);
@@ -367,10 +366,10 @@ void TestMainScreen::failedTickSnapsTheTideBar()
 
     // The next minute runs in full again.
     t.state().DayMinutes = 480;
-    const float bar = f.TimeBarWidth;
+    const float bar = f.day().timeBarWidth;
     t.advance(1000);
     QCOMPARE(f.Label10->text(), QStringLiteral("7") + T::ClockColon() + QStringLiteral("02"));
-    QVERIFY(f.TimeBarWidth < bar);
+    QVERIFY(f.day().timeBarWidth < bar);
 }
 
 void TestMainScreen::drainingTheTimeBarLetsTheScreenDraw()
@@ -381,11 +380,11 @@ void TestMainScreen::drainingTheTimeBarLetsTheScreenDraw()
     Form1 &f = startedDay(t, c);
     t.advance(180 * 1000);
     t.state().HookPhase = 1;
-    f.TimeBarWidth = 5.5f; // as if the bar had not run out by the end hour
+    f.day().timeBarWidth = 5.5f; // as if the bar had not run out by the end hour
     const int yields = t.scheduler.yields();
     t.advance(1000);
     QCOMPARE(t.scheduler.yields() - yields, 5);
-    QVERIFY(qAbs(f.TimeBarWidth - 0.5f) < 1e-4);
+    QVERIFY(qAbs(f.day().timeBarWidth - 0.5f) < 1e-4);
 }
 
 void TestMainScreen::musicLoopsEverySixtyOneTicks()
@@ -397,14 +396,14 @@ void TestMainScreen::musicLoopsEverySixtyOneTicks()
     const QStringList stop{QStringLiteral("stop"), QStringLiteral("close")};
     t.advance(800);
     QCOMPARE(t.sound.log(), start);
-    QCOMPARE(f.McCommands[1], T::Open() + f.wavePath(T::WaveStart()) + T::OpenTail());
-    QCOMPARE(f.MusicFlags[1], 1);
+    QCOMPARE(f.day().mcCommands[1], T::Open() + f.wavePath(T::WaveStart()) + T::OpenTail());
+    QCOMPARE(f.day().musicFlags[1], 1);
     t.advance(59 * 800);
     QCOMPARE(t.sound.log(), start);
-    QCOMPARE(f.MusicTicks, 59);
+    QCOMPARE(f.day().musicTicks, 59);
     t.advance(800);
     QCOMPARE(t.sound.log(), start + stop);
-    QCOMPARE(f.MusicFlags[1], 0);
+    QCOMPARE(f.day().musicFlags[1], 0);
     t.advance(800);
     QCOMPARE(t.sound.log(), start + stop + start);
     QVERIFY(t.sound.playing());
@@ -418,7 +417,7 @@ void TestMainScreen::fanfareAndTheEndOfTheDayStopTheMusic()
     TestGame t;
     Form1 &f = cross(t);
     f.StopMusic();
-    f.MusicMode = T::Big();
+    f.day().music = MusicMode::Big;
     f.Timer1音楽1->setEnabled(true);
     t.sound.clearLog();
     t.advance(3 * 800);
@@ -428,7 +427,7 @@ void TestMainScreen::fanfareAndTheEndOfTheDayStopTheMusic()
     QCOMPARE(t.sound.played().size(), 1); // started once, not again at each tick
     QCOMPARE(t.sound.openPath(), f.wavePath(T::Big()));
 
-    f.DayEnding = 1;
+    f.day().ending = true;
     t.sound.clearLog();
     t.advance(800);
     QCOMPARE(t.sound.log(), (fanfare + QStringList{QStringLiteral("stop"), QStringLiteral("close")}));
@@ -447,7 +446,7 @@ void TestMainScreen::rodSoundRepeatsEveryOnePointOneSeconds()
     const QStringList stop{QStringLiteral("stop"), QStringLiteral("close")};
     t.advance(100);
     QCOMPARE(t.sound.log(), bite);
-    QCOMPARE(f.McCommands[3], T::Open() + f.wavePath(T::WaveBite()) + T::OpenTail());
+    QCOMPARE(f.day().mcCommands[3], T::Open() + f.wavePath(T::WaveBite()) + T::OpenTail());
     t.advance(1000);
     QCOMPARE(t.sound.log(), bite + stop);
     t.advance(100);
@@ -466,7 +465,7 @@ void TestMainScreen::landedChinuFlaps()
     TestGame t;
     Form1 &f = cross(t);
     QCOMPARE(f.Picture1(0)->pictureName(), QStringLiteral("chinu_0"));
-    f.ShowFrame = 5;
+    f.day().showFrame = 5;
     f.Timer1->setEnabled(true);
     QStringList frames;
     for (int i = 0; i < 3; ++i) {
@@ -475,10 +474,10 @@ void TestMainScreen::landedChinuFlaps()
     }
     QCOMPARE(frames, (QStringList{QStringLiteral("chinu_5"), QStringLiteral("chinu_6"), QStringLiteral("chinu_5")}));
     // A frame number that names no picture leaves the picture and starts again at 5.
-    f.ShowFrame = 0;
+    f.day().showFrame = 0;
     t.advance(100);
     QCOMPARE(f.Picture1(0)->pictureName(), QStringLiteral("chinu_5"));
-    QCOMPARE(f.ShowFrame, qint16(5));
+    QCOMPARE(f.day().showFrame, qint16(5));
 }
 
 void TestMainScreen::closeControlIsRefused()

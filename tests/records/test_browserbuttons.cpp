@@ -19,7 +19,7 @@
 namespace {
 
 const QString A = QStringLiteral("釣人Ａ");
-const QString Day = QStringLiteral("2002年10月05日14時30分002大浜.txt");
+const QString PlayedDay = QStringLiteral("2002年10月05日14時30分002大浜.txt");
 
 QWidget *topLevel(const QString &name)
 {
@@ -54,7 +54,7 @@ void TestBrowserButtons::theChosenDaysPicturesOpen()
     const QString data = datafiles::DataDirectory(t.dir());
     QVERIFY(writeAnglerNames(t.files, data, {A}));
     QVERIFY(datafiles::EnsureDirectory(t.files, datafiles::AnglerDirectory(data, A)));
-    QVERIFY(datafiles::WriteDayFile(t.files, data, A, Day, QStringLiteral("大浜"),
+    QVERIFY(datafiles::WriteDayFile(t.files, data, A, PlayedDay, QStringLiteral("大浜"),
                                     {CatchEntry(QStringLiteral("チヌ"), 45), CatchEntry(QStringLiteral("チヌ"), 38)}));
     QVERIFY(datafiles::AddRecordLine(t.files, data,
                                      datafiles::FormatRecordLine(QStringLiteral("2002年10月05日14時30分"), 45, 1, 2, 83, A)));
@@ -67,7 +67,7 @@ void TestBrowserButtons::theChosenDaysPicturesOpen()
         logged.targetFish = QStringLiteral("チヌ");
         logged.date = QStringLiteral("2002-10-05");
         logged.endHour = QStringLiteral("17");
-        logged.dayFileName = Day;
+        logged.dayFileName = PlayedDay;
         QVERIFY(store.saveDay(logged) > 0);
     }
 

@@ -1,3 +1,4 @@
+#include "support/todayscatch.h"
 #include "app/screens.h"
 #include "mainscreen/form1.h"
 #include "rankings/form6.h"
@@ -36,12 +37,12 @@ QStringList itemsOf(const QListWidget *list)
 
 // A day on raft 2 (北の離れ) with the target チヌ, ready to end: the main
 // screen with the given catch list.
-struct Day
+struct PlayedDay
 {
     TestGame tg;
     Form1 *form1 = nullptr;
 
-    explicit Day(const QStringList &catchList, const QString &target = QStringLiteral("チヌ"))
+    explicit PlayedDay(const QStringList &catchList, const QString &target = QStringLiteral("チヌ"))
     {
         GameState &s = tg.state();
         s.AppDir = tg.dir();
@@ -53,7 +54,7 @@ struct Day
         form1->Label8->setText(QStringLiteral("北の離れ"));
         form1->List1->clear();
         for (const QString &entry : catchList)
-            form1->List1->addItem(entry);
+            listFish(*form1, entry);
     }
 
     Form5 &form5() { return *tg.screens().loadedForm5(); }
@@ -122,7 +123,7 @@ void TestDayEnd::todaysCatchFigures()
 {
     QFETCH(QStringList, catchList);
     QFETCH(QStringList, labels);
-    Day day(catchList);
+    PlayedDay day(catchList);
     Form5 &f5 = day.endDay();
     QCOMPARE((QStringList{f5.Label4->text(), f5.Label5->text(), f5.Label7->text(), f5.Label8->text()}), labels);
     QCOMPARE(f5.Label6->text(), angler);
@@ -141,7 +142,7 @@ void TestDayEnd::todaysCatchFigures()
 
 void TestDayEnd::saveTheCatchTwiceListsEachFishOnce()
 {
-    Day day({chinu(45), mullet(40)});
+    PlayedDay day({chinu(45), mullet(40)});
     day.endDay();
     Form5 &f5 = day.endDay();
     QCOMPARE(itemsOf(f5.List1), (QStringList{chinu(45), mullet(40)}));
@@ -152,11 +153,11 @@ void TestDayEnd::saveTheCatchTwiceListsEachFishOnce()
 // After the day's end nothing bites, ticks or plays.
 void TestDayEnd::endingStopsEveryFishingTimerAndSound()
 {
-    Day day({chinu(45)});
+    PlayedDay day({chinu(45)});
     Form1 &f1 = *day.form1;
-    const std::vector<Timer *> fishing{f1.Timer1ばらし.get(), f1.Timer1ボラのタイマー.get(), f1.Timer1音楽1.get(),
-                                       f1.Timerあたり.get(), f1.Timerダンゴ管理.get(), f1.Timer竿のしなり.get(),
-                                       f1.Timer竿の音.get(), f1.Timer竿の動き.get(), f1.Timer時間管理.get()};
+    const std::vector<Timer *> fishing{f1.Timer1ばらし, f1.Timer1ボラのタイマー, f1.Timer1音楽1,
+                                       f1.Timerあたり, f1.Timerダンゴ管理, f1.Timer竿のしなり,
+                                       f1.Timer竿の音, f1.Timer竿の動き, f1.Timer時間管理};
     for (Timer *timer : fishing) {
         if (timer->interval() <= 0)
             timer->setInterval(100);
@@ -186,13 +187,13 @@ void TestDayEnd::endingStopsEveryFishingTimerAndSound()
 
 void TestDayEnd::menusAreWired()
 {
-    Day day({chinu(45)});
+    PlayedDay day({chinu(45)});
     QVERIFY(day.form1->釣果を保存 && day.form1->納竿);
     day.form1->釣果を保存->setEnabled(true);
     day.form1->釣果を保存->trigger();
     QVERIFY(day.tg.screens().loadedForm5() && day.form5().isVisible());
 
-    Day other({});
+    PlayedDay other({});
     other.form1->納竿->setEnabled(true);
     other.form1->納竿->trigger();
     QVERIFY(other.tg.game().ending());
@@ -200,7 +201,7 @@ void TestDayEnd::menusAreWired()
 
 void TestDayEnd::packUpWithoutCatchEndsAtOnce()
 {
-    Day day({});
+    PlayedDay day({});
     day.form1->dayEnd().納竿Click();
     QVERIFY(day.tg.game().ending());
     QVERIFY(day.tg.dialogs.shown().empty());
@@ -220,7 +221,7 @@ void TestDayEnd::packUpAsksWhenAnythingWasCaught()
 {
     QFETCH(QStringList, catchList);
     QFETCH(int, answer);
-    Day day(catchList);
+    PlayedDay day(catchList);
     day.tg.dialogs.answer(answer);
     day.form1->dayEnd().納竿Click();
     QCOMPARE(day.tg.dialogs.texts(), QStringList{catchtexts::KeepCatchQuestion()});
@@ -239,7 +240,7 @@ void TestDayEnd::packUpAsksWhenAnythingWasCaught()
 
 void TestDayEnd::catchScreenCaptionsAndLoad()
 {
-    Day day({chinu(45)});
+    PlayedDay day({chinu(45)});
     day.tg.clock.set(QDateTime(QDate(2003, 1, 2), QTime(9, 5)));
     Form5 &f5 = day.endDay();
     QCOMPARE(f5.windowTitle(), catchtexts::Caption());
@@ -272,7 +273,7 @@ void TestDayEnd::catchScreenCaptionsAndLoad()
 
 void TestDayEnd::workedExampleSave()
 {
-    Day day({chinu(45), mullet(40), chinu(38)});
+    PlayedDay day({chinu(45), mullet(40), chinu(38)});
     Form5 &f5 = day.endDay();
     f5.保存->trigger();
 
@@ -293,7 +294,7 @@ void TestDayEnd::workedExampleSave()
 void TestDayEnd::saveRefusals()
 {
     {
-        Day day({chinu(45)});
+        PlayedDay day({chinu(45)});
         Form5 &f5 = day.endDay();
         QCOMPARE(f5.SaveToday(), Form5::SaveResult::Saved);
         const QByteArray record = fileBytes(day.recordFile());
@@ -303,7 +304,7 @@ void TestDayEnd::saveRefusals()
         QCOMPARE(fileBytes(day.recordFile()), record);
     }
     {
-        Day day({chinu(45)}, QStringLiteral("ボラ"));
+        PlayedDay day({chinu(45)}, QStringLiteral("ボラ"));
         Form5 &f5 = day.endDay();
         f5.保存->trigger();
         QCOMPARE(day.tg.dialogs.texts(), QStringList{catchtexts::OnlyChinu()});
@@ -313,7 +314,7 @@ void TestDayEnd::saveRefusals()
         QVERIFY(day.dayFiles().isEmpty());
     }
     {
-        Day day({mullet(40)});
+        PlayedDay day({mullet(40)});
         Form5 &f5 = day.endDay();
         f5.保存->trigger();
         QCOMPARE(day.tg.dialogs.texts(), QStringList{catchtexts::NoChinu()});
@@ -340,7 +341,7 @@ void TestDayEnd::closeButton()
     QFETCH(int, answer);
     QFETCH(bool, saved);
     QFETCH(bool, ends);
-    Day day(catchList);
+    PlayedDay day(catchList);
     Form5 &f5 = day.endDay();
     if (answer)
         day.tg.dialogs.answer(answer);
@@ -364,7 +365,7 @@ void TestDayEnd::closeButton()
 
 void TestDayEnd::mulletDayCloseAsksThenEnds()
 {
-    Day day({chinu(45)}, QStringLiteral("ボラ"));
+    PlayedDay day({chinu(45)}, QStringLiteral("ボラ"));
     Form5 &f5 = day.endDay();
     day.tg.dialogs.answer(AnswerYes);
     f5.Command1Click();
@@ -394,7 +395,7 @@ void TestDayEnd::failedSaveLeavesTheDayUnsaved()
 {
     QFETCH(QString, obstacle);
     QFETCH(bool, recordNamed);
-    Day day({chinu(45), chinu(38)});
+    PlayedDay day({chinu(45), chinu(38)});
     QDir().mkpath(day.dataDir());
     const QString anglerDir = day.dataDir() + QLatin1Char('/') + angler;
     if (obstacle == QStringLiteral("angler")) {
@@ -451,7 +452,7 @@ void TestDayEnd::toggle()
 {
     QFETCH(QStringList, catchList);
     QFETCH(QStringList, chinuOnly);
-    Day day(catchList);
+    PlayedDay day(catchList);
     Form5 &f5 = day.endDay();
     f5.Command2Click();
     QCOMPARE(f5.Command2->text(), catchtexts::ShowAll());
@@ -466,7 +467,7 @@ void TestDayEnd::toggle()
 
 void TestDayEnd::closeBoxIsRefused()
 {
-    Day day({chinu(45)});
+    PlayedDay day({chinu(45)});
     Form5 &f5 = day.endDay();
     QVERIFY(!f5.close());
     QCOMPARE(day.tg.dialogs.texts(), QStringList{catchtexts::UseCloseButton()});
@@ -477,7 +478,7 @@ void TestDayEnd::closeBoxIsRefused()
 
 void TestDayEnd::pastRecordsOpensForm6()
 {
-    Day day({chinu(45)});
+    PlayedDay day({chinu(45)});
     Form5 &f5 = day.endDay();
     f5.SaveToday();
     f5.過去の記録->trigger();
