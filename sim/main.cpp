@@ -6,6 +6,8 @@
 #include "daylog/store.h"
 #include "prep/rigtexts.h"
 
+#include "headless.h"
+
 #include <QApplication>
 #include <QCommandLineParser>
 #include <QDateTime>
@@ -181,7 +183,7 @@ int main(int argc, char *argv[])
 
     QCommandLineParser parser;
     parser.setApplicationDescription(
-        QStringLiteral("Plays whole fishing days headless on the game's own rules and reports them."));
+        QStringLiteral("Plays whole fishing days on the game's own day engine, without a window, and reports them."));
     parser.addHelpOption();
     const QCommandLineOption days(QStringLiteral("days"), QStringLiteral("Days to play (1)."), QStringLiteral("N"),
                                   QStringLiteral("1"));
@@ -225,7 +227,10 @@ int main(int argc, char *argv[])
     const QCommandLineOption logEvents(QStringLiteral("log-events"),
                                        QStringLiteral("With --log-db, keeps every event of each day too (for 釣行記録)."));
     const QCommandLineOption noProgress(QStringLiteral("no-progress"), QStringLiteral("No progress bar."));
-    parser.addOptions({days, seed, raft, target, end, leader, hook, bait, strikeDelay, breakAfter, okDelay, redrop,
+    const QCommandLineOption screens(QStringLiteral("screens"),
+                                     QStringLiteral("Plays each day through the game's real windows (never shown), "
+                                                    "as a check of the whole game; slower, same days."));
+    parser.addOptions({screens, days, seed, raft, target, end, leader, hook, bait, strikeDelay, breakAfter, okDelay, redrop,
                        overtime, json, totalsOnly, trace, firstDay, logDb, logEvents, noProgress});
     // A mistake is a usage error (status 2), told on a line of its own that
     // names the option; parse() rather than process(), which would end with
@@ -304,6 +309,7 @@ int main(int argc, char *argv[])
     }
 
     const bool asJson = parser.isSet(json);
+    const bool throughScreens = parser.isSet(screens);
     const bool listDays = !parser.isSet(totalsOnly);
     Progress progress(dayCount, !parser.isSet(noProgress) && isatty(STDERR_FILENO));
     Totals totals;
@@ -333,7 +339,8 @@ int main(int argc, char *argv[])
     // last int when the run reaches it.
     for (int n = 0; n < dayCount; ++n) {
         const int day = first + n;
-        const SimDayReport report = playDay(config, day, daySeed(runSeed, day), listener);
+        const SimDayReport report = throughScreens ? playDay(config, day, daySeed(runSeed, day), listener)
+                                                   : playHeadlessDay(config, day, daySeed(runSeed, day), listener);
         totals.add(report);
         if (listDays) {
             if (asJson) {

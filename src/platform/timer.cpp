@@ -265,6 +265,15 @@ void VirtualScheduler::deliverQueued()
     deliverHeldTicks();
 }
 
+qint64 VirtualScheduler::nextDue() const
+{
+    qint64 next = -1;
+    for (const VTimer *t : m_timers)
+        if (t->due >= 0 && (next < 0 || t->due < next))
+            next = t->due;
+    return next;
+}
+
 void VirtualScheduler::advance(qint64 ms)
 {
     const qint64 end = m_now + ms;

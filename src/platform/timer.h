@@ -136,6 +136,9 @@ public:
     // to read it: ticks falling due meanwhile are held.
     void advance(qint64 ms);
     qint64 now() const { return m_now; }
+    // When the next tick falls due; -1 when no timer counts. A simulated
+    // day jumps from one to the next instead of stepping through time.
+    qint64 nextDue() const;
     // Number of yields made by handlers so far.
     int yields() const { return m_yields; }
 
