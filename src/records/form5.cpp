@@ -10,6 +10,7 @@
 #include "records/daysave.h"
 #include "records/sharedfolder.h"
 
+#include <QCoreApplication>
 #include <QAction>
 #include <QDir>
 #include <QLabel>
@@ -36,7 +37,7 @@ QLabel *valueBox(QWidget *parent, const QString &name, const QRect &at, Qt::Alig
 // The record line could not be written, and the day file was taken back.
 QString RecordLineNotWritten()
 {
-    return QStringLiteral("記録ファイルに今日の記録を書き込めませんでした。");
+    return QCoreApplication::translate("Records", "記録ファイルに今日の記録を書き込めませんでした。");
 }
 
 } // namespace
