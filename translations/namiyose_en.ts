@@ -757,6 +757,10 @@ Only the records that can be read are shown. The file is left as it is and will 
 <context>
     <name>Records</name>
     <message>
+        <source>%1年%2月%3日</source>
+        <translation>%1-%2-%3</translation>
+    </message>
+    <message>
         <source>ナミヨセ-記録&#x3000;  &#x3000;ＭＯＫＵ&#x3000;KT-93</source>
         <translation>Namiyose - Catch   MOKU KT-93</translation>
     </message>

@@ -149,7 +149,10 @@ void Form5::load()
     // of a save always carry the same time.
     const QDateTime now = game().platform.clock.now();
     s.SaveStamp = numberformat::SaveStamp(now);
-    Label9->setText(numberformat::ShortDate(now.date()));
+    Label9->setText(QCoreApplication::translate("Records", "%1年%2月%3日")
+                        .arg(now.date().year())
+                        .arg(now.date().month())
+                        .arg(now.date().day()));
     datafiles::EnsureDirectory(game().platform.files,
                                datafiles::AnglerDirectory(datafiles::DataDirectory(s.AppDir), s.AnglerName));
 }
