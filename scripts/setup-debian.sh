@@ -4,6 +4,7 @@
 set -euo pipefail
 
 packages=(build-essential cmake pkg-config qt6-base-dev qt6-multimedia-dev qt6-svg-dev qt6-tools-dev
+          qt6-l10n-tools qt6-tools-dev-tools
           qt6-charts-dev libqt6opengl6-dev libqt6sql6-sqlite libqt6svg6 qt6-translations-l10n fonts-noto-cjk gzip "$@")
 
 missing=()

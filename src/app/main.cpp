@@ -29,9 +29,14 @@ int main(int argc, char *argv[])
     font.setFamilies({QStringLiteral("Noto Sans CJK JP"), QStringLiteral("IPAGothic"), QStringLiteral("IPAPGothic")});
     QApplication::setFont(font);
 
-    // Qt's own dialogs (the file dialogs of 魚拓 and 釣行記録) speak the
-    // game's language; the translators live as long as the application.
-    const UiLanguage language = uiLanguageFor(LocaleEnvironment::current());
+    // The game's windows and Qt's own dialogs (the file dialogs of 魚拓 and
+    // 釣行記録) speak the language chosen in 設定, else the desktop's; the
+    // translators live as long as the application.
+    const comforts::ComfortSettings comfortSettings = comforts::loadSettings();
+    const UiLanguage language = uiLanguageFor(comforts::loadLanguage(), LocaleEnvironment::current());
+    const std::unique_ptr<QTranslator> gameTranslation = loadGameTranslation(language);
+    if (gameTranslation)
+        QCoreApplication::installTranslator(gameTranslation.get());
     const auto qtTranslations = loadQtTranslations(language);
     for (const auto &translator : qtTranslations)
         QCoreApplication::installTranslator(translator.get());
@@ -46,7 +51,6 @@ int main(int argc, char *argv[])
     SystemRandom random;
     SystemClock clock;
     QtSoundDevice sound;
-    const comforts::ComfortSettings comfortSettings = comforts::loadSettings();
     sound.setLevels(comfortSettings.sound);
     FileSystem files;
     Platform platform{scheduler, dialogs, random, clock, sound, files,

@@ -43,6 +43,25 @@ UiLanguage uiLanguageFor(const LocaleEnvironment &environment)
     return UiLanguage::Japanese;
 }
 
+UiLanguage uiLanguageFor(std::optional<UiLanguage> chosen, const LocaleEnvironment &environment)
+{
+    return chosen ? *chosen : uiLanguageFor(environment);
+}
+
+QString languageCode(UiLanguage language)
+{
+    return language == UiLanguage::English ? QStringLiteral("en") : QStringLiteral("ja");
+}
+
+std::optional<UiLanguage> languageFromCode(const QString &code)
+{
+    if (code == u"en")
+        return UiLanguage::English;
+    if (code == u"ja")
+        return UiLanguage::Japanese;
+    return std::nullopt;
+}
+
 QStringList qtCatalogues(UiLanguage language)
 {
     switch (language) {
@@ -64,4 +83,14 @@ std::vector<std::unique_ptr<QTranslator>> loadQtTranslations(UiLanguage language
             loaded.push_back(std::move(translator));
     }
     return loaded;
+}
+
+std::unique_ptr<QTranslator> loadGameTranslation(UiLanguage language)
+{
+    if (language != UiLanguage::English)
+        return nullptr;
+    auto translator = std::make_unique<QTranslator>();
+    if (!translator->load(QStringLiteral(":/i18n/namiyose_en.qm")))
+        return nullptr;
+    return translator;
 }

@@ -13,6 +13,7 @@ const QString EffectsKey = QStringLiteral("sound/effects");
 const QString MutedKey = QStringLiteral("sound/muted");
 const QString PauseKey = QStringLiteral("play/pauseOnFocusLoss");
 const QString QuietKey = QStringLiteral("play/quietNotices");
+const QString LanguageKey = QStringLiteral("play/language");
 const QString AnglerKey = QStringLiteral("last/angler");
 const QString RaftKey = QStringLiteral("last/raft");
 const QString FishKey = QStringLiteral("last/fish");
@@ -62,6 +63,20 @@ void saveSettings(QSettings &settings, const ComfortSettings &values)
     settings.sync();
 }
 
+std::optional<UiLanguage> loadLanguage(QSettings &settings)
+{
+    return languageFromCode(settings.value(LanguageKey).toString());
+}
+
+void saveLanguage(QSettings &settings, std::optional<UiLanguage> language)
+{
+    if (language)
+        settings.setValue(LanguageKey, languageCode(*language));
+    else
+        settings.remove(LanguageKey);
+    settings.sync();
+}
+
 LastOuting loadLastOuting(QSettings &settings)
 {
     LastOuting outing;
@@ -104,6 +119,16 @@ ComfortSettings loadSettings()
 void saveSettings(const ComfortSettings &values)
 {
     saveSettings(*usersSettings(), values);
+}
+
+std::optional<UiLanguage> loadLanguage()
+{
+    return loadLanguage(*usersSettings());
+}
+
+void saveLanguage(std::optional<UiLanguage> language)
+{
+    saveLanguage(*usersSettings(), language);
 }
 
 LastOuting loadLastOuting()

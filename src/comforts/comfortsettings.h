@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/uilanguage.h"
 #include "platform/sound.h"
 
 #include <QString>
@@ -28,6 +29,13 @@ void saveSettings(QSettings &settings, const ComfortSettings &values);
 // The same through the standard per-user place of the program's settings.
 ComfortSettings loadSettings();
 void saveSettings(const ComfortSettings &values);
+
+// 言語: the language of the windows from the next start. None chosen (or a
+// value the game does not know), the desktop's language decides.
+std::optional<UiLanguage> loadLanguage(QSettings &settings);
+void saveLanguage(QSettings &settings, std::optional<UiLanguage> language);
+std::optional<UiLanguage> loadLanguage();
+void saveLanguage(std::optional<UiLanguage> language);
 
 // What the angler chose on the settings screen for the last crossing,
 // offered again at the next start. Empty (raft 0) when nothing was kept;

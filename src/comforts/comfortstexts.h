@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QCoreApplication>
 #include <QString>
 
 // The texts of the player's comforts: keys, pause, settings, the 操作 page
@@ -7,55 +8,56 @@
 namespace comfortstexts {
 
 // Menu items of the main screen.
-inline QString MenuPause() { return QStringLiteral("一時停止"); }
-inline QString MenuSettings() { return QStringLiteral("設定"); }
-inline QString MenuControls() { return QStringLiteral("操作"); }
-inline QString PausedOverlay() { return QStringLiteral("一時停止中"); }
-inline QString PausedHint() { return QStringLiteral("P キーか「一時停止」でつづける"); }
+inline QString MenuPause() { return QCoreApplication::translate("Comforts", "一時停止"); }
+inline QString MenuSettings() { return QCoreApplication::translate("Comforts", "設定"); }
+inline QString MenuControls() { return QCoreApplication::translate("Comforts", "操作"); }
+inline QString PausedOverlay() { return QCoreApplication::translate("Comforts", "一時停止中"); }
+inline QString PausedHint() { return QCoreApplication::translate("Comforts", "P キーか「一時停止」でつづける"); }
 
 // The captions of the main screen's two counters.
-inline QString ChinuCounter() { return QStringLiteral("チヌ"); }
-inline QString AllCounter() { return QStringLiteral("全体"); }
+inline QString ChinuCounter() { return QCoreApplication::translate("Comforts", "チヌ"); }
+inline QString AllCounter() { return QCoreApplication::translate("Comforts", "全体"); }
 
 // What a refusal to close adds: the key that does work.
-inline QString MainCloseKey() { return QStringLiteral("\n（キーボードでは Ctrl+Q）"); }
-inline QString RigCloseKey() { return QStringLiteral("\n（キーボードでは Enter）"); }
+inline QString MainCloseKey() { return QCoreApplication::translate("Comforts", "\n（キーボードでは Ctrl+Q）"); }
+inline QString RigCloseKey() { return QCoreApplication::translate("Comforts", "\n（キーボードでは Enter）"); }
 
 // The settings dialog.
-inline QString SettingsCaption() { return QStringLiteral("ナミヨセ-設定"); }
-inline QString SettingsButton() { return QStringLiteral("設定"); }
-inline QString MusicVolume() { return QStringLiteral("音楽の音量"); }
-inline QString EffectsVolume() { return QStringLiteral("効果音の音量"); }
-inline QString Mute() { return QStringLiteral("音を消す"); }
-inline QString PauseOnFocusLoss() { return QStringLiteral("ウィンドウから離れたら一時停止する"); }
-inline QString QuietNotices() { return QStringLiteral("知らせは状況表示だけ"); }
+inline QString SettingsCaption() { return QCoreApplication::translate("Comforts", "ナミヨセ-設定"); }
+inline QString SettingsButton() { return QCoreApplication::translate("Comforts", "設定"); }
+inline QString MusicVolume() { return QCoreApplication::translate("Comforts", "音楽の音量"); }
+inline QString EffectsVolume() { return QCoreApplication::translate("Comforts", "効果音の音量"); }
+inline QString Mute() { return QCoreApplication::translate("Comforts", "音を消す"); }
+inline QString PauseOnFocusLoss() { return QCoreApplication::translate("Comforts", "ウィンドウから離れたら一時停止する"); }
+inline QString QuietNotices() { return QCoreApplication::translate("Comforts", "知らせは状況表示だけ"); }
 inline QString QuietNoticesTip()
 {
-    return QStringLiteral("エサを取られた、あわせが早すぎたなどの知らせを、メッセージではなく釣りのボタンの下の一行に出します。"
+    return QCoreApplication::translate("Comforts", "エサを取られた、あわせが早すぎたなどの知らせを、メッセージではなく釣りのボタンの下の一行に出します。"
                           "時計は止まりません。");
 }
+inline QString Language() { return QCoreApplication::translate("Comforts", "言語"); }
 inline QString Ok() { return QStringLiteral("O K"); }
-inline QString Cancel() { return QStringLiteral("キャンセル"); }
+inline QString Cancel() { return QCoreApplication::translate("Comforts", "キャンセル"); }
 
 // The 操作 page.
-inline QString ControlsCaption() { return QStringLiteral("ナミヨセ-操作"); }
-inline QString ControlsClose() { return QStringLiteral("閉じる"); }
+inline QString ControlsCaption() { return QCoreApplication::translate("Comforts", "ナミヨセ-操作"); }
+inline QString ControlsClose() { return QCoreApplication::translate("Comforts", "閉じる"); }
 
 // The 魚拓.
-inline QString GyotakuButton() { return QStringLiteral("魚拓"); }
-inline QString GyotakuCaption() { return QStringLiteral("ナミヨセ-魚拓"); }
-inline QString GyotakuTitle() { return QStringLiteral("魚拓"); }
-inline QString GyotakuSavePng() { return QStringLiteral("画像で保存"); }
-inline QString GyotakuSavePdf() { return QStringLiteral("PDFで保存"); }
-inline QString GyotakuPrint() { return QStringLiteral("印刷"); }
-inline QString GyotakuNoChinu() { return QStringLiteral("チヌの釣果がないので魚拓は作れません。"); }
-inline QString GyotakuSaveFailed() { return QStringLiteral("魚拓を保存できませんでした。"); }
-inline QString GyotakuSaved() { return QStringLiteral("魚拓を保存しました：%1"); }
-inline QString Centimetres() { return QStringLiteral("センチ"); }
-inline QString Unknown() { return QStringLiteral("不明"); }
-inline QString TideLabel() { return QStringLiteral("潮"); }
-inline QString BaitLabel() { return QStringLiteral("餌"); }
-inline QString RaftLabel() { return QStringLiteral("釣り場"); }
-inline QString AnglerSuffix() { return QStringLiteral("　釣"); }
+inline QString GyotakuButton() { return QCoreApplication::translate("Comforts", "魚拓"); }
+inline QString GyotakuCaption() { return QCoreApplication::translate("Comforts", "ナミヨセ-魚拓"); }
+inline QString GyotakuTitle() { return QCoreApplication::translate("Comforts", "魚拓"); }
+inline QString GyotakuSavePng() { return QCoreApplication::translate("Comforts", "画像で保存"); }
+inline QString GyotakuSavePdf() { return QCoreApplication::translate("Comforts", "PDFで保存"); }
+inline QString GyotakuPrint() { return QCoreApplication::translate("Comforts", "印刷"); }
+inline QString GyotakuNoChinu() { return QCoreApplication::translate("Comforts", "チヌの釣果がないので魚拓は作れません。"); }
+inline QString GyotakuSaveFailed() { return QCoreApplication::translate("Comforts", "魚拓を保存できませんでした。"); }
+inline QString GyotakuSaved() { return QCoreApplication::translate("Comforts", "魚拓を保存しました：%1"); }
+inline QString Centimetres() { return QCoreApplication::translate("Comforts", "センチ"); }
+inline QString Unknown() { return QCoreApplication::translate("Comforts", "不明"); }
+inline QString TideLabel() { return QCoreApplication::translate("Comforts", "潮"); }
+inline QString BaitLabel() { return QCoreApplication::translate("Comforts", "餌"); }
+inline QString RaftLabel() { return QCoreApplication::translate("Comforts", "釣り場"); }
+inline QString AnglerSuffix() { return QCoreApplication::translate("Comforts", "　釣"); }
 
 } // namespace comfortstexts

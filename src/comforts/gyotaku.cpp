@@ -498,7 +498,7 @@ void addGyotakuMenu(Form5 &form)
     if (form.保存)
         form.保存->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
     QAction *action = form.menuBar()->addAction(T::GyotakuButton());
-    action->setObjectName(T::GyotakuButton());
+    action->setObjectName(QStringLiteral("魚拓"));
     action->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_G));
     QObject::connect(action, &QAction::triggered, &form, [&form] { showGyotaku(&form, gyotakuOfToday(form)); });
 }
@@ -506,7 +506,7 @@ void addGyotakuMenu(Form5 &form)
 QPushButton *addGyotakuButton(BrowserPane &pane, QWidget *frame, QRect geometry)
 {
     auto *button = new QPushButton(T::GyotakuButton(), frame);
-    button->setObjectName(T::GyotakuButton());
+    button->setObjectName(QStringLiteral("魚拓"));
     button->setGeometry(geometry);
     button->setEnabled(false);
     // Offered while a day is chosen (a day the keys only pass over is not);

@@ -401,7 +401,7 @@ bool MainScreenComforts::eventFilter(QObject *watched, QEvent *event)
 
 void openSettings(QWidget *parent, Game &game)
 {
-    SettingsDialog dialog(loadSettings(), parent);
+    SettingsDialog dialog(loadSettings(), parent, loadLanguage());
     // The game's timers hold while it is open, as under a message box.
     Scheduler &scheduler = game.platform.scheduler;
     scheduler.enterModal();
@@ -411,6 +411,7 @@ void openSettings(QWidget *parent, Game &game)
         return;
     const ComfortSettings chosen = dialog.values();
     saveSettings(chosen);
+    saveLanguage(dialog.language());
     game.platform.sound.setLevels(chosen.sound);
     game.quietNotices = chosen.quietNotices;
 }

@@ -3,18 +3,20 @@
 #include "comfortstexts.h"
 
 #include <QCheckBox>
+#include <QComboBox>
 #include <QDialogButtonBox>
 #include <QGridLayout>
 #include <QLabel>
 #include <QPushButton>
 #include <QSlider>
+#include <QHBoxLayout>
 #include <QVBoxLayout>
 
 namespace T = comfortstexts;
 
 namespace comforts {
 
-SettingsDialog::SettingsDialog(const ComfortSettings &values, QWidget *parent)
+SettingsDialog::SettingsDialog(const ComfortSettings &values, QWidget *parent, std::optional<UiLanguage> language)
     : QDialog(parent)
 {
     setObjectName(QStringLiteral("設定"));
@@ -24,10 +26,10 @@ SettingsDialog::SettingsDialog(const ComfortSettings &values, QWidget *parent)
     auto *grid = new QGridLayout;
     grid->setHorizontalSpacing(12);
     grid->setVerticalSpacing(10);
-    const auto slider = [&](QSlider *&s, const QString &caption, int level, int row) {
+    const auto slider = [&](QSlider *&s, const QString &name, const QString &caption, int level, int row) {
         auto *label = new QLabel(caption);
         s = new QSlider(Qt::Horizontal);
-        s->setObjectName(caption);
+        s->setObjectName(name);
         s->setRange(0, 100);
         s->setPageStep(10);
         s->setValue(level);
@@ -41,17 +43,17 @@ SettingsDialog::SettingsDialog(const ComfortSettings &values, QWidget *parent)
         grid->addWidget(s, row, 1);
         grid->addWidget(figure, row, 2);
     };
-    slider(音楽の音量, T::MusicVolume(), values.sound.music, 0);
-    slider(効果音の音量, T::EffectsVolume(), values.sound.effects, 1);
+    slider(音楽の音量, QStringLiteral("音楽の音量"), T::MusicVolume(), values.sound.music, 0);
+    slider(効果音の音量, QStringLiteral("効果音の音量"), T::EffectsVolume(), values.sound.effects, 1);
 
     音を消す = new QCheckBox(T::Mute());
-    音を消す->setObjectName(T::Mute());
+    音を消す->setObjectName(QStringLiteral("音を消す"));
     音を消す->setChecked(values.sound.muted);
     一時停止 = new QCheckBox(T::PauseOnFocusLoss());
     一時停止->setObjectName(QStringLiteral("ウィンドウから離れたら一時停止"));
     一時停止->setChecked(values.pauseOnFocusLoss);
     知らせは状況表示だけ = new QCheckBox(T::QuietNotices());
-    知らせは状況表示だけ->setObjectName(T::QuietNotices());
+    知らせは状況表示だけ->setObjectName(QStringLiteral("知らせは状況表示だけ"));
     知らせは状況表示だけ->setToolTip(T::QuietNoticesTip());
     知らせは状況表示だけ->setChecked(values.quietNotices);
     const auto dimSliders = [this] {
@@ -60,6 +62,27 @@ SettingsDialog::SettingsDialog(const ComfortSettings &values, QWidget *parent)
     };
     connect(音を消す, &QCheckBox::toggled, this, dimSliders);
     dimSliders();
+
+    // 言語: each language named in itself; the windows change at the next
+    // start, which the note says in both languages.
+    m_language = language;
+    auto *languageRow = new QHBoxLayout;
+    auto *languageLabel = new QLabel(T::Language());
+    言語 = new QComboBox;
+    言語->setObjectName(QStringLiteral("言語"));
+    言語->addItem(QStringLiteral("日本語"), QVariant::fromValue(UiLanguage::Japanese));
+    言語->addItem(QStringLiteral("English"), QVariant::fromValue(UiLanguage::English));
+    const UiLanguage shown = uiLanguageFor(language, LocaleEnvironment::current());
+    言語->setCurrentIndex(shown == UiLanguage::English ? 1 : 0);
+    connect(言語, &QComboBox::activated, this,
+            [this] { m_language = 言語->currentData().value<UiLanguage>(); });
+    languageLabel->setBuddy(言語);
+    auto *languageNote = new QLabel(QStringLiteral("次の起動から / from the next start"));
+    languageNote->setObjectName(QStringLiteral("言語の注意"));
+    languageRow->addWidget(languageLabel);
+    languageRow->addWidget(言語);
+    languageRow->addWidget(languageNote);
+    languageRow->addStretch();
 
     auto *buttons = new QDialogButtonBox;
     QPushButton *ok = buttons->addButton(T::Ok(), QDialogButtonBox::AcceptRole);
@@ -76,6 +99,7 @@ SettingsDialog::SettingsDialog(const ComfortSettings &values, QWidget *parent)
     layout->addWidget(音を消す);
     layout->addWidget(一時停止);
     layout->addWidget(知らせは状況表示だけ);
+    layout->addLayout(languageRow);
     layout->addSpacing(4);
     layout->addWidget(buttons);
     layout->setSizeConstraint(QLayout::SetFixedSize);

@@ -109,7 +109,7 @@ Form4::Form4(Game &game)
         makeLabel(water, QString(), T::SizeAverage(), { AverageLeft, sizeTop, 30, 24 });
         makeLabel(water, QString(), T::SizeUnit(), { UnitLeft, sizeTop, 30, 24 });
 
-        const T::SpotCard *card = T::card(k);
+        const std::optional<T::SpotCard> card = T::card(k);
         // The tide's two directions, where the water runs past the raft.
         const QString tideStyle = QStringLiteral(
             "QLabel { color: white; background: rgba(16, 54, 96, 165); border-radius: 10px; padding: 2px 10px;"
@@ -211,7 +211,7 @@ void Form4::ShowSpotTable()
         card->move(card->x(), CardTop);
         card->show();
         Label1->setText(rafts::name(spotNo));
-        card->setTitle(Label1->text() + spottexts::GuideSuffix());
+        card->setTitle(spottexts::GuideTitle(Label1->text()));
     }
     if (const Form3 *settings = game().screens().loadedForm3()) {
         Label16->setText(settings->Label5->text());

@@ -16,7 +16,7 @@ struct Hint
 };
 
 // The seven topics, top to bottom.
-const std::vector<Hint> &hints();
+std::vector<Hint> hints();
 
 QString Caption();
 QString Frame1();

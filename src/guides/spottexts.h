@@ -3,6 +3,8 @@
 #include <QString>
 #include <QStringList>
 
+#include <optional>
+
 // The texts of the spot-details card, exactly as the game shows them.
 namespace spottexts {
 
@@ -21,8 +23,8 @@ struct SpotCard
     NamedText description;
 };
 
-// The card of raft 1..5; nullptr for any other number.
-const SpotCard *card(int spotNo);
+// The card of raft 1..5; none for any other number.
+std::optional<SpotCard> card(int spotNo);
 // The six row headings, top to bottom, in the order of the raft table.
 QStringList headings();
 
@@ -36,7 +38,7 @@ QString Label14();
 QString Label15();
 QString Hour();
 QString Command5();
-// Follows the raft's name in its frame's caption.
-QString GuideSuffix();
+// The caption of a raft's frame.
+QString GuideTitle(const QString &raft);
 
 } // namespace spottexts

@@ -60,7 +60,8 @@ Form2::Form2(Game &game)
     Command1->setGeometry(Margin + 150, Margin + 4, 124, 32);
     Combo1 = new QComboBox(area);
     Combo1->setObjectName(QStringLiteral("Combo1"));
-    Combo1->addItems({T::Chinu(), T::Mullet()});
+    for (const QString &fish : {T::Chinu(), T::Mullet()})
+        Combo1->addItem(T::shown(fish), fish);
     Combo1->setCurrentIndex(-1);
     Combo1->setGeometry(Margin + 284, Margin + 6, WindowWidth - Margin - 284 - Margin, 28);
     Combo1->hide();
@@ -145,6 +146,24 @@ QRadioButton *Form2::option(int number) const
     return m_options.at(std::size_t(number));
 }
 
+// Label2 shows the fish in the player's language and keeps the game's name
+// for it, which the rig and the day go by.
+void Form2::showFish(const QString &fish)
+{
+    Label2->setText(T::shown(fish));
+    Label2->setProperty("fish", fish);
+}
+
+QString Form2::fish() const
+{
+    return Label2->property("fish").toString();
+}
+
+QString Form2::part(int number) const
+{
+    return option(number)->property("part").toString();
+}
+
 void Form2::selectOption(int number)
 {
     option(number)->setChecked(true);
@@ -153,7 +172,7 @@ void Form2::selectOption(int number)
 
 void Form2::load()
 {
-    Label2->setText(state().TargetFish);
+    showFish(state().TargetFish);
     for (int i = 1; i <= 12; ++i)
         option(i)->setVisible(true);
     SetUpRig();
@@ -165,12 +184,12 @@ void Form2::activate()
     Form1 *mainScreen = game().screens().loadedForm1();
     if (!mainScreen || !mainScreen->day().rigAskedFor)
         return;
-    if (Label2->text() == T::Chinu()) {
+    if (fish() == T::Chinu()) {
         PreselectRig();
         for (int i = 7; i <= 12; ++i)
-            if (option(i)->text() == mainScreen->day().bait)
+            if (part(i) == mainScreen->day().bait)
                 selectOption(i);
-    } else if (Label2->text() == T::Mullet()) {
+    } else if (fish() == T::Mullet()) {
         PreselectRig();
     }
 }
@@ -185,11 +204,13 @@ bool Form2::queryUnload(bool byCloseControl)
 
 void Form2::SetUpRig()
 {
-    const std::optional<rigrules::SetUp> setUp = rigrules::setUpFor(Label2->text());
+    const std::optional<rigrules::SetUp> setUp = rigrules::setUpFor(fish());
     if (!setUp)
         return;
-    for (const auto &[number, caption] : setUp->captions)
-        option(number)->setText(caption);
+    for (const auto &[number, caption] : setUp->captions) {
+        option(number)->setText(T::shown(caption));
+        option(number)->setProperty("part", caption);
+    }
     for (int number : setUp->hidden)
         option(number)->setVisible(false);
 }
@@ -198,16 +219,16 @@ void Form2::PreselectRig()
 {
     Form1 &mainScreen = game().screens().form1();
     for (int i = 1; i <= 3; ++i) {
-        if (option(i)->text() == mainScreen.day().leader)
+        if (part(i) == mainScreen.day().leader)
             selectOption(i);
-        if (option(i + 3)->text() == mainScreen.day().hook)
+        if (part(i + 3) == mainScreen.day().hook)
             selectOption(i + 3);
     }
 }
 
 void Form2::ClickOption(int number)
 {
-    const QString caption = option(number)->text();
+    const QString caption = part(number);
     if (number <= 3)
         state().Leader = caption;
     else if (number <= 6)
@@ -223,8 +244,8 @@ void Form2::ShowTargetList()
 
 void Form2::PickTarget()
 {
-    state().TargetFish = Combo1->currentText();
-    Label2->setText(state().TargetFish);
+    state().TargetFish = Combo1->currentData().toString();
+    showFish(state().TargetFish);
     for (int i = 1; i <= 12; ++i)
         option(i)->setVisible(true);
     SetUpRig();
@@ -241,9 +262,9 @@ void Form2::CompleteRig()
     Form1 &mainScreen = game().screens().form1();
     mainScreen.setRig(s.Leader, s.Hook, s.Bait);
     mainScreen.Label4(0)->setText(s.TargetFish);
-    if (Label2->text() == T::Chinu())
+    if (fish() == T::Chinu())
         s.TargetCode = 1;
-    else if (Label2->text() == T::Mullet())
+    else if (fish() == T::Mullet())
         s.TargetCode = 2;
     closeFromCode();
     mainScreen.day().controls.startMenuEnabled = true;

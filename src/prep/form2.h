@@ -36,6 +36,10 @@ public:
     QRadioButton *option(int number) const;
     // Selects an option as a click would, running its handler.
     void selectOption(int number);
+    // The game's name of the rig part on an option, whatever it shows.
+    QString part(int number) const;
+    QString fish() const;
+    void showFish(const QString &fish);
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;

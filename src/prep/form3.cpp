@@ -19,6 +19,7 @@
 #include "waveinstall.h"
 
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QEvent>
 #include <QGroupBox>
 #include <QKeyEvent>
@@ -108,11 +109,14 @@ private:
     std::function<void(int)> m_showDetails;
 };
 
+// Each entry shows in the player's language and carries the game's own
+// name for it, which is what the day keeps.
 QComboBox *makePickList(QWidget *parent, const QString &name, const QStringList &items, QRect geometry)
 {
     auto *combo = new QComboBox(parent);
     combo->setObjectName(name);
-    combo->addItems(items);
+    for (const QString &item : items)
+        combo->addItem(settingstexts::shown(item), item);
     combo->setCurrentIndex(-1); // nothing picked yet
     combo->setGeometry(geometry);
     return combo;
@@ -400,9 +404,9 @@ void Form3::ShowTargetList()
     // チヌ, or the fish of the last crossing.
     QString offered = settingstexts::Chinu();
     const QString lastFish = game().lastOuting.fish;
-    if (!lastFish.isEmpty() && Combo1->findText(lastFish) >= 0)
+    if (!lastFish.isEmpty() && Combo1->findData(lastFish) >= 0)
         offered = lastFish;
-    Combo1->setCurrentIndex(Combo1->findText(offered));
+    Combo1->setCurrentIndex(Combo1->findData(offered));
     state().TargetFish = offered;
     Combo1->show();
     Combo1->setFocus();
@@ -410,7 +414,7 @@ void Form3::ShowTargetList()
 
 void Form3::PickTarget()
 {
-    state().TargetFish = Combo1->currentText();
+    state().TargetFish = Combo1->currentData().toString();
 }
 
 void Form3::ShowEndTimes()
@@ -423,7 +427,7 @@ void Form3::ShowEndTimes()
     Label2->show();
     Combo2->show();
     if (Combo2->currentIndex() < 0) {
-        const int last = Combo2->findText(game().lastOuting.endTime);
+        const int last = Combo2->findData(game().lastOuting.endTime);
         if (!game().lastOuting.endTime.isEmpty() && last >= 0)
             Combo2->setCurrentIndex(last);
     }
@@ -432,8 +436,9 @@ void Form3::ShowEndTimes()
 
 void Form3::PickEndTime()
 {
-    if (!Combo2->currentText().isEmpty())
-        state().DayMinutes = settings::dayMinutesFor(Combo2->currentText());
+    const QString endTime = Combo2->currentData().toString();
+    if (!endTime.isEmpty())
+        state().DayMinutes = settings::dayMinutesFor(endTime);
 }
 
 void Form3::ShowPastRecords()
@@ -470,14 +475,15 @@ void Form3::CrossToRaft()
     const QString name = settings::cleanAnglerName(Combo3->currentText());
     Combo3->setEditText(name);
     state().AnglerName = name;
-    state().EndHour = settings::endHourOf(Combo2->currentText());
+    state().EndHour = settings::endHourOf(Combo2->currentData().toString());
 
     Screens &screens = game().screens();
     Form1 &mainScreen = screens.form1();
     if (mainScreen.Label46)
         mainScreen.Label46->setText(state().EndHour + settingstexts::EndHourSuffix());
     RegisterAngler();
-    const comforts::LastOuting outing{ name, state().SpotNo, Combo1->currentText(), Combo2->currentText() };
+    const comforts::LastOuting outing{ name, state().SpotNo, Combo1->currentData().toString(),
+                                       Combo2->currentData().toString() };
     game().lastOuting = outing;
     if (game().keepOuting)
         game().keepOuting(outing);
@@ -503,9 +509,10 @@ void Form3::RegisterAngler()
     state().AnglerNames = listed;
     if (added == AnglerAdded::NotWritten) {
         const QString inTheWay = datafiles::LockInTheWayText(anglerListPath(dataDir));
-        message(QStringLiteral("釣り人の名簿（") + settingstexts::AnglerListFile()
-                    + QStringLiteral("）に名前を書き込めませんでした。\n今日の釣りはできますが、")
-                    + QStringLiteral("名前は次の釣りの一覧には出てきません。")
+        message(QCoreApplication::translate("Settings",
+                                            "釣り人の名簿（%1）に名前を書き込めませんでした。\n今日の釣りはできますが、"
+                                            "名前は次の釣りの一覧には出てきません。")
+                        .arg(settingstexts::AnglerListFile())
                     + (inTheWay.isEmpty() ? QString() : QStringLiteral("\n\n") + inTheWay),
                 MessageButtons::Ok, MessageIcon::Warning);
     }

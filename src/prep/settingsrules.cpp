@@ -4,6 +4,7 @@
 #include "platform/textfiles.h"
 #include "settingstexts.h"
 
+#include <QCoreApplication>
 #include <QFile>
 
 namespace settings {
@@ -111,30 +112,33 @@ NameCheck checkAnglerName(const QString &name)
 
 QString nameProblemMessage(const NameCheck &check)
 {
-    const QString again = QStringLiteral("\n別の名前を入力してください。");
+    const auto say = [&check](const char *message) {
+        return QCoreApplication::translate("Settings", message).arg(check.character);
+    };
     switch (check.problem) {
     case NameProblem::None:
         return {};
     case NameProblem::Empty:
         return settingstexts::MsgEnterName();
     case NameProblem::DotName:
-        return QStringLiteral("「") + check.character + QStringLiteral("」は釣り人名には使えません。") + again;
+        return say(QT_TRANSLATE_NOOP("Settings", "「%1」は釣り人名には使えません。\n別の名前を入力してください。"));
     case NameProblem::AllAnglersWord:
-        return QStringLiteral("「") + check.character
-            + QStringLiteral("」は記録の画面で釣り人全員を表す言葉なので、釣り人名には使えません。") + again;
+        return say(QT_TRANSLATE_NOOP("Settings", "「%1」は記録の画面で釣り人全員を表す言葉なので、釣り人名には使えません。"
+                                                 "\n別の名前を入力してください。"));
     case NameProblem::DataFileName:
-        return QStringLiteral("「") + check.character
-            + QStringLiteral("」は釣りの記録を収めるファイルの名前なので、釣り人名には使えません。") + again;
+        return say(QT_TRANSLATE_NOOP("Settings", "「%1」は釣りの記録を収めるファイルの名前なので、釣り人名には使えません。"
+                                                 "\n別の名前を入力してください。"));
     case NameProblem::ForbiddenMark:
-        return QStringLiteral("釣り人名に記号「") + check.character
-            + QStringLiteral("」は使えません。\n/ \\ : * ? \" < > | の記号は使わずに入力してください。");
+        return say(QT_TRANSLATE_NOOP("Settings", "釣り人名に記号「%1」は使えません。"
+                                                 "\n/ \\ : * ? \" < > | の記号は使わずに入力してください。"));
     case NameProblem::ControlCharacter:
-        return QStringLiteral("釣り人名に使えない見えない文字が入っています。") + again;
+        return QCoreApplication::translate("Settings",
+                                           "釣り人名に使えない見えない文字が入っています。\n別の名前を入力してください。");
     case NameProblem::TooLong:
-        return QStringLiteral("釣り人名が長すぎます。\n短い名前を入力してください。");
+        return QCoreApplication::translate("Settings", "釣り人名が長すぎます。\n短い名前を入力してください。");
     case NameProblem::NotInCodePage:
-        return QStringLiteral("釣り人名の「") + check.character + QStringLiteral("」は釣りの記録に書けない文字です。")
-            + again;
+        return say(QT_TRANSLATE_NOOP("Settings", "釣り人名の「%1」は釣りの記録に書けない文字です。"
+                                                 "\n別の名前を入力してください。"));
     }
     return {};
 }

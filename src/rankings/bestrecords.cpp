@@ -69,24 +69,15 @@ std::array<BestRecord, 3> BestRecords(const std::vector<RecordLine> &days, const
 
 QString FrameCaption(Measure measure, qsizetype n, bool oneAngler)
 {
-    QString plain, word;
     switch (measure) {
     case Measure::Longest:
-        plain = T::Longest();
-        word = T::LongestRecords();
-        break;
+        return n < 2 ? T::Longest() : oneAngler ? T::LongestRecordsTimes(n) : T::LongestRecordsPeople(n);
     case Measure::Count:
-        plain = T::Count();
-        word = T::CountRecords();
-        break;
+        return n < 2 ? T::Count() : oneAngler ? T::CountRecordsTimes(n) : T::CountRecordsPeople(n);
     case Measure::Total:
-        plain = T::Total();
-        word = T::TotalRecords();
-        break;
+        return n < 2 ? T::Total() : oneAngler ? T::TotalRecordsTimes(n) : T::TotalRecordsPeople(n);
     }
-    if (n < 2)
-        return plain;
-    return word + QString::number(n) + (oneAngler ? T::Times() : T::People());
+    return {};
 }
 
 } // namespace bestrecords

@@ -46,28 +46,6 @@ constexpr int SearchWidth = 400;
 constexpr int Command2Height = 34;
 constexpr int PaneLeft = Margin + SearchWidth + 10;
 
-// What the failed rewrite tells the angler (the file is left as it was).
-QString PruneFailed()
-{
-    return QStringLiteral("記録ファイル（チヌ記録.txt）を書き換えられませんでした。データは一件も削除されていません。")
-        + QStringLiteral("\n\nディスクの空きや書き込みの許可を確かめてから、もう一度お試しください。");
-}
-
-// The record file is there but cannot be read (a folder of that name, no
-// permission): nothing is shown from it and nothing writes to it.
-QString RecordFileUnreadable()
-{
-    return QStringLiteral("記録ファイル（チヌ記録.txt）を読み込めませんでした。")
-        + QStringLiteral("\n\n過去の記録は表示できません。ファイルはそのまま残してあり、整理もしません。");
-}
-
-// The record file holds bytes that are not the game's text: the days it can
-// read are shown, and the file is never rewritten from a guess.
-QString RecordFileUndecodable()
-{
-    return QStringLiteral("記録ファイル（チヌ記録.txt）に読めない文字があります。")
-        + QStringLiteral("\n\n読める記録だけを表示します。ファイルはそのまま残してあり、整理もしません。");
-}
 
 
 // A value box: white, a thin border and a little padding.
@@ -302,12 +280,12 @@ void Form6::load()
     if (!records.found || !records.readable) {
         Command2->setEnabled(false);
         Frame1->hide();
-        message(records.found ? RecordFileUnreadable() : T::NoPastData(),
+        message(records.found ? T::RecordFileUnreadable() : T::NoPastData(),
                 MessageButtons::Ok, records.found ? MessageIcon::Warning : MessageIcon::None);
         return;
     }
     if (!records.validEncoding)
-        message(RecordFileUndecodable(), MessageButtons::Ok, MessageIcon::Warning);
+        message(T::RecordFileUndecodable(), MessageButtons::Ok, MessageIcon::Warning);
     Command2->setEnabled(true);
     Frame1->show();
 
@@ -368,7 +346,7 @@ void Form6::uncheckOptions()
 void Form6::ChooseRaft(int raft)
 {
     const QString caption = option(raft)->text();
-    Label29->setText(caption + T::DataOf());
+    Label29->setText(T::DataOf(caption));
     SelectedRaft = caption;
     CurRaftNo = raft;
     ShowFilteredRecords();
@@ -377,7 +355,7 @@ void Form6::ChooseRaft(int raft)
 
 void Form6::ChooseAllRafts()
 {
-    Label29->setText(T::AllRafts() + T::DataOf());
+    Label29->setText(T::DataOf(T::AllRafts()));
     SelectedRaft = T::Everybody();
     // Without an angler list there is nobody to choose: everybody counts.
     if (Combo1->currentText() == T::Everybody() || Combo1->currentText().isEmpty())
@@ -524,8 +502,7 @@ void Form6::ToggleBestTen(Measure measure)
 
 void Form6::PruneRecordFile()
 {
-    const QString question = T::PruneQuestion1() + QStringLiteral("\n\n") + T::PruneQuestion2() + QStringLiteral("\n\n")
-        + T::PruneQuestion3() + QStringLiteral("\n\n") + T::PruneQuestion4();
+    const QString question = T::PruneQuestion();
     state().Answer = message(question, MessageButtons::YesNo);
     if (state().Answer != AnswerYes)
         return;
@@ -533,7 +510,7 @@ void Form6::PruneRecordFile()
     const prune::Outcome outcome = prune::PruneRecordFile(game().platform.files, dataDir());
     if (!outcome.written) {
         const QString inTheWay = datafiles::LockInTheWayText(datafiles::RecordFilePath(dataDir()));
-        message(PruneFailed() + (inTheWay.isEmpty() ? QString() : QStringLiteral("\n\n") + inTheWay),
+        message(T::PruneFailed() + (inTheWay.isEmpty() ? QString() : QStringLiteral("\n\n") + inTheWay),
                 MessageButtons::Ok, MessageIcon::Warning);
         return;
     }
@@ -541,7 +518,6 @@ void Form6::PruneRecordFile()
     browser->clearDays();
     List3->clear();
 
-    const QString done = T::Pruned1() + QStringLiteral("\n\n") + T::Pruned2() + QLatin1Char(' ')
-        + QString::number(outcome.keptDays) + T::Pruned3() + QStringLiteral("\n\n") + T::Pruned4();
+    const QString done = T::Pruned(outcome.keptDays);
     message(done);
 }

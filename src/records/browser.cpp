@@ -15,8 +15,10 @@ QString DayItem(const QString &fileName)
     // Cut by position, as the name was built: date 1-11, count 18-20, the
     // raft name from 21 up to ".txt".
     const QString raft = fileName.size() > 24 ? fileName.mid(20, fileName.size() - 24) : QString();
-    return fileName.left(11) + QLatin1Char(' ') + raft + QLatin1Char(' ')
-        + numberformat::Format(QStringView(fileName).mid(17, 3), u"#") + T::Mai();
+    const QStringView name(fileName);
+    const bool dated = name.size() >= 11 && name.at(4) == u'年' && name.at(7) == u'月' && name.at(10) == u'日';
+    const QString date = dated ? T::DayDate(name.mid(0, 4), name.mid(5, 2), name.mid(8, 2)) : fileName.left(11);
+    return T::DayItem(date, raft, numberformat::Format(name.mid(17, 3), u"#"));
 }
 
 std::optional<int> PlausibleLength(const QString &entry)
@@ -54,7 +56,7 @@ DayFigures FiguresOf(const QStringList &dayLines)
         longest = std::max<qint64>(longest, *length);
         total += *length;
     }
-    figures.count = QString::number(dayLines.size() - 1) + T::Mai();
+    figures.count = T::ChinuCount(dayLines.size() - 1);
     if (!readable) {
         // A length no chinu could have: the file was damaged or edited, and
         // any figure made from it would mislead.
@@ -69,13 +71,12 @@ DayFigures FiguresOf(const QStringList &dayLines)
 
 QString TooManyFilesWarning(const QString &angler)
 {
-    return angler + T::TooManyFiles1() + QStringLiteral("\n\n") + T::TooManyFiles2() + QStringLiteral("\n\n")
-        + T::TooManyFiles3();
+    return T::TooManyFiles(angler);
 }
 
 QString DeleteQuestion(const QString &item)
 {
-    return item + T::DeleteQuestion1() + QStringLiteral("\n\n") + T::DeleteQuestion2();
+    return T::DeleteQuestion(item);
 }
 
 } // namespace browser

@@ -245,11 +245,11 @@ void BrowserPane::DeleteDay()
             // Only a day whose file is really gone leaves the log.
             const daylog::DayLog::Forgetting log = m_game.dayLog().dayDeleted(angler, fileName);
             if (!log.forgotten)
-                m_ask(text + T::LogKeptDay() + paragraph + log.words, MessageButtons::Ok, MessageIcon::Warning);
+                m_ask(T::LogKeptDay(text) + paragraph + log.words, MessageButtons::Ok, MessageIcon::Warning);
             else if (!log.words.isEmpty())
                 m_ask(log.words, MessageButtons::Ok, MessageIcon::Warning);
         } else if (deletion.outcome == Outcome::Refused) {
-            m_ask(text + T::DeleteRefused1() + paragraph + T::DeleteRefused2(), MessageButtons::Ok,
+            m_ask(T::DeleteRefused(text), MessageButtons::Ok,
                   MessageIcon::Warning);
         } else {
             QString why;
@@ -266,7 +266,7 @@ void BrowserPane::DeleteDay()
             case Why::Unknown:
                 break;
             }
-            m_ask(text + T::DeleteFailed1() + paragraph + why + T::DeleteFailed2(), MessageButtons::Ok,
+            m_ask(T::DeleteFailed(text, why), MessageButtons::Ok,
                   MessageIcon::Warning);
         }
     }

@@ -10,6 +10,7 @@
 #include "records/daysave.h"
 #include "records/sharedfolder.h"
 
+#include <QCoreApplication>
 #include <QAction>
 #include <QDir>
 #include <QLabel>
@@ -36,7 +37,7 @@ QLabel *valueBox(QWidget *parent, const QString &name, const QRect &at, Qt::Alig
 // The record line could not be written, and the day file was taken back.
 QString RecordLineNotWritten()
 {
-    return QStringLiteral("記録ファイルに今日の記録を書き込めませんでした。");
+    return QCoreApplication::translate("Records", "記録ファイルに今日の記録を書き込めませんでした。");
 }
 
 } // namespace
@@ -148,7 +149,10 @@ void Form5::load()
     // of a save always carry the same time.
     const QDateTime now = game().platform.clock.now();
     s.SaveStamp = numberformat::SaveStamp(now);
-    Label9->setText(numberformat::ShortDate(now.date()));
+    Label9->setText(QCoreApplication::translate("Records", "%1年%2月%3日")
+                        .arg(now.date().year())
+                        .arg(now.date().month())
+                        .arg(now.date().day()));
     datafiles::EnsureDirectory(game().platform.files,
                                datafiles::AnglerDirectory(datafiles::DataDirectory(s.AppDir), s.AnglerName));
 }

@@ -5,6 +5,7 @@
 #include "platform/textfiles.h"
 #include "records/datafiles.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QRegularExpression>
@@ -49,17 +50,19 @@ void removeIn(const QString &folder, const QString &prefix, bool dayFiles, const
 
 QString FolderInUseMessage()
 {
-    return QStringLiteral("同じ釣りデータ（fishingdata）を、もう一つのナミヨセが使っています。")
-        + QStringLiteral("\n\nこのまま釣りはできます。保存は順番に書き込むので、どちらの記録も消えません。");
+    return QCoreApplication::translate("Records",
+                                       "同じ釣りデータ（fishingdata）を、もう一つのナミヨセが使っています。"
+                                       "\n\nこのまま釣りはできます。保存は順番に書き込むので、どちらの記録も消えません。");
 }
 
 QString LockInTheWayText(const QString &filePath)
 {
     if (!FileLock::inTheWay(filePath))
         return QString();
-    return QStringLiteral("「") + QFileInfo(FileLock::lockPath(filePath)).fileName()
-        + QStringLiteral("」の場所に、ゲームのロックファイルではないもの（リンクやフォルダなど）があるため、")
-        + QStringLiteral("書き込みませんでした。これを取り除いてから、もう一度お試しください。");
+    return QCoreApplication::translate("Records",
+                                       "「%1」の場所に、ゲームのロックファイルではないもの（リンクやフォルダなど）があるため、"
+                                       "書き込みませんでした。これを取り除いてから、もう一度お試しください。")
+        .arg(QFileInfo(FileLock::lockPath(filePath)).fileName());
 }
 
 QStringList RemoveLeftoverTemporaries(const QString &dataDir, const QDateTime &before)

@@ -1,8 +1,11 @@
 #include "app/uilanguage.h"
+#include "comforts/comfortsettings.h"
 
 #include <QCoreApplication>
 #include <QFile>
 #include <QLibraryInfo>
+#include <QSettings>
+#include <QTemporaryDir>
 #include <QTest>
 
 class TestUiLanguage : public QObject
@@ -12,6 +15,8 @@ class TestUiLanguage : public QObject
 private slots:
     void desktopLanguageChoosesTheGamesLanguage_data();
     void desktopLanguageChoosesTheGamesLanguage();
+    void languageChosenInSettingsWinsOverTheDesktop_data();
+    void languageChosenInSettingsWinsOverTheDesktop();
     void qtDialogsSpeakTheGamesLanguage_data();
     void qtDialogsSpeakTheGamesLanguage();
 };
@@ -64,6 +69,45 @@ void TestUiLanguage::desktopLanguageChoosesTheGamesLanguage()
     QFETCH(UiLanguage, expected);
 
     QCOMPARE(uiLanguageFor(LocaleEnvironment{language, lcAll, lcMessages, lang}), expected);
+}
+
+void TestUiLanguage::languageChosenInSettingsWinsOverTheDesktop_data()
+{
+    QTest::addColumn<QString>("kept"); // play/language in the settings file, empty for none
+    QTest::addColumn<QString>("lang");
+    QTest::addColumn<UiLanguage>("expected");
+
+    const auto J = UiLanguage::Japanese;
+    const auto E = UiLanguage::English;
+    QTest::newRow("none chosen, English desktop") << QString() << QStringLiteral("en_US.UTF-8") << E;
+    QTest::newRow("none chosen, C locale") << QString() << QStringLiteral("C") << J;
+    QTest::newRow("English chosen, Japanese desktop") << QStringLiteral("en") << QStringLiteral("ja_JP.UTF-8") << E;
+    QTest::newRow("English chosen, C locale") << QStringLiteral("en") << QStringLiteral("C") << E;
+    QTest::newRow("Japanese chosen, English desktop") << QStringLiteral("ja") << QStringLiteral("en_GB.UTF-8") << J;
+    QTest::newRow("an unknown value is no choice") << QStringLiteral("fr") << QStringLiteral("en_US.UTF-8") << E;
+}
+
+void TestUiLanguage::languageChosenInSettingsWinsOverTheDesktop()
+{
+    QFETCH(QString, kept);
+    QFETCH(QString, lang);
+    QFETCH(UiLanguage, expected);
+
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("namiyose.conf"));
+    if (!kept.isEmpty()) {
+        QSettings out(path, QSettings::IniFormat);
+        out.setValue(QStringLiteral("play/language"), kept);
+    }
+    QSettings in(path, QSettings::IniFormat);
+    const std::optional<UiLanguage> chosen = comforts::loadLanguage(in);
+    QCOMPARE(uiLanguageFor(chosen, LocaleEnvironment{{}, {}, {}, lang}), expected);
+
+    // What is saved comes back, and no choice leaves no value behind.
+    QSettings again(dir.filePath(QStringLiteral("again.conf")), QSettings::IniFormat);
+    comforts::saveLanguage(again, chosen);
+    QCOMPARE(comforts::loadLanguage(again), chosen);
+    QCOMPARE(again.contains(QStringLiteral("play/language")), chosen.has_value());
 }
 
 void TestUiLanguage::qtDialogsSpeakTheGamesLanguage_data()

@@ -1,0 +1,231 @@
+#include "app/gamewindow.h"
+#include "app/screens.h"
+#include "app/uilanguage.h"
+#include "comforts/controlspage.h"
+#include "comforts/gyotaku.h"
+#include "comforts/settingsdialog.h"
+#include "guides/form4.h"
+#include "guides/form7.h"
+#include "mainscreen/form1.h"
+#include "prep/form2.h"
+#include "prep/form3.h"
+#include "rankings/form6.h"
+#include "records/dayend.h"
+#include "records/form5.h"
+#include "records/recordline.h"
+#include "support/testgame.h"
+
+#include <QAbstractButton>
+#include <QAction>
+#include <QComboBox>
+#include <QCoreApplication>
+#include <QDir>
+#include <QDirIterator>
+#include <QFile>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QRadioButton>
+#include <QRegularExpression>
+#include <QtTest>
+
+#include <functional>
+
+namespace {
+
+// Installs the English edition for as long as it lives.
+class English
+{
+public:
+    English()
+        : m_translator(loadGameTranslation(UiLanguage::English))
+    {
+        if (m_translator)
+            QCoreApplication::installTranslator(m_translator.get());
+    }
+    ~English()
+    {
+        if (m_translator)
+            QCoreApplication::removeTranslator(m_translator.get());
+    }
+    bool loaded() const { return m_translator != nullptr; }
+
+private:
+    std::unique_ptr<QTranslator> m_translator;
+};
+
+// Kana or kanji: a text an English-speaking player could not read.
+bool isJapanese(const QString &text)
+{
+    static const QRegularExpression japanese(QStringLiteral("[\\x{3040}-\\x{30ff}\\x{4e00}-\\x{9fff}]"));
+    return japanese.match(text).hasMatch();
+}
+
+// Texts that stay as they are in English: the language row, which names
+// each language in itself and says when a change counts in both; and, until
+// their folders are translated, the chart buttons and the raft table's words.
+const QStringList keptTexts{QStringLiteral("日本語"), QStringLiteral("次の起動から / from the next start"),
+                            QStringLiteral("統計"), QStringLiteral("釣行記録"), QStringLiteral("深い"),
+                            QStringLiteral("浅い"), QStringLiteral("ふつう"), QStringLiteral("速い"),
+                            QStringLiteral("ゆるやか"), QStringLiteral("多い"), QStringLiteral("少ない"),
+                            QStringLiteral("満ち潮"), QStringLiteral("引き潮")};
+// The rafts' names are names, the same in English, and the day files keep them.
+const QStringList raftNames{QStringLiteral("湾入り口"), QStringLiteral("北の離れ"), QStringLiteral("大浜"),
+                            QStringLiteral("南の離れ"), QStringLiteral("鴨の越し")};
+
+QString withoutRaftNames(QString text)
+{
+    for (const QString &raft : raftNames)
+        text.remove(raft);
+    return text;
+}
+
+// Every text the window shows at once: captions, titles, list entries, tips.
+QStringList shownTexts(QWidget &window)
+{
+    QStringList texts{window.windowTitle()};
+    QList<QWidget *> widgets = window.findChildren<QWidget *>();
+    for (QWidget *w : widgets) {
+        texts << w->toolTip();
+        if (auto *label = qobject_cast<QLabel *>(w))
+            texts << label->text();
+        else if (auto *button = qobject_cast<QAbstractButton *>(w))
+            texts << button->text();
+        else if (auto *group = qobject_cast<QGroupBox *>(w))
+            texts << group->title();
+        else if (auto *combo = qobject_cast<QComboBox *>(w); combo && !combo->isEditable())
+            for (int i = 0; i < combo->count(); ++i)
+                texts << combo->itemText(i);
+    }
+    for (QAction *action : window.findChildren<QAction *>())
+        texts << action->text();
+    return texts;
+}
+
+QByteArray fileBytes(const QString &path)
+{
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+// Every file under the data folder, by its path there, with its bytes.
+QMap<QString, QByteArray> dataFiles(const QString &dataDir)
+{
+    QMap<QString, QByteArray> files;
+    QDirIterator it(dataDir, QDir::Files | QDir::Hidden, QDirIterator::Subdirectories);
+    while (it.hasNext()) {
+        const QString path = it.next();
+        if (!path.endsWith(QLatin1String(".sqlite")) && !path.contains(QLatin1String(".sqlite-")))
+            files.insert(QDir(dataDir).relativeFilePath(path), fileBytes(path));
+    }
+    return files;
+}
+
+// One scripted day from the settings screen to the saved catch: the name,
+// raft 2, チヌ until 15:00, then two chinu and a mullet saved.
+QMap<QString, QByteArray> playOneDay()
+{
+    TestGame tg;
+    Screens &screens = tg.screens();
+    Form3 &settings = screens.form3();
+    settings.Combo3->setEditText(QStringLiteral("釣人Ａ"));
+    settings.OpenRaftChoice();
+    settings.Option2->setChecked(true);
+    settings.ShowTargetList();
+    settings.Combo1->setCurrentIndex(0);
+    settings.ShowEndTimes();
+    settings.Combo2->setCurrentIndex(2);
+    settings.CrossToRaft();
+    Form1 &mainScreen = screens.form1();
+    mainScreen.List1->clear();
+    for (const QString &entry : {CatchEntry(QStringLiteral("チヌ"), 45), CatchEntry(QStringLiteral("ボラ"), 40),
+                                 CatchEntry(QStringLiteral("チヌ"), 38)})
+        mainScreen.List1->addItem(entry);
+    mainScreen.dayEnd().釣果を保存Click();
+    screens.loadedForm5()->保存->trigger();
+    return dataFiles(tg.dir() + QStringLiteral("/fishingdata"));
+}
+
+} // namespace
+
+class TestEnglish : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void everyWindowSpeaksEnglish_data();
+    void everyWindowSpeaksEnglish();
+    void aDaySavedInEnglishWritesTheSameBytes();
+};
+
+void TestEnglish::everyWindowSpeaksEnglish_data()
+{
+    using Open = std::function<QWidget *(TestGame &)>;
+    QTest::addColumn<Open>("open");
+
+    QTest::newRow("settings, with the bay map") << Open([](TestGame &tg) -> QWidget * {
+        Form3 &f = tg.screens().form3();
+        f.Combo3->setEditText(QStringLiteral("Ken"));
+        f.OpenRaftChoice();
+        f.ShowTargetList();
+        f.ShowEndTimes();
+        return &f;
+    });
+    QTest::newRow("rig") << Open([](TestGame &tg) -> QWidget * {
+        tg.state().TargetFish = QStringLiteral("チヌ");
+        return &tg.screens().form2();
+    });
+    QTest::newRow("today's catch") << Open([](TestGame &tg) -> QWidget * { return &tg.screens().form5(); });
+    QTest::newRow("past records") << Open([](TestGame &tg) -> QWidget * { return &tg.screens().form6(); });
+    QTest::newRow("raft details") << Open([](TestGame &tg) -> QWidget * {
+        tg.state().SpotNo = 3;
+        return &tg.screens().form4();
+    });
+    QTest::newRow("hints") << Open([](TestGame &tg) -> QWidget * { return &tg.screens().form7(); });
+    QTest::newRow("settings dialog") << Open([](TestGame &) -> QWidget * {
+        return new comforts::SettingsDialog(comforts::ComfortSettings{}, nullptr, UiLanguage::English);
+    });
+    QTest::newRow("controls page") << Open([](TestGame &) -> QWidget * { return new comforts::ControlsPage; });
+    QTest::newRow("fish print") << Open([](TestGame &) -> QWidget * {
+        comforts::GyotakuRecord record;
+        record.lengthCm = 52;
+        return new comforts::GyotakuWindow(record);
+    });
+}
+
+void TestEnglish::everyWindowSpeaksEnglish()
+{
+    QFETCH(std::function<QWidget *(TestGame &)>, open);
+    const English english;
+    QVERIFY(english.loaded());
+    TestGame tg;
+    tg.state().AppDir = tg.dir();
+    QWidget *window = open(tg);
+    QStringList leftJapanese;
+    for (const QString &text : shownTexts(*window))
+        if (isJapanese(withoutRaftNames(text)) && !keptTexts.contains(text))
+            leftJapanese << text;
+    for (const QString &text : tg.dialogs.texts())
+        if (isJapanese(text))
+            leftJapanese << text;
+    if (!dynamic_cast<GameWindow *>(window))
+        delete window; // the screens belong to the game
+
+    if (!leftJapanese.isEmpty())
+        qDebug() << leftJapanese;
+    QCOMPARE(leftJapanese, QStringList());
+}
+
+void TestEnglish::aDaySavedInEnglishWritesTheSameBytes()
+{
+    const QMap<QString, QByteArray> japanese = playOneDay();
+    QVERIFY(japanese.contains(QStringLiteral("チヌ記録.txt")));
+    QVERIFY(japanese.size() >= 3); // the angler list, the record file and the day file
+    const English english;
+    QVERIFY(english.loaded());
+    QCOMPARE(playOneDay(), japanese);
+}
+
+QTEST_MAIN(TestEnglish)
+#include "test_english.moc"
