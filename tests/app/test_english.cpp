@@ -14,6 +14,7 @@
 #include "records/form5.h"
 #include "records/recordline.h"
 #include "support/testgame.h"
+#include "support/todayscatch.h"
 
 #include <QAbstractButton>
 #include <QAction>
@@ -138,10 +139,9 @@ QMap<QString, QByteArray> playOneDay()
     settings.Combo2->setCurrentIndex(2);
     settings.CrossToRaft();
     Form1 &mainScreen = screens.form1();
-    mainScreen.List1->clear();
     for (const QString &entry : {CatchEntry(QStringLiteral("チヌ"), 45), CatchEntry(QStringLiteral("ボラ"), 40),
                                  CatchEntry(QStringLiteral("チヌ"), 38)})
-        mainScreen.List1->addItem(entry);
+        listFish(mainScreen, entry);
     mainScreen.dayEnd().釣果を保存Click();
     screens.loadedForm5()->保存->trigger();
     return dataFiles(tg.dir() + QStringLiteral("/fishingdata"));
