@@ -9,6 +9,7 @@
 #include <QSqlDatabase>
 #include <QSqlError>
 #include <QSqlQuery>
+#include <QSqlRecord>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -53,6 +54,8 @@ private slots:
     void everyDayEndsOnce_data();
     void everyDayEndsOnce();
     void theSameSeedPlaysTheSameDays();
+    void theEngineAloneAndTheScreensPlayTheSameDays_data();
+    void theEngineAloneAndTheScreensPlayTheSameDays();
     void mistakenCommandLinesAreRefused_data();
     void mistakenCommandLinesAreRefused();
     void chinuLengthFigures_data();
@@ -135,6 +138,65 @@ void SimTest::theSameSeedPlaysTheSameDays()
     const QByteArray line = third.out.left(third.out.indexOf('\n') + 1);
     QVERIFY(line.startsWith("day 3:"));
     QVERIFY(first.out.contains(line));
+}
+
+// The simulator plays on the day's engine alone unless --screens asks for
+// the real windows. Both must be the same game: for the same seed, every
+// day, every event the angler sees with its clock and time, and every event
+// of the day log with its reason, alike.
+void SimTest::theEngineAloneAndTheScreensPlayTheSameDays_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    QTest::newRow("chinu raft 2 until 12") << QStringList{QStringLiteral("--raft"), QStringLiteral("2"), QStringLiteral("--end"), QStringLiteral("12")};
+    QTest::newRow("chinu raft 5, slow striker, good bait")
+        << QStringList{QStringLiteral("--raft"), QStringLiteral("5"), QStringLiteral("--strike-delay"), QStringLiteral("1200"),
+                       QStringLiteral("--bait"), s("カニ")};
+    QTest::newRow("chinu raft 1, strikes at once, breaks at once, drops again")
+        << QStringList{QStringLiteral("--raft"), QStringLiteral("1"), QStringLiteral("--strike-delay"), QStringLiteral("0"),
+                       QStringLiteral("--break-after"), QStringLiteral("0"), QStringLiteral("--redrop")};
+    QTest::newRow("chinu raft 3, never strikes")
+        << QStringList{QStringLiteral("--raft"), QStringLiteral("3"), QStringLiteral("--strike-delay"), QStringLiteral("-1")};
+    QTest::newRow("mullet until 12, drops again")
+        << QStringList{QStringLiteral("--target"), s("ボラ"), QStringLiteral("--leader"), s("3号"), QStringLiteral("--hook"),
+                       s("吸い込み針"), QStringLiteral("--bait="), QStringLiteral("--end"), QStringLiteral("12"), QStringLiteral("--redrop")};
+}
+
+void SimTest::theEngineAloneAndTheScreensPlayTheSameDays()
+{
+    QFETCH(QStringList, arguments);
+    QTemporaryDir dir;
+    const auto play = [&](const QString &name, const QStringList &how) {
+        const QString log = dir.filePath(name + QStringLiteral(".sqlite"));
+        const Run run = runSim(arguments + how
+                               + QStringList{QStringLiteral("--days"), QStringLiteral("8"), QStringLiteral("--seed"),
+                                             QStringLiteral("11"), QStringLiteral("--json"), QStringLiteral("--trace"),
+                                             QStringLiteral("--log-db"), log, QStringLiteral("--log-events")});
+        QStringList events;
+        {
+            QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), name);
+            db.setDatabaseName(log);
+            if (db.open()) {
+                QSqlQuery q(QStringLiteral("SELECT * FROM events ORDER BY day_id, seq"), db);
+                while (q.next()) {
+                    QStringList row;
+                    for (int i = 1; i < q.record().count(); ++i) // all but the day's key
+                        row << q.value(i).toString();
+                    events << row.join(QLatin1Char('|'));
+                }
+            }
+        }
+        QSqlDatabase::removeDatabase(name);
+        return std::make_pair(run, events);
+    };
+    const auto [alone, aloneEvents] = play(QStringLiteral("alone"), {});
+    const auto [screens, screensEvents] = play(QStringLiteral("screens"), {QStringLiteral("--screens")});
+    QVERIFY2(alone.exitCode == 0, alone.err.constData());
+    QVERIFY2(screens.exitCode == 0, screens.err.constData());
+    QVERIFY(alone.out.contains("\"ended\":true"));
+    QCOMPARE(alone.out, screens.out);
+    QCOMPARE(alone.err, screens.err);
+    QVERIFY(aloneEvents.size() > 8 * 3);
+    QCOMPARE(aloneEvents, screensEvents);
 }
 
 // Every mistake on the command line is told on a line of its own that names
