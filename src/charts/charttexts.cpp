@@ -29,6 +29,7 @@ QString reasonText(const daylog::DayEvent &e)
     case Reason::HookPulled: return QStringLiteral("ボラの口から針がはずれました。");
     case Reason::BaitStolen: return QStringLiteral("エサ取りにエサを取られました。");
     case Reason::LetGo: return QStringLiteral("あわせる前に魚がエサを離しました。");
+    case Reason::NotStruck: return QStringLiteral("竿先が動いている間、魚はハリに掛かっていました。あわせれば釣れていました。");
     case Reason::EndHour: return QStringLiteral("船頭さんが迎えに来ました。");
     case Reason::AnglerEnded: return QStringLiteral("納竿しました。");
     }

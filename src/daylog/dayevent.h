@@ -49,6 +49,7 @@ enum class Reason {
     EndHour,          // the boatman came at the end hour
     AnglerEnded,      // 納竿
     StruckOnStealer,  // a bait stealer held the tip down: no timing hooks it
+    NotStruck,        // the fish was on the hook while the tip moved; no strike came before the bait was gone
 };
 
 struct DayEvent

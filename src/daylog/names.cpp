@@ -41,6 +41,7 @@ constexpr std::array kReasons{
     std::pair{Reason::HookPulled, "HookPulled"},
     std::pair{Reason::BaitStolen, "BaitStolen"},
     std::pair{Reason::LetGo, "LetGo"},
+    std::pair{Reason::NotStruck, "NotStruck"},
     std::pair{Reason::EndHour, "EndHour"},
     std::pair{Reason::AnglerEnded, "AnglerEnded"},
     std::pair{Reason::StruckOnStealer, "StruckOnStealer"},

@@ -44,6 +44,10 @@ Reason baitGoneReason(bool strikeWindowOpen, int hookPhase)
 {
     if (strikeWindowOpen && hookPhase == 1)
         return Reason::LetGo;
+    // The nibble had set the hook: a strike while the tip twitched or
+    // pulled would have hooked the fish, but none came before it was gone.
+    if (hookPhase == 1)
+        return Reason::NotStruck;
     return Reason::BaitStolen;
 }
 
@@ -114,6 +118,8 @@ QString statusText(const DayEvent &e)
     case EventKind::BaitTaken:
         if (e.reason == Reason::LetGo)
             return QStringLiteral("あわせが遅れ、竿先が戻って魚はエサを離しました。");
+        if (e.reason == Reason::NotStruck)
+            return QStringLiteral("見送り：竿先が動いている間、魚はハリに掛かっていました。あわせれば釣れていました。");
         return QStringLiteral("エサだけ取られました：ハリには掛からない当たりでした。");
     case EventKind::BaitChanged:
         return QStringLiteral("エサを%1に替えました。").arg(e.bait);

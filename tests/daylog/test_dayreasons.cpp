@@ -99,6 +99,8 @@ void TestDayReasons::cycleOutcomes_data()
         << 2 << 7 << 3 << 0 << 2000 << false << EventKind::BaitTaken << Reason::LetGo << taken;
     QTest::newRow("the slow pull takes the bait")
         << 2 << 3 << 4 << 1 << 2300 << false << EventKind::BaitTaken << Reason::BaitStolen << taken;
+    QTest::newRow("a nibble that set the hook, never struck")
+        << 3 << 1 << 2 << 1 << 5000 << false << EventKind::BaitTaken << Reason::NotStruck << taken;
     QTest::newRow("the fast pull takes the bait")
         << 2 << 5 << 3 << 4 << 2000 << false << EventKind::BaitTaken << Reason::BaitStolen << taken;
 }
