@@ -4,6 +4,7 @@
 #include "charts/daylogwindow.h"
 #include "charts/statswindow.h"
 #include "charts/tidecurve.h"
+#include "daylog/reasons.h"
 #include "statsfixture.h"
 
 #include <QAreaSeries>
@@ -11,12 +12,15 @@
 #include <QChart>
 #include <QChartView>
 #include <QComboBox>
+#include <QGraphicsEllipseItem>
 #include <QImage>
 #include <QLabel>
 #include <QScatterSeries>
 #include <QStackedBarSeries>
 #include <QTableWidget>
+#include <QPushButton>
 #include <QTemporaryDir>
+#include <QTreeWidget>
 #include <QTest>
 
 #include <memory>
@@ -31,6 +35,11 @@ private slots:
     void everyStepOfTheDayIsOnTheTideCurve();
     void tooltipsTellTimeRigAndReason_data();
     void tooltipsTellTimeRigAndReason();
+    void tooltipsSayWhyOnce_data();
+    void tooltipsSayWhyOnce();
+    void theListReadsTheDayByKeysAndRingsTheChosenStep();
+    void wordsOnABusyChartMeetNothing_data();
+    void wordsOnABusyChartMeetNothing();
     void noteSaysWhatBecameOfTheDayFile_data();
     void noteSaysWhatBecameOfTheDayFile();
     void savedPictureIsTwiceTheSize();
@@ -109,6 +118,103 @@ void TestCharts::tooltipsTellTimeRigAndReason()
     const QString text = charttexts::eventTooltip(e);
     for (const QString &f : fragments)
         QVERIFY2(text.contains(f), qPrintable(text));
+}
+
+void TestCharts::tooltipsSayWhyOnce_data()
+{
+    QTest::addColumn<int>("reason");
+    for (Reason r : {Reason::StruckWhileNibbling, Reason::StruckBeforeHookSet, Reason::StruckWhileStealing,
+                     Reason::StruckNoFish, Reason::StruckOnStealer, Reason::StruckAfterLetGo, Reason::StruckAtNothing})
+        QTest::addRow("missed strike %d", int(r)) << int(r);
+}
+
+// The first line says what happened in a few words; the why comes once, below it.
+void TestCharts::tooltipsSayWhyOnce()
+{
+    QFETCH(int, reason);
+    DayEvent e;
+    e.kind = EventKind::StrikeMissed;
+    e.reason = Reason(reason);
+    const QString why = charttexts::reasonText(e);
+    QVERIFY(!why.isEmpty());
+    QCOMPARE(charttexts::eventTooltip(e).count(why), 1);
+    QVERIFY(!charttexts::eventWhat(e).contains(why));
+}
+
+void TestCharts::theListReadsTheDayByKeysAndRingsTheChosenStep()
+{
+    const LoggedDay day = busyday::make(3);
+    DayLogWindow window(day, false);
+    window.show();
+    window.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&window));
+    QTreeWidget *list = window.eventList();
+    QCOMPARE(list->topLevelItemCount(), int(day.events.size()));
+    QVERIFY(!window.markedEvent());
+
+    // The close button has the focus; Tab goes round to the list.
+    auto *close = window.findChild<QPushButton *>(QStringLiteral("閉じる"));
+    QVERIFY(close->hasFocus());
+    QTest::keyClick(close, Qt::Key_Tab);
+    QVERIFY(list->hasFocus());
+    QTest::keyClick(list, Qt::Key_Down);
+    QTest::keyClick(list, Qt::Key_Down);
+    const int row = list->indexOfTopLevelItem(list->currentItem());
+    QVERIFY(row >= 0);
+    QVERIFY(window.markedEvent());
+    QCOMPARE(charttexts::eventTooltip(*window.markedEvent()), charttexts::eventTooltip(day.events[size_t(row)]));
+
+    // Each row: time, what happened, and the status line's words for why.
+    for (int r = 0; r < list->topLevelItemCount(); ++r) {
+        const DayEvent &e = day.events[size_t(r)];
+        const QTreeWidgetItem *item = list->topLevelItem(r);
+        QCOMPARE(item->text(0), charttexts::clock(e.gameMinute));
+        QCOMPARE(item->text(1), charttexts::eventWhat(e));
+        QCOMPARE(item->text(2), charttexts::eventWhy(e));
+        if (!daylog::statusText(e).isEmpty())
+            QCOMPARE(item->text(2), daylog::statusText(e));
+    }
+
+    // The last step of the day is ringed where it lies on the curve.
+    QTest::keyClick(list, Qt::Key_End);
+    const DayEvent &last = day.events.back();
+    QVERIFY(window.markedEvent());
+    QCOMPARE(charttexts::eventTooltip(*window.markedEvent()), charttexts::eventTooltip(last));
+    QVERIFY(window.ring() && window.ring()->isVisible());
+    const tidecurve::Curve curve = tidecurve::dayCurve(day.earlierLow, 17 * 60);
+    const QPointF at = window.chartView()->chart()->mapToPosition(
+        QPointF(last.gameMinute / 60.0, tidecurve::levelAt(curve, last.gameMinute)));
+    QCOMPARE(window.ring()->rect().center(), at);
+}
+
+void TestCharts::wordsOnABusyChartMeetNothing_data()
+{
+    QTest::addColumn<unsigned>("seed");
+    QTest::addColumn<int>("earlierLow");
+    for (unsigned seed : {1u, 4u, 9u, 17u})
+        QTest::addRow("busy day %u", seed) << seed << int(1 + seed % 12);
+}
+
+// However many fish the day lands, no words cover other words or a mark of
+// the tide or a fish, and every word stays on the chart.
+void TestCharts::wordsOnABusyChartMeetNothing()
+{
+    QFETCH(unsigned, seed);
+    QFETCH(int, earlierLow);
+    DayLogWindow window(busyday::make(seed, QStringLiteral("浜の太郎"), 2, earlierLow), false);
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    const std::vector<QRectF> boxes = window.tagBoxes();
+    const std::vector<QRectF> marks = window.tagMarks();
+    const QRectF plot = window.chartView()->chart()->plotArea();
+    QVERIFY(boxes.size() > 10);
+    for (size_t i = 0; i < boxes.size(); ++i) {
+        QVERIFY2(plot.contains(boxes[i]), qPrintable(QStringLiteral("words %1 leave the chart").arg(i)));
+        for (size_t j = 0; j < i; ++j)
+            QVERIFY2(!boxes[i].intersects(boxes[j]), qPrintable(QStringLiteral("words %1 cover words %2").arg(i).arg(j)));
+        for (size_t j = 0; j < marks.size(); ++j)
+            QVERIFY2(!boxes[i].intersects(marks[j]), qPrintable(QStringLiteral("words %1 cover mark %2").arg(i).arg(j)));
+    }
 }
 
 void TestCharts::noteSaysWhatBecameOfTheDayFile_data()
