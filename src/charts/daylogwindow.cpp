@@ -397,16 +397,33 @@ void DayLogWindow::addTag(const QString &text, QPointF value, qreal markerSize, 
     m_tags.push_back({item, leader, value, markerSize, preferLeft, preferBelow});
 }
 
-std::vector<QRectF> DayLogWindow::tagMarks() const
+namespace {
+
+QRectF boxAround(QChart *chart, QPointF value, qreal size)
 {
-    // The tide's own marks and every fish's marker stay in sight.
+    const QPointF at = chart->mapToPosition(value);
+    return QRectF(at - QPointF(size / 2, size / 2), QSizeF(size, size));
+}
+
+} // namespace
+
+std::vector<QRectF> DayLogWindow::tideMarks() const
+{
     std::vector<QRectF> marks;
-    for (const Tag &tag : m_tags) {
-        const QPointF at = m_chart->mapToPosition(tag.value);
-        const qreal half = tag.markerSize / 2;
-        marks.emplace_back(at - QPointF(half, half), QSizeF(tag.markerSize, tag.markerSize));
-    }
+    for (const tidecurve::Turn &turn : m_curve.turns)
+        marks.push_back(boxAround(m_chart, QPointF(turn.minute / 60.0, turn.high ? tidecurve::GaugeFull : 0), TurnMarkSize));
     return marks;
+}
+
+std::vector<QRectF> DayLogWindow::dayMarkers() const
+{
+    std::vector<QRectF> markers;
+    for (const Markers &m : m_markers) {
+        const QList<QPointF> points = m.series->points();
+        for (const QPointF &p : points)
+            markers.push_back(boxAround(m_chart, p, m.series->markerSize()));
+    }
+    return markers;
 }
 
 std::vector<QRectF> DayLogWindow::tagBoxes() const
@@ -431,7 +448,7 @@ void DayLogWindow::placeTags()
         label.preferBelow = tag.preferBelow;
         labels.push_back(label);
     }
-    const std::vector<QRectF> boxes = labelplacement::place(labels, tagMarks(), m_chart->plotArea());
+    const std::vector<QRectF> boxes = labelplacement::place(labels, tideMarks(), m_chart->plotArea(), dayMarkers());
     for (size_t i = 0; i < m_tags.size(); ++i) {
         const Tag &tag = m_tags[i];
         tag.item->setPos(boxes[i].topLeft());

