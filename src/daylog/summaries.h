@@ -21,12 +21,21 @@ class QSqlQuery;
 // is read for them, and no day either.
 namespace daylog::summaries {
 
-// The table and its indexes (CREATE ... IF NOT EXISTS).
-QStringList schema();
+// The table and its indexes (CREATE ... IF NOT EXISTS). Without the minutes
+// per bar: as the log's second version made them.
+QStringList schema(bool minutesPerBar = true);
 
 // Writes the summary of the day stored as dayId, with q's database. False
 // with q's error when the database refuses it.
 bool write(QSqlQuery &q, qint64 dayId, const LoggedDay &day);
+
+// A log of the second version brought up to the minutes fished per bar:
+// the columns are added (as nought) and the totals' triggers dropped, for
+// schema() to make again; then each day's minutes are written and the
+// totals summed afresh. False with q's error when the database refuses.
+bool addMinutesPerBar(QSqlQuery &q);
+bool writeMinutesPerBar(QSqlQuery &q, qint64 dayId, const DayStats &day);
+bool sumMinutesPerBar(QSqlQuery &q);
 
 // The figures of the days that pass the filter; none, with the error, when
 // the database fails.
