@@ -8,6 +8,7 @@
 #include "daylog/store.h"
 
 #include <QApplication>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
 #include <QFont>
@@ -53,6 +54,13 @@ int main(int argc, char *argv[])
     QApplication::processEvents();
     log->grab().save(QDir(out).filePath(QStringLiteral("daylog.png")));
     stats->grab().save(QDir(out).filePath(QStringLiteral("stats.png")));
+    if (auto *perHour = stats->findChild<QCheckBox *>(QStringLiteral("1時間あたりの釣果"))) {
+        perHour->setChecked(true);
+        // The old axes go at the next turn of the event loop.
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QApplication::processEvents();
+        stats->grab().save(QDir(out).filePath(QStringLiteral("stats_per_hour.png")));
+    }
     delete log;
     delete stats;
     return 0;
