@@ -34,6 +34,12 @@ inline QString QuietNoticesTip()
     return QStringLiteral("エサを取られた、あわせが早すぎたなどの知らせを、メッセージではなく釣りのボタンの下の一行に出します。"
                           "時計は止まりません。");
 }
+inline QString BiteCue() { return QStringLiteral("竿先が入ったら音で知らせる"); }
+inline QString BiteCueTip()
+{
+    return QStringLiteral("魚がエサをくわえて竿先が押さえこまれたとき、あわせどきを短い音で知らせます。"
+                          "音の大きさは効果音の音量です。");
+}
 inline QString Ok() { return QStringLiteral("O K"); }
 inline QString Cancel() { return QStringLiteral("キャンセル"); }
 

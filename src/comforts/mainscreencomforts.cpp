@@ -422,7 +422,13 @@ void openSettings(QWidget *parent, Game &game)
     const ComfortSettings chosen = dialog.values();
     saveSettings(chosen);
     game.platform.sound.setLevels(chosen.sound);
+    game.platform.cue.setOn(chosen.biteCue);
     game.quietNotices = chosen.quietNotices;
+}
+
+void playBiteCue(Game &game)
+{
+    game.platform.cue.cue(game.platform.sound.levels());
 }
 
 void showOverTheDay(QWidget *window, Game &game)

@@ -10,7 +10,7 @@ class QSlider;
 namespace comforts {
 
 // The 設定 dialog: music and effects volumes, mute, the pause when the
-// player leaves the window, and the quiet notices.
+// player leaves the window, the quiet notices and the bite cue.
 class SettingsDialog : public QDialog
 {
 public:
@@ -23,6 +23,7 @@ public:
     QCheckBox *音を消す = nullptr;
     QCheckBox *一時停止 = nullptr;
     QCheckBox *知らせは状況表示だけ = nullptr;
+    QCheckBox *竿先の合図 = nullptr;
 };
 
 } // namespace comforts
