@@ -13,8 +13,8 @@ class QSqlQuery;
 
 // The log's summary of each day: one row holding every figure of 統計 for
 // that day alone (its counts by clock hour, by hours from low water, by bait,
-// the rates' counters, the minutes fished and its longest chinu, overall and
-// by bait), written with the day. Beside them, the totals of each angler on
+// the rates' counters, the minutes fished, overall and in each of those bars,
+// and its longest chinu, overall and by bait), written with the day. Beside them, the totals of each angler on
 // each raft, kept by the database itself as summaries come and go (in the
 // same transaction), so that the figures of any number of days are sums over
 // a handful of rows, filtered by angler and raft (the totals' key): no event
