@@ -2,6 +2,7 @@
 #include "app/screens.h"
 #include "app/uilanguage.h"
 #include "comforts/comfortsettings.h"
+#include "platform/qtcuesound.h"
 #include "platform/qtdialogs.h"
 #include "platform/qtsound.h"
 #include "prep/form3.h"
@@ -52,8 +53,10 @@ int main(int argc, char *argv[])
     SystemClock clock;
     QtSoundDevice sound;
     sound.setLevels(comfortSettings.sound);
+    QtCueSound cue;
+    cue.setOn(comfortSettings.biteCue);
     FileSystem files;
-    Platform platform{scheduler, dialogs, random, clock, sound, files,
+    Platform platform{scheduler, dialogs, random, clock, sound, cue, files,
                       ProgramDirs::forExecutable(QCoreApplication::applicationDirPath())};
 
     Game game(platform);

@@ -1,5 +1,7 @@
 #include "charts/charttexts.h"
 
+#include "daylog/reasons.h"
+
 namespace charttexts {
 
 using daylog::EventKind;
@@ -36,9 +38,7 @@ QString reasonText(const daylog::DayEvent &e)
     return {};
 }
 
-namespace {
-
-QString what(const daylog::DayEvent &e)
+QString eventWhat(const daylog::DayEvent &e)
 {
     switch (e.kind) {
     case EventKind::DayStarted: return QStringLiteral("スタート");
@@ -53,9 +53,7 @@ QString what(const daylog::DayEvent &e)
     case EventKind::StrikeHooked: return QStringLiteral("あわせ　針がかり！");
     case EventKind::StrikeMissed:
         switch (e.reason) {
-        case Reason::StruckWhileStealing: return QStringLiteral("あわせが早すぎました。エサをかすめ取る当たりで、針には掛かりませんでした。");
-    case Reason::StruckNoFish: return QStringLiteral("あわせが早すぎました。竿先は動きましたが、魚はいませんでした。");
-    case Reason::StruckAfterLetGo: return QStringLiteral("あわせ　遅すぎ");
+        case Reason::StruckAfterLetGo: return QStringLiteral("あわせ　遅すぎ");
         case Reason::StruckAtNothing: return QStringLiteral("から振り");
         case Reason::StruckOnStealer: return QStringLiteral("あわせ　エサ取り");
         default: return QStringLiteral("あわせ　早すぎ");
@@ -72,6 +70,14 @@ QString what(const daylog::DayEvent &e)
     }
     return {};
 }
+
+QString eventWhy(const daylog::DayEvent &e)
+{
+    const QString status = daylog::statusText(e);
+    return status.isEmpty() ? reasonText(e) : status;
+}
+
+namespace {
 
 QString rig(const daylog::DayEvent &e)
 {
@@ -90,7 +96,7 @@ QString rig(const daylog::DayEvent &e)
 QString eventTooltip(const daylog::DayEvent &e)
 {
     QStringList lines;
-    lines << clock(e.gameMinute) + QStringLiteral("　") + what(e);
+    lines << clock(e.gameMinute) + QStringLiteral("　") + eventWhat(e);
     const QString r = rig(e);
     if (!r.isEmpty())
         lines << r;

@@ -20,6 +20,13 @@ inline QString clock(int gameMinute)
 // What the player can learn from a cycle, in the game's own tone.
 QString reasonText(const daylog::DayEvent &event);
 
+// What happened, in a few words ("あわせ　早すぎ", "チヌ　42センチ　釣り上げ").
+QString eventWhat(const daylog::DayEvent &event);
+
+// Why it happened, for the day's list: the status line's words where it has
+// them, else what the player can learn from the step (empty for a plain step).
+QString eventWhy(const daylog::DayEvent &event);
+
 // The full tooltip of a point of the log: time, what happened, rig, tide, why.
 QString eventTooltip(const daylog::DayEvent &event);
 

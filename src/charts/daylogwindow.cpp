@@ -2,6 +2,7 @@
 
 #include "charts/charttexts.h"
 #include "charts/chartstyle.h"
+#include "charts/labelplacement.h"
 #include "mainscreen/rafts.h"
 #include "platform/programdirs.h"
 
@@ -12,14 +13,18 @@
 #include <QCursor>
 #include <QDir>
 #include <QFileDialog>
+#include <QGraphicsEllipseItem>
+#include <QGraphicsLineItem>
 #include <QGraphicsSimpleTextItem>
 #include <QHBoxLayout>
+#include <QHeaderView>
 #include <QLabel>
 #include <QLineSeries>
 #include <QMessageBox>
 #include <QPainter>
 #include <QPushButton>
 #include <QScatterSeries>
+#include <QTreeWidget>
 #include <QToolTip>
 #include <QValueAxis>
 #include <QVBoxLayout>
@@ -33,7 +38,9 @@ using daylog::Reason;
 namespace {
 
 constexpr int WindowWidth = 1040;
-constexpr int WindowHeight = 680;
+constexpr int WindowHeight = 740;
+// The small mark of a high or low water on the curve.
+constexpr qreal TurnMarkSize = 8;
 
 // One legend entry: which events it gathers, and how its marker looks.
 struct MarkerKind
@@ -154,8 +161,26 @@ DayLogWindow::DayLogWindow(const daylog::LoggedDay &day, bool dayFileGone, QWidg
     m_view = new QChartView(m_chart, this);
     m_view->setObjectName(QStringLiteral("潮と釣りの流れ"));
     m_view->setRenderHint(QPainter::Antialiasing);
+    // The list is the keys' way through the day; the chart is for the eyes.
+    m_view->setFocusPolicy(Qt::NoFocus);
     layout->addWidget(m_view, 1);
     buildChart();
+
+    m_list = new QTreeWidget(this);
+    m_list->setObjectName(QStringLiteral("できごとの一覧"));
+    m_list->setColumnCount(3);
+    m_list->setHeaderLabels({QStringLiteral("時刻"), QStringLiteral("できごと"), QStringLiteral("わけ")});
+    m_list->setRootIsDecorated(false);
+    m_list->setUniformRowHeights(true);
+    m_list->setAllColumnsShowFocus(true);
+    m_list->setSelectionMode(QAbstractItemView::SingleSelection);
+    m_list->setWordWrap(false);
+    m_list->header()->setStretchLastSection(true);
+    m_list->header()->setSectionsMovable(false);
+    m_list->setFixedHeight(200);
+    layout->addWidget(m_list);
+    fillList();
+    connect(m_list, &QTreeWidget::itemSelectionChanged, this, [this] { markChosenEvent(); });
 
     auto *buttons = new QHBoxLayout;
     m_saved = new QLabel(this);
@@ -173,7 +198,65 @@ DayLogWindow::DayLogWindow(const daylog::LoggedDay &day, bool dayFileGone, QWidg
     layout->addLayout(buttons);
     connect(save, &QPushButton::clicked, this, &DayLogWindow::askAndSave);
     connect(close, &QPushButton::clicked, this, &QWidget::close);
+    setTabOrder(m_list, save);
+    setTabOrder(save, close);
     chartstyle::closeByKeys(this, close);
+}
+
+void DayLogWindow::fillList()
+{
+    QList<QTreeWidgetItem *> rows;
+    for (const DayEvent &e : m_day.events) {
+        const QString why = charttexts::eventWhy(e);
+        auto *row = new QTreeWidgetItem({charttexts::clock(e.gameMinute), charttexts::eventWhat(e), why});
+        row->setTextAlignment(0, Qt::AlignRight | Qt::AlignVCenter);
+        // A why longer than the column is read whole in its tooltip.
+        if (!why.isEmpty())
+            row->setToolTip(2, why);
+        rows << row;
+    }
+    m_list->addTopLevelItems(rows);
+    m_list->resizeColumnToContents(0);
+    m_list->resizeColumnToContents(1);
+}
+
+const DayEvent *DayLogWindow::markedEvent() const
+{
+    const QList<QTreeWidgetItem *> chosen = m_list->selectedItems();
+    if (chosen.isEmpty())
+        return nullptr;
+    const int row = m_list->indexOfTopLevelItem(chosen.front());
+    return row >= 0 && size_t(row) < m_day.events.size() ? &m_day.events[size_t(row)] : nullptr;
+}
+
+void DayLogWindow::markChosenEvent()
+{
+    const DayEvent *e = markedEvent();
+    if (!e) {
+        if (m_ring)
+            m_ring->hide();
+        return;
+    }
+    if (!m_ring) {
+        m_ring = new QGraphicsEllipseItem(m_chart);
+        m_ring->setPen(QPen(chartstyle::ink(), 2.5));
+        m_ring->setBrush(Qt::NoBrush);
+        m_ring->setZValue(30);
+    }
+    constexpr qreal across = 26;
+    const QPointF at = m_chart->mapToPosition(QPointF(e->gameMinute / 60.0, yOf(*e)));
+    m_ring->setRect(QRectF(at - QPointF(across / 2, across / 2), QSizeF(across, across)));
+    m_ring->show();
+}
+
+void DayLogWindow::chooseEventAt(const QScatterSeries *series, QPointF point)
+{
+    const DayEvent *e = eventAt(series, point);
+    if (!e)
+        return;
+    QTreeWidgetItem *row = m_list->topLevelItem(int(e - m_day.events.data()));
+    m_list->setCurrentItem(row);
+    m_list->scrollToItem(row);
 }
 
 bool DayLogWindow::risingAt(int minute) const
@@ -242,8 +325,8 @@ void DayLogWindow::buildChart()
             const double x = turn.minute / 60.0;
             const QString text = QStringLiteral("%1 %2").arg(turn.high ? QStringLiteral("満潮") : QStringLiteral("干潮"),
                                                              charttexts::clock(turn.minute));
-            addTag(text, QPointF(x, turn.high ? tidecurve::GaugeFull : 0),
-                   QPointF(0, turn.high ? -24 : 8), chartstyle::sea().darker(130));
+            addTag(text, QPointF(x, turn.high ? tidecurve::GaugeFull : 0), TurnMarkSize, false, !turn.high,
+                   chartstyle::sea().darker(130));
         }
     }
     addMarkers();
@@ -253,7 +336,10 @@ void DayLogWindow::buildChart()
         m.series->attachAxis(xAxis);
         m.series->attachAxis(yAxis);
     }
-    connect(m_chart, &QChart::plotAreaChanged, this, [this] { placeTags(); });
+    connect(m_chart, &QChart::plotAreaChanged, this, [this] {
+        placeTags();
+        markChosenEvent();
+    });
 }
 
 void DayLogWindow::addMarkers()
@@ -277,13 +363,15 @@ void DayLogWindow::addMarkers()
             series->append(e.gameMinute / 60.0, yOf(e));
             if (e.kind == EventKind::FishLanded)
                 addTag(QStringLiteral("%1 %2cm").arg(e.fish).arg(e.length), QPointF(e.gameMinute / 60.0, yOf(e)),
-                       QPointF(risingAt(e.gameMinute) ? -6 : 6, -26), kind.color.darker(150));
+                       kind.size, risingAt(e.gameMinute), false, kind.color.darker(150));
         }
         markers.series = series;
         m_chart->addSeries(series);
         m_markers.push_back(std::move(markers));
     }
     for (const Markers &m : m_markers) {
+        connect(m.series, &QScatterSeries::clicked, this,
+                [this, series = m.series](QPointF point) { chooseEventAt(series, point); });
         connect(m.series, &QScatterSeries::hovered, this, [this, series = m.series](QPointF point, bool entered) {
             for (const Markers &markers : m_markers) {
                 if (markers.series == series)
@@ -293,7 +381,8 @@ void DayLogWindow::addMarkers()
     }
 }
 
-void DayLogWindow::addTag(const QString &text, QPointF value, QPointF offset, const QColor &color)
+void DayLogWindow::addTag(const QString &text, QPointF value, qreal markerSize, bool preferLeft, bool preferBelow,
+                          const QColor &color)
 {
     auto *item = new QGraphicsSimpleTextItem(text, m_chart);
     item->setBrush(color);
@@ -301,39 +390,79 @@ void DayLogWindow::addTag(const QString &text, QPointF value, QPointF offset, co
     font.setBold(true);
     item->setFont(font);
     item->setZValue(20);
-    m_tags.push_back({item, value, offset});
+    auto *leader = new QGraphicsLineItem(m_chart);
+    leader->setPen(QPen(color, 1));
+    leader->setZValue(19);
+    leader->hide();
+    m_tags.push_back({item, leader, value, markerSize, preferLeft, preferBelow});
+}
+
+namespace {
+
+QRectF boxAround(QChart *chart, QPointF value, qreal size)
+{
+    const QPointF at = chart->mapToPosition(value);
+    return QRectF(at - QPointF(size / 2, size / 2), QSizeF(size, size));
+}
+
+} // namespace
+
+std::vector<QRectF> DayLogWindow::tideMarks() const
+{
+    std::vector<QRectF> marks;
+    for (const tidecurve::Turn &turn : m_curve.turns)
+        marks.push_back(boxAround(m_chart, QPointF(turn.minute / 60.0, turn.high ? tidecurve::GaugeFull : 0), TurnMarkSize));
+    return marks;
+}
+
+std::vector<QRectF> DayLogWindow::dayMarkers() const
+{
+    std::vector<QRectF> markers;
+    for (const Markers &m : m_markers) {
+        const QList<QPointF> points = m.series->points();
+        for (const QPointF &p : points)
+            markers.push_back(boxAround(m_chart, p, m.series->markerSize()));
+    }
+    return markers;
+}
+
+std::vector<QRectF> DayLogWindow::tagBoxes() const
+{
+    std::vector<QRectF> boxes;
+    for (const Tag &tag : m_tags)
+        boxes.push_back(tag.item->mapRectToParent(tag.item->boundingRect()));
+    return boxes;
 }
 
 void DayLogWindow::placeTags()
 {
-    // Fish caught close together would print their sizes over each other:
-    // a tag that meets one already placed moves to the nearest free line.
-    const QRectF plot = m_chart->plotArea();
-    std::vector<QRectF> placed;
+    // A busy day lands fish minutes apart: each size finds the nearest free
+    // spot by its fish, the times of high and low water theirs first.
+    std::vector<labelplacement::Label> labels;
     for (const Tag &tag : m_tags) {
-        const QPointF at = m_chart->mapToPosition(tag.value);
-        const QRectF box = tag.item->boundingRect();
-        // A negative offset puts the tag's right end left of the point, a
-        // positive one its left end right of it, none centres it.
-        qreal x = tag.offset.x() < 0   ? at.x() + tag.offset.x() - box.width()
-                  : tag.offset.x() > 0 ? at.x() + tag.offset.x()
-                                       : at.x() - box.width() / 2;
-        x = std::clamp(x, plot.left() + 2, std::max(plot.left() + 2, plot.right() - box.width() - 2));
-        const qreal y0 = at.y() + tag.offset.y();
-        QRectF rect(x, y0, box.width(), box.height());
-        const auto free = [&](const QRectF &r) {
-            return std::none_of(placed.begin(), placed.end(), [&](const QRectF &p) { return p.intersects(r); });
-        };
-        // Try a line higher, then a line lower, then two, and so on.
-        for (int step = 1; !free(rect) && step < 24; ++step) {
-            const int lines = (step + 1) / 2;
-            const qreal top = y0 + (step % 2 ? -1 : 1) * lines * (box.height() + 1);
-            if (top < plot.top() || top + box.height() > plot.bottom())
-                continue;
-            rect.moveTop(top);
+        labelplacement::Label label;
+        label.anchor = m_chart->mapToPosition(tag.value);
+        label.size = tag.item->boundingRect().size();
+        label.clearance = tag.markerSize / 2 + 2;
+        label.preferLeft = tag.preferLeft;
+        label.preferBelow = tag.preferBelow;
+        labels.push_back(label);
+    }
+    const std::vector<QRectF> boxes = labelplacement::place(labels, tideMarks(), m_chart->plotArea(), dayMarkers());
+    for (size_t i = 0; i < m_tags.size(); ++i) {
+        const Tag &tag = m_tags[i];
+        tag.item->setPos(boxes[i].topLeft());
+        // Words that had to move off their fish keep a thin line to it.
+        const QPointF at = labels[i].anchor;
+        const bool far = labelplacement::distance(boxes[i], at) > labels[i].clearance + 6;
+        if (far) {
+            const QPointF end(std::clamp(at.x(), boxes[i].left(), boxes[i].right()),
+                              at.y() < boxes[i].top() ? boxes[i].top() : boxes[i].bottom());
+            const QLineF line(at, end);
+            // From the marker's edge, not its centre.
+            tag.leader->setLine(QLineF(line.pointAt(std::min(0.9, labels[i].clearance / std::max(1.0, line.length()))), end));
         }
-        placed.push_back(rect);
-        tag.item->setPos(rect.topLeft());
+        tag.leader->setVisible(far);
     }
 }
 

@@ -9,12 +9,16 @@
 
 class QChart;
 class QChartView;
+class QGraphicsEllipseItem;
+class QGraphicsLineItem;
 class QGraphicsSimpleTextItem;
 class QLabel;
 class QPushButton;
 class QScatterSeries;
+class QTreeWidget;
 
-// 釣行記録: one day's tide curve with every step of every cycle on it.
+// 釣行記録: one day's tide curve with every step of every cycle on it, and
+// under it the day's list (time, what happened, why) that the keys can read.
 class DayLogWindow : public QWidget
 {
 public:
@@ -22,6 +26,18 @@ public:
 
     QChartView *chartView() const { return m_view; }
     QLabel *note() const { return m_note; }
+    // One row an event, in the day's order; the chosen row's event is ringed
+    // on the curve.
+    QTreeWidget *eventList() const { return m_list; }
+    const daylog::DayEvent *markedEvent() const;
+    // Where the ring stands on the chart (null when no row is chosen).
+    const QGraphicsEllipseItem *ring() const { return m_ring; }
+    // The boxes of the words on the chart (fish sizes, high and low waters)
+    // as they are placed now, the tide's marks they leave clear, and the
+    // day's markers they keep off where there is room.
+    std::vector<QRectF> tagBoxes() const;
+    std::vector<QRectF> tideMarks() const;
+    std::vector<QRectF> dayMarkers() const;
     // The event of the log behind a point of a marker series (nullptr when
     // the point is none of the day's).
     const daylog::DayEvent *eventAt(const QScatterSeries *series, QPointF point) const;
@@ -40,14 +56,21 @@ private:
     struct Tag
     {
         QGraphicsSimpleTextItem *item = nullptr;
+        QGraphicsLineItem *leader = nullptr; // to the marker, when the words had to move off
         QPointF value;
-        QPointF offset;
+        qreal markerSize = 8;
+        bool preferLeft = false;
+        bool preferBelow = false;
     };
 
     void buildChart();
     void addMarkers();
-    void addTag(const QString &text, QPointF value, QPointF offset, const QColor &color);
+    void addTag(const QString &text, QPointF value, qreal markerSize, bool preferLeft, bool preferBelow,
+                const QColor &color);
     void placeTags();
+    void fillList();
+    void markChosenEvent();
+    void chooseEventAt(const QScatterSeries *series, QPointF point);
     void askAndSave();
     void showTooltip(const Markers &markers, QPointF point, bool entered);
     double yOf(const daylog::DayEvent &event) const;
@@ -59,6 +82,8 @@ private:
     QChartView *m_view = nullptr;
     QLabel *m_note = nullptr;
     QLabel *m_saved = nullptr;
+    QTreeWidget *m_list = nullptr;
+    QGraphicsEllipseItem *m_ring = nullptr;
     std::vector<Markers> m_markers;
     std::vector<Tag> m_tags;
 };

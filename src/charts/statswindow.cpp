@@ -8,6 +8,7 @@
 #include <QBarSet>
 #include <QChart>
 #include <QChartView>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QFont>
 #include <QGraphicsLayout>
@@ -30,6 +31,8 @@ namespace {
 
 constexpr int WindowWidth = 1250;
 constexpr int WindowHeight = 740;
+// The tables' column: wide enough for the rates with their bases.
+constexpr int LeftWidth = 340;
 
 struct Stack
 {
@@ -38,8 +41,37 @@ struct Stack
     QList<qreal> values;
 };
 
-// Replaces a chart's bars: stacks over the categories, a count axis.
-void fillBars(QChart *chart, const QStringList &categories, const std::vector<Stack> &stacks)
+// Round steps for a value axis of at most five steps: 1, 2, 5, 10, 20, 50,
+// ... for whole fish; from 0.01 up for fish per hour.
+struct AxisSteps
+{
+    double step = 1;
+    int steps = 4;
+    int decimals = 0;
+};
+
+AxisSteps axisSteps(double highest, bool wholeFish)
+{
+    const double top = wholeFish ? std::max(4.0, std::ceil(highest)) : std::max(highest, 0.5);
+    AxisSteps a;
+    bool found = false;
+    for (double scale = wholeFish ? 1 : 0.01; !found; scale *= 10) {
+        for (int m : {1, 2, 5}) {
+            a.step = m * scale;
+            if (std::floor(top / a.step + 1e-9) <= 5) {
+                found = true;
+                break;
+            }
+        }
+    }
+    a.steps = int(std::ceil(top / a.step - 1e-9));
+    a.decimals = a.step >= 1 ? 0 : a.step >= 0.1 ? 1 : 2;
+    return a;
+}
+
+// Replaces a chart's bars: stacks over the categories, a count axis (whole
+// fish, or fish per hour).
+void fillBars(QChart *chart, const QStringList &categories, const std::vector<Stack> &stacks, bool wholeFish = true)
 {
     chart->removeAllSeries();
     for (QAbstractAxis *axis : chart->axes())
@@ -65,20 +97,10 @@ void fillBars(QChart *chart, const QStringList &categories, const std::vector<St
     auto *x = new QBarCategoryAxis;
     x->append(categories);
     auto *y = new QValueAxis;
-    // Whole fish on the count axis, in round steps: 1, 2, 5, 10, 20, 50, ...
-    const int top = std::max(4, int(std::ceil(highest)));
-    int step = 1;
-    for (int scale = 1; top / step > 5; scale *= 10) {
-        for (int m : {1, 2, 5}) {
-            step = m * scale;
-            if (top / step <= 5)
-                break;
-        }
-    }
-    const int steps = (top + step - 1) / step;
-    y->setRange(0, steps * step);
-    y->setTickCount(steps + 1);
-    y->setLabelFormat(QStringLiteral("%d"));
+    const AxisSteps a = axisSteps(highest, wholeFish);
+    y->setRange(0, a.steps * a.step);
+    y->setTickCount(a.steps + 1);
+    y->setLabelFormat(a.decimals == 0 ? QStringLiteral("%d") : QStringLiteral("%.%1f").arg(a.decimals));
     QFont small = x->labelsFont();
     small.setPointSizeF(8.5);
     x->setLabelsFont(small);
@@ -93,14 +115,20 @@ void fillBars(QChart *chart, const QStringList &categories, const std::vector<St
     series->attachAxis(y);
 }
 
+// The fish a bar shows: as counted, or per hour fished in it.
+qreal barValue(const CatchBar &bar, int fish, bool perHour)
+{
+    return perHour ? bar.perHour(fish) : fish;
+}
+
 template<size_t N>
-std::vector<Stack> chinuAndOthers(const std::array<CatchBar, N> &bars)
+std::vector<Stack> chinuAndOthers(const std::array<CatchBar, N> &bars, bool perHour)
 {
     Stack chinu{QStringLiteral("チヌ"), chartstyle::pink(), {}};
     Stack others{QStringLiteral("ほかの魚"), chartstyle::lightBlue(), {}};
     for (const CatchBar &bar : bars) {
-        chinu.values << bar.chinu;
-        others.values << bar.catches - bar.chinu;
+        chinu.values << barValue(bar, bar.chinu, perHour);
+        others.values << barValue(bar, bar.catches - bar.chinu, perHour);
     }
     return {chinu, others};
 }
@@ -137,7 +165,9 @@ void setRow(QTableWidget *table, int row, const QStringList &cells)
         table->setRowCount(row + 1);
     for (int c = 0; c < cells.size(); ++c) {
         auto *item = new QTableWidgetItem(cells[c]);
-        if (c > 0)
+        // Figures to the right; the words of the first and the last column
+        // (what a share is of) to the left.
+        if (c > 0 && (c < 3 || cells.size() < 4))
             item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
         table->setItem(row, c, item);
     }
@@ -178,17 +208,25 @@ StatsWindow::StatsWindow(Figures figures, const QStringList &anglers, QWidget *p
     m_summary = new QLabel(this);
     m_summary->setObjectName(QStringLiteral("釣行日数"));
     filters->addWidget(m_summary, 1);
+    m_perHour = new QCheckBox(QStringLiteral("釣りをした1時間あたりの釣果で見る"), this);
+    m_perHour->setObjectName(QStringLiteral("1時間あたりの釣果"));
+    m_perHour->setToolTip(QStringLiteral("棒グラフを、その時刻・潮・エサ・釣り場で釣りをした時間1時間あたりの釣果で表します。"
+                                         "長く釣った時間がよく見えすぎることがありません。"));
+    filters->addWidget(m_perHour);
     layout->addLayout(filters);
 
     auto *body = new QHBoxLayout;
     auto *left = new QVBoxLayout;
-    m_rates = makeTable(this, QStringLiteral("釣果の割合"), {QStringLiteral("項目"), QStringLiteral("数"), QStringLiteral("割合")});
-    m_rates->setFixedWidth(300);
-    m_rates->setColumnWidth(0, 128);
-    m_rates->setColumnWidth(1, 64);
+    m_rates = makeTable(this, QStringLiteral("釣果の割合"),
+                        {QStringLiteral("項目"), QStringLiteral("数"), QStringLiteral("割合"), QStringLiteral("何に対して")});
+    m_rates->setFixedWidth(LeftWidth);
+    // Every column as wide as its words and figures: the counts of a
+    // million days run to eight digits.
+    m_rates->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    m_rates->horizontalHeader()->setStretchLastSection(true);
     m_rates->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     m_best = makeTable(this, QStringLiteral("最大のチヌ"), {QStringLiteral("最大のチヌ"), QStringLiteral("記録")});
-    m_best->setFixedWidth(300);
+    m_best->setFixedWidth(LeftWidth);
     m_best->setColumnWidth(0, 84);
     m_best->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     left->addWidget(m_rates, 5);
@@ -197,8 +235,7 @@ StatsWindow::StatsWindow(Figures figures, const QStringList &anglers, QWidget *p
 
     auto *grid = new QGridLayout;
     grid->setSpacing(6);
-    const QStringList titles{QStringLiteral("時刻ごとの釣果"), QStringLiteral("干潮からの時間ごとの釣果"),
-                             QStringLiteral("エサごとの釣果"), QStringLiteral("釣り場ごとの釣果")};
+    const QStringList titles = chartTitles();
     const QStringList names{QStringLiteral("時刻別"), QStringLiteral("潮別"), QStringLiteral("エサ別"), QStringLiteral("釣り場別")};
     for (int i = 0; i < 4; ++i) {
         auto *chart = new QChart;
@@ -228,7 +265,22 @@ StatsWindow::StatsWindow(Figures figures, const QStringList &anglers, QWidget *p
 
     connect(m_angler, &QComboBox::currentIndexChanged, this, [this] { refresh(); });
     connect(m_raft, &QComboBox::currentIndexChanged, this, [this] { refresh(); });
+    connect(m_perHour, &QCheckBox::toggled, this, [this] { refresh(); });
+    setTabOrder(m_angler, m_raft);
+    setTabOrder(m_raft, m_perHour);
+    setTabOrder(m_perHour, close);
     refresh();
+}
+
+QStringList StatsWindow::chartTitles()
+{
+    return {QStringLiteral("時刻ごとの釣果"), QStringLiteral("干潮からの時間ごとの釣果"), QStringLiteral("エサごとの釣果"),
+            QStringLiteral("釣り場ごとの釣果")};
+}
+
+bool StatsWindow::perHour() const
+{
+    return m_perHour->isChecked();
 }
 
 void StatsWindow::refresh()
@@ -244,19 +296,23 @@ void StatsWindow::refresh()
 
     m_rates->setRowCount(0);
     int row = 0;
-    const auto line = [&](const QString &what, int n, const QString &share = QString()) {
-        setRow(m_rates, row++, {what, QString::number(n), share});
+    const auto line = [&](const QString &what, int n, const QString &share = QString(), const QString &base = QString()) {
+        setRow(m_rates, row++, {what, QString::number(n), share, base});
     };
+    // Each share says what it is a share of.
+    const QString perBite = QStringLiteral("あたり");
+    const QString perStrike = QStringLiteral("あわせ");
+    const QString perFishOn = QStringLiteral("掛かった魚");
     line(QStringLiteral("あたり"), r.bites);
-    line(QStringLiteral("あわせ"), r.strikes, percent(r.strikesPerBite()));
-    line(QStringLiteral("　針がかり"), r.hooked, percent(r.hookedPerStrike()));
-    line(QStringLiteral("　早あわせ"), r.tooEarly, percent(rate(r.tooEarly, r.strikes)));
-    line(QStringLiteral("　遅あわせ"), r.tooLate, percent(rate(r.tooLate, r.strikes)));
-    line(QStringLiteral("　から振り"), r.atNothing, percent(rate(r.atNothing, r.strikes)));
-    line(QStringLiteral("釣り上げ"), r.landed, percent(r.landedPerHooked()));
-    line(QStringLiteral("ばらし"), r.lost, percent(rate(r.lost, r.landed + r.lost)));
-    line(QStringLiteral("エサを取られた"), r.baitTaken, percent(rate(r.baitTaken, r.bites)));
-    line(QStringLiteral("あたりからの釣果"), r.landed, percent(r.landedPerBite()));
+    line(QStringLiteral("あわせ"), r.strikes, percent(r.strikesPerBite()), perBite);
+    line(QStringLiteral("　針がかり"), r.hooked, percent(r.hookedPerStrike()), perStrike);
+    line(QStringLiteral("　早あわせ"), r.tooEarly, percent(rate(r.tooEarly, r.strikes)), perStrike);
+    line(QStringLiteral("　遅あわせ"), r.tooLate, percent(rate(r.tooLate, r.strikes)), perStrike);
+    line(QStringLiteral("　から振り"), r.atNothing, percent(rate(r.atNothing, r.strikes)), perStrike);
+    line(QStringLiteral("釣り上げ"), r.landed, percent(r.landedPerHooked()), perFishOn);
+    line(QStringLiteral("ばらし"), r.lost, percent(rate(r.lost, r.landed + r.lost)), perFishOn);
+    line(QStringLiteral("エサを取られた"), r.baitTaken, percent(rate(r.baitTaken, r.bites)), perBite);
+    line(QStringLiteral("あたりからの釣果"), r.landed, percent(r.landedPerBite()), perBite);
 
     m_best->setRowCount(0);
     row = 0;
@@ -265,10 +321,15 @@ void StatsWindow::refresh()
     for (size_t i = 0; i < baitNames().size(); ++i)
         setRow(m_best, row++, {baitNames()[i], bestText(s.bestByBait[i])});
 
+    const bool hourly = perHour();
+    const QStringList titles = chartTitles();
+    for (size_t i = 0; i < m_charts.size(); ++i)
+        m_charts[i]->setTitle(hourly ? QStringLiteral("%1（1時間あたり）").arg(titles[qsizetype(i)]) : titles[qsizetype(i)]);
+
     QStringList hours;
     for (int h = FirstClockHour; h <= LastClockHour; ++h)
         hours << QString::number(h);
-    fillBars(m_charts[0], hours, chinuAndOthers(s.byClockHour));
+    fillBars(m_charts[0], hours, chinuAndOthers(s.byClockHour, hourly), !hourly);
 
     // Rising hours and falling hours in their own colours.
     QStringList fromLow;
@@ -276,19 +337,20 @@ void StatsWindow::refresh()
     Stack falling{QStringLiteral("引き潮"), chartstyle::darkSand().lighter(150), {}};
     for (int h = 0; h < TideHourBars; ++h) {
         fromLow << QString::number(h);
-        const qreal n = s.byHoursFromLow[size_t(h)].catches;
+        const CatchBar &bar = s.byHoursFromLow[size_t(h)];
+        const qreal n = barValue(bar, bar.catches, hourly);
         rising.values << (risingAt(h) ? n : 0);
         falling.values << (risingAt(h) ? 0 : n);
     }
-    fillBars(m_charts[1], fromLow, {rising, falling});
+    fillBars(m_charts[1], fromLow, {rising, falling}, !hourly);
 
     QStringList baits;
     for (const QString &b : baitNames())
         baits << b;
-    fillBars(m_charts[2], baits, chinuAndOthers(s.byBait));
+    fillBars(m_charts[2], baits, chinuAndOthers(s.byBait, hourly), !hourly);
 
     QStringList raftNames;
     for (int r2 = 1; r2 <= RaftCount; ++r2)
         raftNames << rafts::name(r2);
-    fillBars(m_charts[3], raftNames, chinuAndOthers(s.byRaft));
+    fillBars(m_charts[3], raftNames, chinuAndOthers(s.byRaft, hourly), !hourly);
 }

@@ -10,6 +10,7 @@
 #include <vector>
 
 class QChart;
+class QCheckBox;
 class QComboBox;
 class QLabel;
 class QTableWidget;
@@ -25,6 +26,9 @@ public:
 
     QComboBox *anglerBox() const { return m_angler; }
     QComboBox *raftBox() const { return m_raft; }
+    // The bars count the fish, or (checked) the fish per hour fished in them.
+    QCheckBox *perHourBox() const { return m_perHour; }
+    bool perHour() const;
     QTableWidget *ratesTable() const { return m_rates; }
     QTableWidget *bestTable() const { return m_best; }
     QLabel *summary() const { return m_summary; }
@@ -34,11 +38,13 @@ public:
 
 private:
     void refresh();
+    static QStringList chartTitles();
 
     Figures m_figures;
     daylog::DayStats m_stats;
     QComboBox *m_angler = nullptr;
     QComboBox *m_raft = nullptr;
+    QCheckBox *m_perHour = nullptr;
     QLabel *m_summary = nullptr;
     QTableWidget *m_rates = nullptr;
     QTableWidget *m_best = nullptr;

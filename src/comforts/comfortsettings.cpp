@@ -14,6 +14,7 @@ const QString MutedKey = QStringLiteral("sound/muted");
 const QString PauseKey = QStringLiteral("play/pauseOnFocusLoss");
 const QString QuietKey = QStringLiteral("play/quietNotices");
 const QString LanguageKey = QStringLiteral("play/language");
+const QString BiteCueKey = QStringLiteral("sound/biteCue");
 const QString AnglerKey = QStringLiteral("last/angler");
 const QString RaftKey = QStringLiteral("last/raft");
 const QString FishKey = QStringLiteral("last/fish");
@@ -50,6 +51,7 @@ ComfortSettings loadSettings(QSettings &settings)
     values.sound.muted = readFlag(settings, MutedKey, defaults.sound.muted);
     values.pauseOnFocusLoss = readFlag(settings, PauseKey, defaults.pauseOnFocusLoss);
     values.quietNotices = readFlag(settings, QuietKey, defaults.quietNotices);
+    values.biteCue = readFlag(settings, BiteCueKey, defaults.biteCue);
     return values;
 }
 
@@ -60,6 +62,7 @@ void saveSettings(QSettings &settings, const ComfortSettings &values)
     settings.setValue(MutedKey, values.sound.muted);
     settings.setValue(PauseKey, values.pauseOnFocusLoss);
     settings.setValue(QuietKey, values.quietNotices);
+    settings.setValue(BiteCueKey, values.biteCue);
     settings.sync();
 }
 

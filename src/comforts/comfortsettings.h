@@ -18,6 +18,8 @@ struct ComfortSettings
     // 知らせは状況表示だけ: the boxes that only tell of a miss or a lost
     // bait go to the status line instead.
     bool quietNotices = false;
+    // 竿先が入ったら音で知らせる: a short sound as the strike window opens.
+    bool biteCue = false;
     bool operator==(const ComfortSettings &) const = default;
 };
 

@@ -36,6 +36,12 @@ inline QString QuietNoticesTip()
                           "時計は止まりません。");
 }
 inline QString Language() { return QCoreApplication::translate("Comforts", "言語"); }
+inline QString BiteCue() { return QCoreApplication::translate("Comforts", "竿先が入ったら音で知らせる"); }
+inline QString BiteCueTip()
+{
+    return QCoreApplication::translate("Comforts", "魚がエサをくわえて竿先が押さえこまれたとき、あわせどきを短い音で知らせます。"
+                                                   "音の大きさは効果音の音量です。");
+}
 inline QString Ok() { return QStringLiteral("O K"); }
 inline QString Cancel() { return QCoreApplication::translate("Comforts", "キャンセル"); }
 

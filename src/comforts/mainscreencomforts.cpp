@@ -413,7 +413,13 @@ void openSettings(QWidget *parent, Game &game)
     saveSettings(chosen);
     saveLanguage(dialog.language());
     game.platform.sound.setLevels(chosen.sound);
+    game.platform.cue.setOn(chosen.biteCue);
     game.quietNotices = chosen.quietNotices;
+}
+
+void playBiteCue(Game &game)
+{
+    game.platform.cue.cue(game.platform.sound.levels());
 }
 
 void showOverTheDay(QWidget *window, Game &game)

@@ -92,6 +92,11 @@ QString dayOverPicture(const QString &endHour);
 // Opens the 設定 dialog over parent and applies what the player chooses.
 void openSettings(QWidget *parent, Game &game);
 
+// The strike window has just opened (the rod tip is held down): the bite
+// cue sounds once, if the player turned it on in 設定, at the effects'
+// volume. The fishing code calls it once a window, where the window opens.
+void playBiteCue(Game &game);
+
 // Shows a window opened from a game window (its parent) centred on it.
 // While a day is on it comes modal and holds the day's clock and timers
 // until it closes, as 設定 and the message boxes do.

@@ -56,6 +56,10 @@ SettingsDialog::SettingsDialog(const ComfortSettings &values, QWidget *parent, s
     知らせは状況表示だけ->setObjectName(QStringLiteral("知らせは状況表示だけ"));
     知らせは状況表示だけ->setToolTip(T::QuietNoticesTip());
     知らせは状況表示だけ->setChecked(values.quietNotices);
+    竿先の合図 = new QCheckBox(T::BiteCue());
+    竿先の合図->setObjectName(QStringLiteral("竿先が入ったら音で知らせる"));
+    竿先の合図->setToolTip(T::BiteCueTip());
+    竿先の合図->setChecked(values.biteCue);
     const auto dimSliders = [this] {
         音楽の音量->setEnabled(!音を消す->isChecked());
         効果音の音量->setEnabled(!音を消す->isChecked());
@@ -99,6 +103,7 @@ SettingsDialog::SettingsDialog(const ComfortSettings &values, QWidget *parent, s
     layout->addWidget(音を消す);
     layout->addWidget(一時停止);
     layout->addWidget(知らせは状況表示だけ);
+    layout->addWidget(竿先の合図);
     layout->addLayout(languageRow);
     layout->addSpacing(4);
     layout->addWidget(buttons);
@@ -113,6 +118,7 @@ ComfortSettings SettingsDialog::values() const
     v.sound.muted = 音を消す->isChecked();
     v.pauseOnFocusLoss = 一時停止->isChecked();
     v.quietNotices = 知らせは状況表示だけ->isChecked();
+    v.biteCue = 竿先の合図->isChecked();
     return v;
 }
 

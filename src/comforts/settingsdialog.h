@@ -11,7 +11,7 @@ class QSlider;
 namespace comforts {
 
 // The 設定 dialog: music and effects volumes, mute, the pause when the
-// player leaves the window, the quiet notices and the language.
+// player leaves the window, the quiet notices, the bite cue and the language.
 class SettingsDialog : public QDialog
 {
 public:
@@ -27,6 +27,7 @@ public:
     QCheckBox *音を消す = nullptr;
     QCheckBox *一時停止 = nullptr;
     QCheckBox *知らせは状況表示だけ = nullptr;
+    QCheckBox *竿先の合図 = nullptr;
     QComboBox *言語 = nullptr;
 
 private:

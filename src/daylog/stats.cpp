@@ -94,6 +94,23 @@ void countDay(DayStats &stats, const LoggedDay &day)
     ++stats.days;
     for (const DayEvent &e : day.events)
         countEvent(stats, day, e);
+    addMinutesFished(stats, day);
+}
+
+// The start and end minutes that minutesFished() counts between.
+std::pair<int, int> fishedSpan(const LoggedDay &day)
+{
+    if (day.events.empty())
+        return {0, 0};
+    int start = day.events.front().gameMinute;
+    int end = day.events.back().gameMinute;
+    for (const DayEvent &e : day.events) {
+        if (e.kind == EventKind::DayStarted)
+            start = e.gameMinute;
+        else if (e.kind == EventKind::DayEnded)
+            end = e.gameMinute;
+    }
+    return {start, std::max(start, end)};
 }
 
 } // namespace
@@ -124,17 +141,33 @@ int hoursFromLowWater(int earlierLow, int gameMinute)
 
 int minutesFished(const LoggedDay &day)
 {
-    if (day.events.empty())
-        return 0;
-    int start = day.events.front().gameMinute;
-    int end = day.events.back().gameMinute;
-    for (const DayEvent &e : day.events) {
-        if (e.kind == EventKind::DayStarted)
-            start = e.gameMinute;
-        else if (e.kind == EventKind::DayEnded)
-            end = e.gameMinute;
+    const auto [start, end] = fishedSpan(day);
+    return end - start;
+}
+
+void addMinutesFished(DayStats &stats, const LoggedDay &day)
+{
+    const auto [start, end] = fishedSpan(day);
+    // Clock hours and hours from low water both turn on the hour.
+    for (int m = start; m < end;) {
+        const int next = std::min(end, (m / 60 + 1) * 60);
+        const int hour = std::clamp(m / 60, FirstClockHour, LastClockHour);
+        stats.byClockHour[size_t(hour - FirstClockHour)].minutes += next - m;
+        const int fromLow = hoursFromLowWater(day.earlierLow, m);
+        if (fromLow >= 0)
+            stats.byHoursFromLow[size_t(fromLow)].minutes += next - m;
+        m = next;
     }
-    return std::max(0, end - start);
+    // Each step's bait stays on the hook until the next step.
+    for (size_t i = 0; i < day.events.size(); ++i) {
+        const int from = std::max(start, day.events[i].gameMinute);
+        const int to = std::min(end, i + 1 < day.events.size() ? day.events[i + 1].gameMinute : end);
+        const int bait = baitIndex(day.events[i].bait);
+        if (bait >= 0 && to > from)
+            stats.byBait[size_t(bait)].minutes += to - from;
+    }
+    if (day.raft >= 1 && day.raft <= RaftCount)
+        stats.byRaft[size_t(day.raft - 1)].minutes += end - start;
 }
 
 DayStats dayStats(const std::vector<LoggedDay> &days, const StatsFilter &filter)

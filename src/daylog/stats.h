@@ -42,11 +42,17 @@ struct Rates
     double landedPerBite() const { return rate(landed, bites); }
 };
 
-// One bar: every fish landed, and the chinu among them.
+// One bar: every fish landed, the chinu among them, and the minutes fished
+// in the bar's hours (with its bait, on its raft), so that an hour fished
+// often does not look better than one that gave more for its time.
 struct CatchBar
 {
     int catches = 0;
     int chinu = 0;
+    int minutes = 0;
+
+    // Fish landed per hour fished; nothing fished is 0.
+    double perHour(int fish) const { return minutes > 0 ? fish * 60.0 / minutes : 0.0; }
 };
 
 // The longest chinu of a group, and whose it was (length 0: none yet).
@@ -90,6 +96,12 @@ inline bool risingAt(int hoursFromLow) { return hoursFromLow >= 0 && hoursFromLo
 // The minutes the angler was at it: from the start of the day to its end (or
 // to the last event, when the end was not logged).
 int minutesFished(const LoggedDay &day);
+
+// Adds the day's minutes fished to the bars they fell in: by clock hour (the
+// last bar takes the minutes past it), by hours from low water (none when the
+// tide is unknown), by the bait on the hook (from each step to the next), and
+// to the day's raft.
+void addMinutesFished(DayStats &stats, const LoggedDay &day);
 
 DayStats dayStats(const std::vector<LoggedDay> &days, const StatsFilter &filter = {});
 

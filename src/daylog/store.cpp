@@ -21,7 +21,9 @@ namespace {
 // Version 1: days and their events, the fish, tide and rig as captions.
 // Version 2: the same tables with keys instead of captions (daylog/ids.h),
 // and a summary row of each day for 統計 (daylog/summaries.h).
-constexpr int kSchemaVersion = 2;
+// Version 3: the summaries keep the minutes fished in each bar's hours and
+// with each bait, for 統計's fish per hour.
+constexpr int kSchemaVersion = 3;
 
 // The largest log that is checked whole on opening: some 1,500 days of a
 // player's, every event kept.
@@ -177,6 +179,7 @@ struct DaySelection
     QString angler;
     int raft = 0;
     QString dayFile;
+    bool withEventsOnly = false; // only the days whose events were kept
 };
 
 // Hands every chosen day with its events in order to take, oldest first, one
@@ -193,6 +196,8 @@ bool readDays(const QSqlDatabase &db, const DaySelection &which, const std::func
         where += QStringLiteral(" AND d.raft = :raft");
     if (!which.dayFile.isEmpty())
         where += QStringLiteral(" AND d.day_file = :file");
+    if (which.withEventsOnly)
+        where += QStringLiteral(" AND EXISTS (SELECT 1 FROM events x WHERE x.day_id = d.id)");
     const auto bind = [&](QSqlQuery &query) {
         if (!which.angler.isEmpty())
             query.bindValue(QStringLiteral(":angler"), which.angler);
@@ -345,6 +350,65 @@ bool migrateFromCaptions(QSqlDatabase db, QSqlError *error)
     return read && written;
 }
 
+// Version 2 to 3, inside the caller's transaction, once the columns are
+// there: the minutes fished per bar of every day, from its events where they
+// were kept; a day kept as figures only was fished from 7:00 for its minutes
+// (the clock starts there and runs to the end), with no bait known.
+bool fillMinutesPerBar(QSqlDatabase db, QSqlError *error)
+{
+    QSqlQuery update(db);
+    bool written = true;
+    const bool read = readDays(db, DaySelection{{}, 0, {}, true}, [&](LoggedDay &&day) {
+        written = summaries::writeMinutesPerBar(update, day.id, statsOfDay(day));
+        return written;
+    }, error);
+    if (!read)
+        return false;
+    if (!written) {
+        *error = update.lastError();
+        return false;
+    }
+
+    struct Figures
+    {
+        qint64 id;
+        int minutes;
+        int earlierLow;
+    };
+    std::vector<Figures> figuresOnly;
+    QSqlQuery q(db);
+    q.setForwardOnly(true);
+    if (!q.exec(QStringLiteral("SELECT s.day_id, s.minutes, d.earlier_low FROM day_summaries s JOIN days d ON d.id = s.day_id"
+                               " WHERE NOT EXISTS (SELECT 1 FROM events x WHERE x.day_id = s.day_id)"))) {
+        *error = q.lastError();
+        return false;
+    }
+    while (q.next())
+        figuresOnly.push_back({q.value(0).toLongLong(), q.value(1).toInt(), q.value(2).toInt()});
+    q.finish();
+    constexpr int dayStarts = 7 * 60;
+    for (const Figures &f : figuresOnly) {
+        LoggedDay day;
+        day.earlierLow = f.earlierLow;
+        DayEvent start;
+        start.kind = EventKind::DayStarted;
+        start.gameMinute = dayStarts;
+        DayEvent end;
+        end.kind = EventKind::DayEnded;
+        end.gameMinute = dayStarts + std::max(0, f.minutes);
+        day.events = {start, end};
+        if (!summaries::writeMinutesPerBar(update, f.id, statsOfDay(day))) {
+            *error = update.lastError();
+            return false;
+        }
+    }
+    if (!summaries::sumMinutesPerBar(update)) {
+        *error = update.lastError();
+        return false;
+    }
+    return true;
+}
+
 // Checks that the file is a database of ours that this version can write,
 // and brings its schema up to date. None when it can be used.
 DayLogStore::OpenFailure prepare(QSqlDatabase db, QString *error)
@@ -396,7 +460,14 @@ DayLogStore::OpenFailure prepare(QSqlDatabase db, QString *error)
     statements << summaries::schema();
     bool ok = true;
     QSqlError e;
+    if (version == 2) {
+        ok = summaries::addMinutesPerBar(q);
+        if (!ok)
+            e = q.lastError();
+    }
     for (const QString &statement : std::as_const(statements)) {
+        if (!ok)
+            break;
         if (!q.exec(statement)) {
             ok = false;
             e = q.lastError();
@@ -405,6 +476,8 @@ DayLogStore::OpenFailure prepare(QSqlDatabase db, QString *error)
     }
     if (ok && version == 1)
         ok = migrateFromCaptions(db, &e);
+    if (ok && version == 2)
+        ok = fillMinutesPerBar(db, &e);
     if (ok && version < kSchemaVersion) {
         ok = q.exec(QStringLiteral("PRAGMA user_version = %1").arg(kSchemaVersion));
         if (!ok)

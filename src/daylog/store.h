@@ -15,8 +15,8 @@
 // The log keeps the fish, the tide and the rig by key (daylog/ids.h) and
 // hands them in and out here as the captions the game shows. Each day has a
 // summary row beside it, from which 統計's figures are summed without
-// reading a single event. A log of the first version (captions) is brought
-// up to date when it is first opened.
+// reading a single event. A log of an earlier version (captions, or no
+// minutes per bar) is brought up to date when it is first opened.
 //
 // A day is written whole in one transaction or not at all. Every call
 // answers plainly (false, 0, empty) when the store is not open or the

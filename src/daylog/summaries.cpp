@@ -52,6 +52,37 @@ const std::vector<Counter> &counters()
     return list;
 }
 
+// The minutes fished in each bar's hours, with each bait (the log's third
+// version): what 統計 divides by to show fish per hour.
+const std::vector<Counter> &minuteCounters()
+{
+    static const std::vector<Counter> list = [] {
+        std::vector<Counter> c;
+        const auto bar = [&c](const QString &column, auto bars, size_t i) {
+            c.push_back({column + QStringLiteral("_minutes"), [bars, i](DayStats &s) -> int & { return (s.*bars)[i].minutes; }});
+        };
+        for (int h = FirstClockHour; h <= LastClockHour; ++h)
+            bar(QStringLiteral("hour%1").arg(h), &DayStats::byClockHour, size_t(h - FirstClockHour));
+        for (int h = 0; h < TideHourBars; ++h)
+            bar(QStringLiteral("low%1").arg(h), &DayStats::byHoursFromLow, size_t(h));
+        for (size_t i = 0; i < allBaits().size(); ++i)
+            bar(QStringLiteral("bait_") + logKey(allBaits()[i]), &DayStats::byBait, i);
+        return c;
+    }();
+    return list;
+}
+
+// Every counter the summaries keep.
+const std::vector<Counter> &allCounters()
+{
+    static const std::vector<Counter> all = [] {
+        std::vector<Counter> c = counters();
+        c.insert(c.end(), minuteCounters().begin(), minuteCounters().end());
+        return c;
+    }();
+    return all;
+}
+
 QString bestColumn(Bait bait) { return QStringLiteral("best_") + logKey(bait); }
 
 QStringList bestColumns()
@@ -64,10 +95,10 @@ QStringList bestColumns()
 
 // The figures that add up: the minutes fished, the chinu landed (for the
 // raft bars) and the counters.
-QStringList summedColumns()
+QStringList summedColumns(bool withMinutes = true)
 {
     QStringList columns{QStringLiteral("minutes"), QStringLiteral("landed_chinu")};
-    for (const Counter &counter : counters())
+    for (const Counter &counter : withMinutes ? allCounters() : counters())
         columns << counter.column;
     return columns;
 }
@@ -104,7 +135,7 @@ void keepBest(Best &best, qint64 key)
 
 } // namespace
 
-QStringList schema()
+QStringList schema(bool minutesPerBar)
 {
     QString days = QStringLiteral("CREATE TABLE IF NOT EXISTS day_summaries ("
                                   " day_id INTEGER PRIMARY KEY REFERENCES days(id) ON DELETE CASCADE,"
@@ -126,7 +157,7 @@ QStringList schema()
                                   " WHERE s.angler = old.angler AND s.raft = old.raft) ELSE %1 END")
                        .arg(column, bestKey(QStringLiteral("old"), column), bestKey(QStringLiteral("s"), column));
     }
-    for (const QString &column : summedColumns()) {
+    for (const QString &column : summedColumns(minutesPerBar)) {
         days += QStringLiteral(", %1 INTEGER NOT NULL").arg(column);
         totals += QStringLiteral(", %1 INTEGER NOT NULL DEFAULT 0").arg(column);
         added << QStringLiteral("%1 = %1 + new.%1").arg(column);
@@ -179,9 +210,53 @@ bool write(QSqlQuery &q, qint64 dayId, const LoggedDay &day)
         q.addBindValue(b.length);
     q.addBindValue(minutesFished(day));
     q.addBindValue(chinu);
-    for (const Counter &counter : counters())
+    for (const Counter &counter : allCounters())
         q.addBindValue(counter.field(s));
     return q.exec();
+}
+
+bool addMinutesPerBar(QSqlQuery &q)
+{
+    // The totals' triggers name every column: they go, and schema() makes
+    // them again with the new ones.
+    QStringList statements{QStringLiteral("DROP TRIGGER IF EXISTS day_summary_added"),
+                           QStringLiteral("DROP TRIGGER IF EXISTS day_summary_removed")};
+    for (const Counter &counter : minuteCounters()) {
+        for (const char *table : {"day_summaries", "summary_totals"})
+            statements << QStringLiteral("ALTER TABLE %1 ADD COLUMN %2 INTEGER NOT NULL DEFAULT 0")
+                              .arg(QLatin1String(table), counter.column);
+    }
+    for (const QString &statement : std::as_const(statements))
+        if (!q.exec(statement))
+            return false;
+    return true;
+}
+
+bool writeMinutesPerBar(QSqlQuery &q, qint64 dayId, const DayStats &day)
+{
+    static const QString update = [] {
+        QStringList set;
+        for (const Counter &counter : minuteCounters())
+            set << counter.column + QStringLiteral(" = ?");
+        return QStringLiteral("UPDATE day_summaries SET %1 WHERE day_id = ?").arg(set.join(QStringLiteral(", ")));
+    }();
+    if (!q.prepare(update))
+        return false;
+    DayStats s = day;
+    for (const Counter &counter : minuteCounters())
+        q.addBindValue(counter.field(s));
+    q.addBindValue(dayId);
+    return q.exec();
+}
+
+bool sumMinutesPerBar(QSqlQuery &q)
+{
+    QStringList set;
+    for (const Counter &counter : minuteCounters())
+        set << QStringLiteral("%1 = (SELECT coalesce(sum(s.%1), 0) FROM day_summaries s"
+                              " WHERE s.angler = summary_totals.angler AND s.raft = summary_totals.raft)")
+                   .arg(counter.column);
+    return q.exec(QStringLiteral("UPDATE summary_totals SET %1").arg(set.join(QStringLiteral(", "))));
 }
 
 std::optional<DayStats> figures(const QSqlDatabase &db, const StatsFilter &filter, QSqlError *error)
@@ -223,16 +298,17 @@ std::optional<DayStats> figures(const QSqlDatabase &db, const StatsFilter &filte
         const qint64 best = q.value(at++).toLongLong();
         for (Best &b : bestByBait)
             keepBest(b, q.value(at++).toLongLong());
-        minutes += q.value(at++).toLongLong();
+        const qint64 raftMinutes = q.value(at++).toLongLong();
+        minutes += raftMinutes;
         const int chinu = q.value(at++).toInt();
         DayStats group;
-        for (const Counter &counter : counters()) {
+        for (const Counter &counter : allCounters()) {
             const int value = q.value(at++).toInt();
             counter.field(group) = value;
             counter.field(stats) += value;
         }
         if (raft >= 1 && raft <= RaftCount) {
-            stats.byRaft[size_t(raft - 1)] = CatchBar{group.rates.landed, chinu};
+            stats.byRaft[size_t(raft - 1)] = CatchBar{group.rates.landed, chinu, int(raftMinutes)};
             keepBest(bestByRaft[size_t(raft - 1)], best);
         }
     }

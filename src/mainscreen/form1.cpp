@@ -686,6 +686,12 @@ void Form1::landedChinuClosed()
     Timer1->setEnabled(false);
 }
 
+void Form1::strikeWindowOpened()
+{
+    // The fish holds the bait: the optional cue tells the ears too.
+    comforts::playBiteCue(game());
+}
+
 void Form1::yieldEvents()
 {
     game().platform.scheduler.yieldEvents();

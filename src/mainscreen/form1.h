@@ -127,6 +127,7 @@ private:
     void fishListed(bool counted) override;
     void landedChinuShown() override;
     void landedChinuClosed() override;
+    void strikeWindowOpened() override;
     void dayClosed() override;
     void showMessage(const QString &text) override;
     void showNotice(const QString &text) override { notice(text); }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "clock.h"
+#include "cuesound.h"
 #include "dialogs.h"
 #include "programdirs.h"
 #include "random.h"
@@ -17,6 +18,7 @@ struct Platform
     RandomSource &random;
     Clock &clock;
     SoundDevice &sound;
+    CueSound &cue; // the bite cue, beside the one wave device
     FileSystem &files;
     ProgramDirs dirs;
 };

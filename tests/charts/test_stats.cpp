@@ -4,6 +4,8 @@
 
 #include <QTest>
 
+#include <numeric>
+
 using namespace daylog;
 
 class TestStats : public QObject
@@ -16,6 +18,8 @@ private slots:
     void ratesOfNothingAreZero();
     void barsCountEachFishOnce_data();
     void barsCountEachFishOnce();
+    void barsKnowTheMinutesFishedInThem_data();
+    void barsKnowTheMinutesFishedInThem();
     void bestChinuStaysWithTheFirstToReachIt();
     void hoursFromLowWater_data();
     void hoursFromLowWater();
@@ -113,6 +117,49 @@ void TestStats::barsCountEachFishOnce()
         take(s.byRaft);
     QCOMPARE(gotCatches, catches);
     QCOMPARE(gotChinu, chinu);
+}
+
+void TestStats::barsKnowTheMinutesFishedInThem_data()
+{
+    QTest::addColumn<QString>("chart");
+    QTest::addColumn<QList<int>>("minutes");
+    QTest::addColumn<int>("whole"); // what the bars add up to
+
+    // 7:00-12:00, 7:00-15:00 and 8:00-18:10 (the last bar takes 17:00 on).
+    QTest::newRow("clock hour") << QStringLiteral("hour")
+                                << QList<int>{120, 180, 180, 180, 180, 120, 120, 120, 60, 60, 70} << 1390;
+    // Low water at 3:00 for the first day, 1:00 for the second; the third's
+    // tide is unknown.
+    QTest::newRow("hours from low water") << QStringLiteral("tide")
+                                          << QList<int>{60, 60, 0, 0, 60, 60, 120, 120, 120, 60, 60, 60} << 780;
+    // A bait is fished from its step to the next: エビ for the twenty minutes
+    // after the fish landed on it, サナギ from 7:30 to 11:40.
+    QTest::newRow("bait") << QStringLiteral("bait") << QList<int>{0, 1120, 20, 0, 0, 250} << 1390;
+    QTest::newRow("raft") << QStringLiteral("raft") << QList<int>{300, 0, 1090, 0, 0} << 1390;
+}
+
+void TestStats::barsKnowTheMinutesFishedInThem()
+{
+    QFETCH(QString, chart);
+    QFETCH(QList<int>, minutes);
+    QFETCH(int, whole);
+
+    const DayStats s = dayStats(statsfixture::days());
+    QList<int> got;
+    const auto take = [&](const auto &bars) {
+        for (const CatchBar &bar : bars)
+            got << bar.minutes;
+    };
+    if (chart == QLatin1String("hour"))
+        take(s.byClockHour);
+    else if (chart == QLatin1String("tide"))
+        take(s.byHoursFromLow);
+    else if (chart == QLatin1String("bait"))
+        take(s.byBait);
+    else
+        take(s.byRaft);
+    QCOMPARE(got, minutes);
+    QCOMPARE(std::accumulate(got.begin(), got.end(), 0), whole);
 }
 
 void TestStats::bestChinuStaysWithTheFirstToReachIt()

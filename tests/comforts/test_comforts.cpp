@@ -4,6 +4,7 @@
 #include "comforts/comfortsettings.h"
 #include "comforts/gyotaku.h"
 #include "comforts/mainscreencomforts.h"
+#include "comforts/settingsdialog.h"
 #include "daylog/store.h"
 #include "mainscreen/mainscreentexts.h"
 #include "prep/anglerlist.h"
@@ -13,8 +14,11 @@
 #include "records/datafiles.h"
 #include "records/form5.h"
 #include "records/recordline.h"
+#include "platform/qtcuesound.h"
 
 #include <QApplication>
+#include <QCheckBox>
+#include <QLayout>
 #include <QComboBox>
 #include <QImage>
 #include <QKeyEvent>
@@ -271,6 +275,11 @@ private slots:
 
     void settingsRoundTrip_data();
     void settingsRoundTrip();
+    void settingsDialogOffersTheBiteCueLast_data();
+    void settingsDialogOffersTheBiteCueLast();
+    void biteCueSoundsOnlyWhenTurnedOn_data();
+    void biteCueSoundsOnlyWhenTurnedOn();
+    void biteCueIsAShortWave();
     void soundLevelsChooseWhatSounds_data();
     void soundLevelsChooseWhatSounds();
 
@@ -318,14 +327,18 @@ void TestComforts::settingsRoundTrip_data()
     QTest::addColumn<bool>("muted");
     QTest::addColumn<bool>("pauseOnFocusLoss");
     QTest::addColumn<bool>("quietNotices");
+    QTest::addColumn<bool>("biteCue");
 
-    QTest::newRow("nothing kept: today's sound") << QString() << false << 100 << 100 << false << false << false;
-    QTest::newRow("chosen values come back") << QString() << true << 35 << 0 << true << true << true;
+    QTest::newRow("nothing kept: today's sound") << QString() << false << 100 << 100 << false << false << false << false;
+    QTest::newRow("chosen values come back") << QString() << true << 35 << 0 << true << true << true << true;
+    QTest::newRow("the bite cue alone") << QString() << true << 100 << 100 << false << false << false << true;
     QTest::newRow("levels out of range are brought in")
-        << s("[sound]\nmusic=250\neffects=-4\n") << false << 100 << 0 << false << false << false;
+        << s("[sound]\nmusic=250\neffects=-4\n") << false << 100 << 0 << false << false << false << false;
     QTest::newRow("unreadable values are the defaults")
-        << s("[sound]\nmusic=loud\nmuted=perhaps\n[play]\npauseOnFocusLoss=1\nquietNotices=often\n") << false << 100
-        << 100 << false << true << false;
+        << s("[sound]\nmusic=loud\nmuted=perhaps\nbiteCue=loud\n[play]\npauseOnFocusLoss=1\nquietNotices=often\n")
+        << false << 100 << 100 << false << true << false << false;
+    QTest::newRow("a cue turned on by hand") << s("[sound]\nbiteCue=true\n") << false << 100 << 100 << false << false
+                                             << false << true;
 }
 
 void TestComforts::settingsRoundTrip()
@@ -337,6 +350,7 @@ void TestComforts::settingsRoundTrip()
     QFETCH(bool, muted);
     QFETCH(bool, pauseOnFocusLoss);
     QFETCH(bool, quietNotices);
+    QFETCH(bool, biteCue);
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("namiyose.conf"));
     if (!file.isEmpty()) {
@@ -344,7 +358,7 @@ void TestComforts::settingsRoundTrip()
         QVERIFY(f.open(QIODevice::WriteOnly));
         f.write(file.toUtf8());
     }
-    const comforts::ComfortSettings expected{{music, effects, muted}, pauseOnFocusLoss, quietNotices};
+    const comforts::ComfortSettings expected{{music, effects, muted}, pauseOnFocusLoss, quietNotices, biteCue};
     if (write) {
         QSettings out(path, QSettings::IniFormat);
         comforts::saveSettings(out, expected);
@@ -358,6 +372,105 @@ void TestComforts::settingsRoundTrip()
         QCOMPARE(comforts::loadSettings(), expected);
         comforts::saveSettings(comforts::ComfortSettings{});
     }
+}
+
+void TestComforts::settingsDialogOffersTheBiteCueLast_data()
+{
+    QTest::addColumn<bool>("on");
+    QTest::newRow("off") << false;
+    QTest::newRow("on") << true;
+}
+
+// The cue's box comes after the options that were there before it, shows
+// what was kept and gives back what the player ticks.
+void TestComforts::settingsDialogOffersTheBiteCueLast()
+{
+    QFETCH(bool, on);
+    comforts::ComfortSettings kept;
+    kept.biteCue = on;
+    kept.quietNotices = true;
+    comforts::SettingsDialog dialog(kept);
+    QCheckBox *cue = dialog.findChild<QCheckBox *>(s("竿先が入ったら音で知らせる"));
+    QVERIFY(cue);
+    QCOMPARE(cue, dialog.竿先の合図);
+    QCOMPARE(cue->isChecked(), on);
+    QCOMPARE(dialog.values(), kept);
+    const int at = dialog.layout()->indexOf(cue);
+    for (QWidget *before : {static_cast<QWidget *>(dialog.音を消す), static_cast<QWidget *>(dialog.一時停止),
+                            static_cast<QWidget *>(dialog.知らせは状況表示だけ)}) {
+        const int was = dialog.layout()->indexOf(before);
+        QVERIFY2(was >= 0 && was < at, qPrintable(before->objectName()));
+    }
+    cue->click();
+    QCOMPARE(dialog.values().biteCue, !on);
+    QCOMPARE(dialog.values().quietNotices, true);
+}
+
+void TestComforts::biteCueSoundsOnlyWhenTurnedOn_data()
+{
+    QTest::addColumn<bool>("on");
+    QTest::addColumn<int>("effects");
+    QTest::addColumn<bool>("muted");
+    QTest::addColumn<QList<qreal>>("played"); // volumes, one a window
+
+    QTest::newRow("off, as it starts") << false << 100 << false << QList<qreal>{};
+    QTest::newRow("on") << true << 100 << false << QList<qreal>{1.0, 1.0};
+    QTest::newRow("on at the effects' level") << true << 40 << false << QList<qreal>{0.4, 0.4};
+    QTest::newRow("on, effects off") << true << 0 << false << QList<qreal>{};
+    QTest::newRow("on, muted") << true << 100 << true << QList<qreal>{};
+}
+
+// Each window that opens sounds the cue once, on its own channel: the wave
+// device of the music and the effects is not touched.
+void TestComforts::biteCueSoundsOnlyWhenTurnedOn()
+{
+    QFETCH(bool, on);
+    QFETCH(int, effects);
+    QFETCH(bool, muted);
+    QFETCH(QList<qreal>, played);
+    TestGame t;
+    QVERIFY(!t.cue.isOn());
+    t.sound.setLevels({100, effects, muted});
+    if (on)
+        t.cue.setOn(true);
+    comforts::playBiteCue(t.game());
+    comforts::playBiteCue(t.game());
+    QCOMPARE(t.cue.played(), played);
+    QVERIFY(t.sound.log().isEmpty());
+}
+
+// The cue is made in memory as a wave QSoundEffect can play: 16-bit PCM, a
+// tenth of a second or so, heard but never at full scale. The game's own
+// cue device plays it, twice over, without an audio device and without
+// waiting on one.
+void TestComforts::biteCueIsAShortWave()
+{
+    const QByteArray wave = CueSound::wave();
+    QVERIFY(wave.startsWith("RIFF") && wave.mid(8, 8) == "WAVEfmt ");
+    const auto number = [&](int at, int width) {
+        quint32 v = 0;
+        for (int i = width - 1; i >= 0; --i)
+            v = (v << 8) | quint8(wave[at + i]);
+        return v;
+    };
+    QCOMPARE(number(4, 4), quint32(wave.size() - 8));
+    QCOMPARE(number(20, 2), 1u);  // PCM
+    QCOMPARE(number(22, 2), 1u);  // mono
+    QCOMPARE(number(34, 2), 16u); // bits
+    const quint32 rate = number(24, 4);
+    const quint32 bytes = number(40, 4);
+    QCOMPARE(int(bytes), wave.size() - 44);
+    const double seconds = double(bytes) / 2 / rate;
+    QVERIFY2(seconds >= 0.05 && seconds <= 0.2, qPrintable(QString::number(seconds)));
+    int peak = 0;
+    for (int i = 44; i + 1 < wave.size(); i += 2)
+        peak = std::max(peak, std::abs(int(qint16(number(i, 2)))));
+    QVERIFY2(peak > 8000 && peak < 32000, qPrintable(QString::number(peak)));
+
+    QtCueSound cue;
+    cue.setOn(true);
+    cue.cue({100, 50, false});
+    cue.cue({100, 50, false});
 }
 
 // Music and effects follow their own levels; a sound turned off is never

@@ -4,6 +4,7 @@
 #include "daylog/ids.h"
 #include "daylog/stats.h"
 #include "daylog/store.h"
+#include "daylog/summaries.h"
 #include "mainscreen/fishing/fishingtexts.h"
 #include "prep/rigtexts.h"
 #include "statsfixture.h"
@@ -33,7 +34,8 @@ QStringList figures(const DayStats &s)
              .arg(r.landed).arg(r.lost).arg(r.baitTaken);
     const auto bars = [&f](const char *chart, const auto &list) {
         for (size_t i = 0; i < list.size(); ++i)
-            f << QStringLiteral("%1 %2: %3 fish, %4 chinu").arg(QLatin1String(chart)).arg(i).arg(list[i].catches).arg(list[i].chinu);
+            f << QStringLiteral("%1 %2: %3 fish, %4 chinu, %5 minutes")
+                     .arg(QLatin1String(chart)).arg(i).arg(list[i].catches).arg(list[i].chinu).arg(list[i].minutes);
     };
     bars("clock hour", s.byClockHour);
     bars("hours from low", s.byHoursFromLow);
@@ -201,6 +203,7 @@ private slots:
     void figuresFromTheSummariesEqualTheEvents_data();
     void figuresFromTheSummariesEqualTheEvents();
     void aFirstVersionLogIsBroughtUpToDate();
+    void aSecondVersionLogLearnsTheMinutesPerBar();
     void everyCaptionOfTheGameHasAnId_data();
     void everyCaptionOfTheGameHasAnId();
 
@@ -307,7 +310,7 @@ void TestLogStats::aFirstVersionLogIsBroughtUpToDate()
     QVERIFY2(store.open(path), qPrintable(store.lastError()));
     {
         Peek peek(path);
-        QCOMPARE(peek.one(QStringLiteral("PRAGMA user_version")).toInt(), 2);
+        QCOMPARE(peek.one(QStringLiteral("PRAGMA user_version")).toInt(), 3);
         QCOMPARE(peek.one(QStringLiteral("SELECT count(*) FROM days")).toInt(), int(days.size()));
         QCOMPARE(peek.one(QStringLiteral("SELECT count(*) FROM events")).toInt(), events);
         QCOMPARE(peek.one(QStringLiteral("SELECT count(*) FROM day_summaries")).toInt(), int(days.size()));
@@ -329,6 +332,79 @@ void TestLogStats::aFirstVersionLogIsBroughtUpToDate()
     }
     QCOMPARE(figures(store.stats()), figures(dayStats(days)));
     QCOMPARE(figures(store.stats({QStringLiteral("太郎"), 4})), figures(dayStats(days, {QStringLiteral("太郎"), 4})));
+}
+
+// A log of the second version keeps every figure and gains the minutes fished
+// per bar: from the events of a day that kept them, and for a day kept as
+// figures only from its minutes, fished from 7:00 with no bait known. The
+// totals follow new days and deleted ones as before.
+void TestLogStats::aSecondVersionLogLearnsTheMinutesPerBar()
+{
+    std::vector<LoggedDay> withEvents, figuresOnly;
+    for (int i = 0; i < 12; ++i) {
+        LoggedDay day = busyday::make(unsigned(i) + 40, kAnglers[i % 3], 1 + i % 5, 1 + i % 12);
+        (i % 3 == 2 ? figuresOnly : withEvents).push_back(day);
+    }
+    QTemporaryDir dir;
+    const QString path = DayLogStore::pathIn(dir.path());
+    {
+        DayLogStore store;
+        QVERIFY(store.open(path));
+        for (const LoggedDay &day : withEvents)
+            QVERIFY(store.saveDay(day) > 0);
+        for (const LoggedDay &day : figuresOnly)
+            QVERIFY(store.saveDay(day, DayLogStore::Keep::FiguresOnly) > 0);
+    }
+    // Back to the second version: its columns, its triggers, its number.
+    {
+        Peek peek(path);
+        QSqlQuery q(peek.db());
+        QVERIFY(q.exec(QStringLiteral("DROP TRIGGER day_summary_added")));
+        QVERIFY(q.exec(QStringLiteral("DROP TRIGGER day_summary_removed")));
+        for (const QString &table : {QStringLiteral("day_summaries"), QStringLiteral("summary_totals")}) {
+            const QStringList columns = peek.column(QStringLiteral("SELECT name FROM pragma_table_info('%1')").arg(table));
+            int dropped = 0;
+            for (const QString &column : columns) {
+                if (column.endsWith(QLatin1String("_minutes"))) {
+                    QVERIFY2(q.exec(QStringLiteral("ALTER TABLE %1 DROP COLUMN %2").arg(table, column)),
+                             qPrintable(q.lastError().text()));
+                    ++dropped;
+                }
+            }
+            QCOMPARE(dropped, ClockHourBars + TideHourBars + 6);
+        }
+        for (const QString &statement : summaries::schema(false))
+            QVERIFY2(q.exec(statement), qPrintable(q.lastError().text()));
+        QVERIFY(q.exec(QStringLiteral("PRAGMA user_version = 2")));
+    }
+
+    DayLogStore store;
+    QVERIFY2(store.open(path), qPrintable(store.lastError()));
+    {
+        Peek peek(path);
+        QCOMPARE(peek.one(QStringLiteral("PRAGMA user_version")).toInt(), 3);
+    }
+    std::vector<LoggedDay> all = withEvents;
+    all.insert(all.end(), figuresOnly.begin(), figuresOnly.end());
+    const auto expected = [&](const StatsFilter &filter) {
+        DayStats want = dayStats(all, filter);
+        const DayStats unknownBait = dayStats(figuresOnly, filter);
+        for (size_t i = 0; i < want.byBait.size(); ++i)
+            want.byBait[i].minutes -= unknownBait.byBait[i].minutes;
+        return want;
+    };
+    for (const StatsFilter &filter : {StatsFilter{}, StatsFilter{kAnglers[1], 0}, StatsFilter{QString(), 3}})
+        QCOMPARE(figures(store.stats(filter)), figures(expected(filter)));
+    QVERIFY(store.stats().byClockHour[3].minutes == 60 * int(all.size()));
+
+    // New days and deleted ones move the totals of every column.
+    LoggedDay more = busyday::make(99, kAnglers[0], 2, 6);
+    QVERIFY(store.saveDay(more) > 0);
+    withEvents.push_back(more);
+    all.push_back(more);
+    QVERIFY(store.deleteDayByFile(withEvents.front().angler, withEvents.front().dayFileName));
+    all.erase(all.begin());
+    QCOMPARE(figures(store.stats()), figures(expected({})));
 }
 
 // Each caption the game writes has an id whose display name is that caption

@@ -89,12 +89,13 @@ int main(int argc, char *argv[])
     ScriptedRandom random;
     FixedClock clock;
     RecordingSound sound;
+    SilentCue cue;
     FileSystem files;
     ProgramDirs dirs;
     dirs.dataRoot = dir.path();
     dirs.waveSources = {dir.path()};
     dirs.soundInstallDir = dir.path();
-    Platform platform{scheduler, dialogs, random, clock, sound, files, dirs};
+    Platform platform{scheduler, dialogs, random, clock, sound, cue, files, dirs};
     Game game(platform);
     Screens &screens = game.screens();
 

@@ -520,7 +520,7 @@ void TestPastRecordsScreen::ownMessageDoesNotAskAgain()
     writeRecords(t, prunableDays());
     writeAnglers(t, { A });
     FocusTakingDialogs dialogs(t.scheduler);
-    Platform platform { t.scheduler, dialogs, t.random, t.clock, t.sound, t.files, ProgramDirs { t.dir(), {}, {} } };
+    Platform platform { t.scheduler, dialogs, t.random, t.clock, t.sound, t.cue, t.files, ProgramDirs { t.dir(), {}, {} } };
     Game game(platform);
     game.state.AppDir = t.dir();
     Form6 &s = game.screens().form6();

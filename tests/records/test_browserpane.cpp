@@ -63,7 +63,7 @@ struct Pane
         Game *used = &t.game();
         if (files) {
             platform = std::make_unique<Platform>(
-                Platform { t.scheduler, t.dialogs, t.random, t.clock, t.sound, *files, t.game().platform.dirs });
+                Platform { t.scheduler, t.dialogs, t.random, t.clock, t.sound, t.cue, *files, t.game().platform.dirs });
             game = std::make_unique<Game>(*platform);
             used = game.get();
         }

@@ -13,7 +13,7 @@ TestGame::TestGame()
     dirs.waveSources = {m_dir.path()};
     dirs.soundInstallDir = m_dir.path() + QStringLiteral("/sounds");
     QDir().mkpath(dirs.soundInstallDir);
-    m_platform = std::make_unique<Platform>(Platform{scheduler, dialogs, random, clock, sound, files, dirs});
+    m_platform = std::make_unique<Platform>(Platform{scheduler, dialogs, random, clock, sound, cue, files, dirs});
     m_game = std::make_unique<Game>(*m_platform);
 }
 

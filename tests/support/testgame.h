@@ -8,8 +8,8 @@
 #include <memory>
 
 // A whole game on scripted parts: virtual time, scripted message-box answers
-// and random draws, a fixed clock, a sound device that records, and a
-// temporary program folder (data and installed waves go there too).
+// and random draws, a fixed clock, a sound device and a bite cue that
+// record, and a temporary program folder (data and installed waves go there too).
 class TestGame
 {
 public:
@@ -25,6 +25,7 @@ public:
     ScriptedRandom random;
     FixedClock clock;
     RecordingSound sound;
+    RecordingCue cue;
     FileSystem files;
 
     // The program folder of this game (the data folder lies inside it).
