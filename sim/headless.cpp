@@ -36,7 +36,7 @@ public:
         : m_config(config)
         , m_listener(listener)
         , m_random(seed)
-        , m_platform{m_scheduler, m_dialogs, m_random, m_clock, m_sound, m_files, dirs()}
+        , m_platform{m_scheduler, m_dialogs, m_random, m_clock, m_sound, m_cue, m_files, dirs()}
     {
         m_report.day = day;
         m_report.seed = seed;
@@ -83,6 +83,7 @@ private:
     SimRandom m_random;
     SimClock m_clock;
     SilentSound m_sound;
+    SilentCue m_cue;
     MemoryFiles m_files;
     Platform m_platform;
     GameState m_state;

@@ -254,6 +254,14 @@ The file or the angler&apos;s folder is a link or something else, not a plain fi
         <source>&#x3000;釣</source>
         <translation> (angler)</translation>
     </message>
+    <message>
+        <source>竿先が入ったら音で知らせる</source>
+        <translation>A sound when the rod tip dips</translation>
+    </message>
+    <message>
+        <source>魚がエサをくわえて竿先が押さえこまれたとき、あわせどきを短い音で知らせます。音の大きさは効果音の音量です。</source>
+        <translation>When a fish takes the bait and holds the rod tip down, a short sound tells you it is time to strike. It plays at the effects volume.</translation>
+    </message>
 </context>
 <context>
     <name>Controls</name>
