@@ -195,7 +195,7 @@ bool readDays(const QSqlDatabase &db, const DaySelection &which, const std::func
     if (which.raft != 0)
         where += QStringLiteral(" AND d.raft = :raft");
     if (!which.dayFile.isEmpty())
-        where += QStringLiteral(" AND d.day_file = :file");
+        where += QStringLiteral(" AND d.day_file = :file AND d.day_file <> ''");
     if (which.withEventsOnly)
         where += QStringLiteral(" AND EXISTS (SELECT 1 FROM events x WHERE x.day_id = d.id)");
     const auto bind = [&](QSqlQuery &query) {
@@ -597,7 +597,7 @@ qint64 DayLogStore::saveDay(const LoggedDay &day, Keep keep)
 
     QSqlQuery q(db);
     if (!day.dayFileName.isEmpty()) {
-        q.prepare(QStringLiteral("DELETE FROM days WHERE angler = ? AND day_file = ?"));
+        q.prepare(QStringLiteral("DELETE FROM days WHERE angler = ? AND day_file = ? AND day_file <> ''"));
         q.addBindValue(text(day.angler));
         q.addBindValue(text(day.dayFileName));
         if (!d->exec(q))
@@ -725,7 +725,7 @@ bool DayLogStore::deleteDayByFile(const QString &angler, const QString &dayFileN
         return true;
     QSqlDatabase db = d->db();
     QSqlQuery q(db);
-    q.prepare(QStringLiteral("DELETE FROM days WHERE angler = ? AND day_file = ?"));
+    q.prepare(QStringLiteral("DELETE FROM days WHERE angler = ? AND day_file = ? AND day_file <> ''"));
     q.addBindValue(angler);
     q.addBindValue(dayFileName);
     if (d->exec(q))
