@@ -9,7 +9,9 @@
 #include "mainscreen/form1.h"
 #include "platform/programdirs.h"
 #include "records/browserpane.h"
+#include "mainscreen/rafts.h"
 #include "records/form5.h"
+#include "records/recordline.h"
 
 #include <QAction>
 #include <QComboBox>
@@ -352,9 +354,11 @@ GyotakuRecord gyotakuOfToday(Form5 &form)
 {
     GyotakuRecord r;
     Game &game = form.game();
-    r.angler = form.Label6->text();
-    r.raft = form.Label3->text();
-    r.lengthCm = leadingNumber(form.Label7->text());
+    // Today's figures as the day's end counted them for today's catch.
+    const GameState &s = game.state;
+    r.angler = s.AnglerName;
+    r.raft = rafts::name(s.SpotNo);
+    r.lengthCm = s.LongestChinu;
     r.date = game.platform.clock.now().date();
     if (Form1 *mainScreen = game.screens().loadedForm1())
         if (MainScreenComforts *c = MainScreenComforts::of(*mainScreen)) {
@@ -376,10 +380,10 @@ GyotakuRecord gyotakuOfSavedDay(BrowserPane &pane)
     if (row >= 0 && row < pane.FileNames().size()) {
         // The day file's name holds the date and the raft; its lines hold
         // neither the tide nor the bait.
-        const QString name = pane.FileNames().at(row);
-        r.date = QDate::fromString(name.left(11), QStringLiteral("yyyy年MM月dd日"));
-        if (name.size() > 24)
-            r.raft = name.mid(20, name.size() - 24);
+        if (const std::optional<DayFileNameParts> parts = ParseDayFileName(pane.FileNames().at(row))) {
+            r.date = QDate::fromString(parts->date, QStringLiteral("yyyy年MM月dd日"));
+            r.raft = parts->raftName;
+        }
     }
     return r;
 }

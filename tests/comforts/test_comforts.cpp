@@ -917,10 +917,11 @@ void TestComforts::gyotakuOfTodayTakesTheLongestChinu()
     landFish(f, s("ボラ"), 52);
     landFish(f, s("チヌ"), 47);
     day.game.clock.set(QDateTime(QDate(2026, 12, 10), QTime(15, 2)));
+    GameState &st = day.game.state();
+    st.AnglerName = s("Taro");
+    st.SpotNo = 3;
+    st.LongestChinu = 47;
     Form5 &today = day.game.screens().form5();
-    today.Label6->setText(s("Taro"));
-    today.Label3->setText(s("大浜"));
-    today.Label7->setText(s("47"));
     const comforts::GyotakuRecord r = comforts::gyotakuOfToday(today);
     QCOMPARE(r, (comforts::GyotakuRecord{s("Taro"), 47, s("大浜"), QDate(2026, 12, 10), s("引き潮"), s("カニ")}));
 }
