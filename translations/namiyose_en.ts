@@ -262,6 +262,10 @@ The file or the angler&apos;s folder is a link or something else, not a plain fi
         <source>魚がエサをくわえて竿先が押さえこまれたとき、あわせどきを短い音で知らせます。音の大きさは効果音の音量です。</source>
         <translation>When a fish takes the bait and holds the rod tip down, a short sound tells you it is time to strike. It plays at the effects volume.</translation>
     </message>
+    <message>
+        <source>まだ時間があります。納竿して今日の釣りを終えますか？</source>
+        <translation>There is still time. Pack up and end today&apos;s fishing?</translation>
+    </message>
 </context>
 <context>
     <name>Controls</name>
@@ -899,6 +903,10 @@ You can fish on. Saves are written one after the other, so neither record is los
     <message>
         <source>「%1」の場所に、ゲームのロックファイルではないもの（リンクやフォルダなど）があるため、書き込みませんでした。これを取り除いてから、もう一度お試しください。</source>
         <translation>Nothing was written: where &quot;%1&quot; should be there is something that is not the game&apos;s lock file (a link, a folder...). Remove it, then try again.</translation>
+    </message>
+    <message>
+        <source>次の釣行へ</source>
+        <translation>Next outing</translation>
     </message>
 </context>
 <context>

@@ -2,6 +2,9 @@
 
 #include "screens.h"
 
+#include "mainscreen/form1.h"
+#include "prep/form3.h"
+
 #include <QCoreApplication>
 #include <QGuiApplication>
 #include <QSessionManager>
@@ -32,6 +35,25 @@ Game::~Game()
 void Game::endSession()
 {
     endProgram();
+}
+
+void Game::startNextDay()
+{
+    if (m_ending)
+        return;
+    // Today's engine goes quiet at once: its windows are deleted only once
+    // the event loop comes round, and must not touch the next day meanwhile.
+    if (Form1 *today = m_screens->loadedForm1())
+        today->fishing().stop();
+    platform.sound.stop();
+    platform.sound.close();
+    if (!state.AnglerName.isEmpty())
+        lastOuting.angler = state.AnglerName;
+    m_screens->closeAll();
+    state = GameState{};
+    day = Day{};
+    Screens &screens = *m_screens;
+    screens.show(screens.form3());
 }
 
 void Game::endProgram()

@@ -46,6 +46,10 @@ public:
     // Ends the program at once: every window closes without asking, no
     // timer ticks again, and the caller must do nothing more.
     void endProgram();
+    // Another day in the same run: today's windows close, a fresh Day and
+    // settings begin, and the settings screen comes back with the angler's
+    // name in it. The saved files and the log are left as they are.
+    void startNextDay();
     bool ending() const { return m_ending; }
     // The desktop session is ending (logout or shutdown): unlike the close
     // control, this is not refused; the program ends at once, between two

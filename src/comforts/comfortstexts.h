@@ -19,6 +19,8 @@ inline QString ChinuCounter() { return QCoreApplication::translate("Comforts", "
 inline QString AllCounter() { return QCoreApplication::translate("Comforts", "全体"); }
 
 // What a refusal to close adds: the key that does work.
+// Ctrl+Q while the clock still runs
+inline QString PackUpEarlyQuestion() { return QCoreApplication::translate("Comforts", "まだ時間があります。納竿して今日の釣りを終えますか？"); }
 inline QString MainCloseKey() { return QCoreApplication::translate("Comforts", "\n（キーボードでは Ctrl+Q）"); }
 inline QString RigCloseKey() { return QCoreApplication::translate("Comforts", "\n（キーボードでは Enter）"); }
 

@@ -169,7 +169,21 @@ void MainScreenComforts::addKeys()
     f.仕掛けを作る->setShortcut(key(Qt::Key_R));
     f.スタート->setShortcut(key(Qt::Key_S));
     f.釣果を保存->setShortcut(key(Qt::CTRL | Qt::Key_S));
-    f.納竿->setShortcut(key(Qt::CTRL | Qt::Key_Q));
+    // Ctrl+Q is one slip of the fingers away from Ctrl+S: while the day
+    // still has time it asks first. The menu item itself ends as it always did.
+    auto *packUp = new QAction(this);
+    packUp->setObjectName(QStringLiteral("納竿Key"));
+    packUp->setShortcut(key(Qt::CTRL | Qt::Key_Q));
+    f.addAction(packUp);
+    connect(packUp, &QAction::triggered, this, [this] {
+        Form1 &form = m_form;
+        if (!form.納竿->isEnabled())
+            return;
+        if (dayOn(form.game()) && !form.EndHourReached()
+            && form.message(comfortstexts::PackUpEarlyQuestion(), MessageButtons::YesNo) != AnswerYes)
+            return;
+        form.納竿->trigger();
+    });
 
     QMenuBar *menus = f.menuBar();
     const auto addMenu = [&](QAction *&action, const QString &caption, QKeySequence shortcut) {

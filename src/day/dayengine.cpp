@@ -429,6 +429,15 @@ void DayEngine::DrainTimeBar()
     }
 }
 
+void DayEngine::stop()
+{
+    for (auto *timer : {&Timer時間管理, &Timer1音楽1, &Timer竿の音, &Timer1, &Timerダンゴ管理, &Timer竿の動き,
+                        &Timerあたり, &Timer竿のしなり, &Timer1ボラのタイマー, &Timer1ばらし}) {
+        (*timer)->setEnabled(false);
+        (*timer)->setHandler({});
+    }
+}
+
 bool DayEngine::EndHourReached() const
 {
     return m_day.endHourReached(m_state.EndHour);

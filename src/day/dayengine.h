@@ -102,6 +102,8 @@ public:
     // 納竿 before the boatman came.
     void PackUp();
     bool EndHourReached() const;
+    // The day is left: no timer of it ticks again.
+    void stop();
 
     // ---- the player's actions ----
     void DropGroundbait();   // Command1

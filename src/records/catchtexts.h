@@ -35,6 +35,8 @@ inline QString ChinuOnly() { return QCoreApplication::translate("Records", "チ�
 inline QString ShowAll() { return QCoreApplication::translate("Records", "全てを表示"); }
 // Command1
 inline QString Close() { return QCoreApplication::translate("Records", "閉じる"); }
+// beside 閉じる: back to the settings screen for another day
+inline QString NextOuting() { return QCoreApplication::translate("Records", "次の釣行へ"); }
 // menu item 保存
 inline QString SaveMenu() { return QCoreApplication::translate("Records", "釣果の保存"); }
 // menu item 過去の記録

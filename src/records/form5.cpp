@@ -107,6 +107,9 @@ Form5::Form5(Game &game)
     Command2 = new QPushButton(catchtexts::ChinuOnly(), panel);
     Command2->setObjectName(QStringLiteral("Command2"));
     Command2->setGeometry(panelWidth - 16 - 120 - 12 - 160, 404, 160, 34);
+    次の釣行へ = new QPushButton(catchtexts::NextOuting(), panel);
+    次の釣行へ->setObjectName(QStringLiteral("次の釣行へ"));
+    次の釣行へ->setGeometry(panelWidth - 16 - 120 - 12 - 160 - 12 - 120, 404, 120, 34);
     Command1 = new QPushButton(catchtexts::Close(), panel);
     Command1->setObjectName(QStringLiteral("Command1"));
     Command1->setGeometry(panelWidth - 16 - 120, 404, 120, 34);
@@ -131,6 +134,7 @@ Form5::Form5(Game &game)
     charts::addDayLogMenu(*this);
 
     connect(Command1, &QPushButton::clicked, this, [this] { Command1Click(); });
+    connect(次の釣行へ, &QPushButton::clicked, this, [this] { 次の釣行へClick(); });
     connect(Command2, &QPushButton::clicked, this, [this] { Command2Click(); });
     connect(保存, &QAction::triggered, this, [this] { 保存Click(); });
     connect(過去の記録, &QAction::triggered, this, [this] { 過去の記録Click(); });
@@ -179,6 +183,21 @@ void Form5::Command1Click()
         }
     }
     game().endProgram();
+}
+
+void Form5::次の釣行へClick()
+{
+    // As 閉じる asks about an unsaved day; a day that could not be written
+    // stays here, so that nothing is dropped on the way to the next.
+    if (SavedFlag == 0 && numberformat::Val(Label5->text()) > 0) {
+        state().Answer = message(catchtexts::SaveQuestion(), MessageButtons::YesNo);
+        if (state().Answer == AnswerYes) {
+            if (SaveToday() == SaveResult::Failed)
+                return;
+            SavedFlag = 1;
+        }
+    }
+    game().startNextDay();
 }
 
 void Form5::fillChinuList()

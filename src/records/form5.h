@@ -29,6 +29,7 @@ public:
     };
 
     void Command1Click(); // 閉じる
+    void 次の釣行へClick();
     void Command2Click(); // the list toggle
     void 保存Click();
     void 過去の記録Click();
@@ -51,6 +52,7 @@ public:
     QListWidget *List1 = nullptr; // the whole catch
     QListWidget *List2 = nullptr; // the chinu alone, in List1's place
     QPushButton *Command1 = nullptr;
+    QPushButton *次の釣行へ = nullptr;
     QPushButton *Command2 = nullptr;
     QAction *保存 = nullptr;
     QAction *過去の記録 = nullptr;

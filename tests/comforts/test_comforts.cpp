@@ -1,6 +1,7 @@
 #include "support/todayscatch.h"
 #include "fishing/pond.h"
 
+#include "comforts/comfortstexts.h"
 #include "comforts/comfortsettings.h"
 #include "comforts/gyotaku.h"
 #include "comforts/mainscreencomforts.h"
@@ -271,6 +272,8 @@ class TestComforts : public QObject
     Q_OBJECT
 
 private slots:
+    void ctrlQAsksWhileTheDayHasTimeLeft_data();
+    void ctrlQAsksWhileTheDayHasTimeLeft();
     void initTestCase();
 
     void settingsRoundTrip_data();
@@ -673,6 +676,45 @@ void TestComforts::pausedDayEndsAsUnpaused()
     QCOMPARE(paused.catches, unpaused.catches);
     QCOMPARE(paused.clock, unpaused.clock);
     QCOMPARE(paused.remainingDraws, 0);
+}
+
+// Ctrl+Q is one key from Ctrl+S: while the clock still runs it asks before
+// the day is given up. The menu item, and the keys before the start, end at once.
+void TestComforts::ctrlQAsksWhileTheDayHasTimeLeft_data()
+{
+    QTest::addColumn<bool>("started");
+    QTest::addColumn<bool>("byMenu");
+    QTest::addColumn<int>("answer");
+    QTest::addColumn<bool>("asked");
+    QTest::addColumn<bool>("ended");
+    QTest::newRow("day running, No") << true << false << int(AnswerNo) << true << false;
+    QTest::newRow("day running, Yes") << true << false << int(AnswerYes) << true << true;
+    QTest::newRow("day running, the menu item") << true << true << int(AnswerYes) << false << true;
+    QTest::newRow("before the start") << false << false << int(AnswerYes) << false << true;
+}
+
+void TestComforts::ctrlQAsksWhileTheDayHasTimeLeft()
+{
+    QFETCH(bool, started);
+    QFETCH(bool, byMenu);
+    QFETCH(int, answer);
+    QFETCH(bool, asked);
+    QFETCH(bool, ended);
+    PlayedDay day(false, started);
+    Form1 &f = *day.form;
+    f.show();
+    f.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&f));
+    day.game.dialogs.answer(answer);
+    if (byMenu)
+        f.納竿->trigger();
+    else
+        QTest::keyClick(&f, Qt::Key_Q, Qt::ControlModifier);
+    const bool question = day.game.dialogs.texts().contains(comfortstexts::PackUpEarlyQuestion());
+    QCOMPARE(question, asked);
+    QCOMPARE(day.game.game().ending(), ended);
+    if (!ended)
+        QVERIFY(f.Timer時間管理->isEnabled());
 }
 
 // While paused the day's menus and keys wait; the pause key lifts it.

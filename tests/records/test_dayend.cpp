@@ -6,9 +6,11 @@
 #include "records/datafiles.h"
 #include "records/dayend.h"
 #include "records/form5.h"
+#include "prep/form3.h"
 #include "support/testgame.h"
 
 #include <QAction>
+#include <QComboBox>
 #include <QDir>
 #include <QFile>
 #include <QLabel>
@@ -78,6 +80,8 @@ class TestDayEnd : public QObject
 {
     Q_OBJECT
 private slots:
+    void theNextOutingStartsAFreshDay_data();
+    void theNextOutingStartsAFreshDay();
     void todaysCatchFigures_data();
     void todaysCatchFigures();
     void saveTheCatchTwiceListsEachFishOnce();
@@ -100,6 +104,58 @@ private slots:
     void closeBoxIsRefused();
     void pastRecordsOpensForm6();
 };
+
+// 次の釣行へ: today's windows go, the settings screen comes back with the
+// angler's name, and the next day starts from nothing; what was saved stays.
+void TestDayEnd::theNextOutingStartsAFreshDay_data()
+{
+    QTest::addColumn<int>("answer"); // to the save question
+    QTest::addColumn<bool>("saved");
+    QTest::newRow("saved on the way") << int(AnswerYes) << true;
+    QTest::newRow("not saved") << int(AnswerNo) << false;
+}
+
+void TestDayEnd::theNextOutingStartsAFreshDay()
+{
+    QFETCH(int, answer);
+    QFETCH(bool, saved);
+    PlayedDay day({chinu(45), mullet(40)});
+    Form5 &today = day.endDay();
+    QPointer<Form1> first = day.form1;
+    QPointer<Form5> catchScreen = &today;
+    day.tg.dialogs.answer(answer);
+    today.次の釣行へ->click();
+    QCOMPARE(day.tg.dialogs.texts().value(0), catchtexts::SaveQuestion());
+    QVERIFY(!day.tg.game().ending());
+    QCOMPARE(QFile::exists(day.recordFile()), saved);
+    QCOMPARE(day.dayFiles().size(), saved ? 1 : 0);
+    const auto bytes = [](const QString &path) {
+        QFile file(path);
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    };
+    const QByteArray record = bytes(day.recordFile());
+
+    // Today's windows are gone once the event loop comes round; the day
+    // and the settings start afresh.
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QVERIFY(first.isNull());
+    QVERIFY(catchScreen.isNull());
+    QVERIFY(!day.tg.screens().loadedForm1());
+    QVERIFY(day.tg.game().day.catches.empty());
+    QCOMPARE(day.tg.state().AnglerName, QString());
+    Form3 *settings = day.tg.screens().loadedForm3();
+    QVERIFY(settings && settings->isVisible());
+    QCOMPARE(settings->Combo3->currentText(), angler);
+
+    // The second day's main screen is a new one, at 7:00 with nothing caught.
+    Form1 &second = day.tg.screens().form1();
+    QCOMPARE(second.List1->count(), 0);
+    QCOMPARE(second.day().clockHour, 7);
+    QVERIFY(!second.Timer時間管理->isEnabled());
+    // What the first day saved is still there, byte for byte.
+    QCOMPARE(day.dayFiles().size(), saved ? 1 : 0);
+    QCOMPARE(bytes(day.recordFile()), record);
+}
 
 void TestDayEnd::todaysCatchFigures_data()
 {
