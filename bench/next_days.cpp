@@ -102,6 +102,7 @@ int main(int argc, char **argv)
         // faces in the pixmap cache, which is bounded (10 MB) and would hide
         // what a day leaves behind: it is emptied before each count.
         QPixmapCache::clear();
+        malloc_trim(0);
         const long inUse = long(mallinfo2().uordblks / 1024);
         const long rss = residentKiB();
         if (day == 1)
