@@ -530,6 +530,7 @@ void FishingActionTest::fastPullOfAChinu()
     QFETCH(QList<int>, tips);
     QFETCH(bool, window);
     Pond p;
+    p.game.cue.setOn(true); // 竿先が入ったら音で知らせる
     p.dropAndTick(Pond::biteTick(cls, 5));
     p.pushBiteTick(v11, 7);
     p.game.advance(500);
@@ -549,7 +550,12 @@ void FishingActionTest::fastPullOfAChinu()
         QVERIFY(p.form.Timer竿の動き->isEnabled());
         QCOMPARE(p.form.Timer竿の動き->interval(), 2000);
         QVERIFY(p.form.Command3->isEnabled());
+        // The cue sounds once, as the tip is held down.
+        QCOMPARE(p.game.cue.played().size(), 1);
+        p.game.advance(1000);
+        QCOMPARE(p.game.cue.played().size(), 1);
     } else {
+        QVERIFY(p.game.cue.played().isEmpty());
         QCOMPARE(p.messages(), QStringList{s("エサを取られました。")});
         QVERIFY(!p.form.Timer竿の動き->isEnabled());
         QVERIFY(p.form.Command1->isEnabled());
