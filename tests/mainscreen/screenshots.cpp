@@ -7,6 +7,8 @@
 #include "app/game.h"
 #include "app/screens.h"
 #include "mainscreen/form1.h"
+#include "records/dayend.h"
+#include "records/form5.h"
 #include "mainscreen/mainscreentexts.h"
 #include "mainscreen/rafts.h"
 #include "platform/picturebox.h"
@@ -173,6 +175,11 @@ int main(int argc, char *argv[])
     save(f, QStringLiteral("main_day_over"));
 
     saveFrames(f);
+
+    // Today's catch, with 閉じる and 次の釣行へ.
+    f.dayEnd().釣果を保存Click();
+    if (Form5 *today = game.screens().loadedForm5())
+        save(*today, QStringLiteral("todays_catch"));
     game.endProgram();
     return 0;
 }
