@@ -1,6 +1,7 @@
 #include "simday.h"
 
 #include "daylog/daylog.h"
+#include "angler.h"
 #include "simplatform.h"
 
 #include "app/game.h"
@@ -115,18 +116,21 @@ namespace {
 
 // One day: the real settings and main screens on virtual time, never shown,
 // with an angler who watches the rod tip and the buttons.
-class DayRun
+class DayRun final : public SimAngler
 {
 public:
     DayRun(const AnglerConfig &config, int day, quint64 seed, DayListener *listener)
-        : m_config(config)
-        , m_listener(listener)
+        : SimAngler(config, day, seed, listener)
         , m_random(seed)
         , m_platform{m_scheduler, m_dialogs, m_random, m_clock, m_sound, m_cue, m_files, dirs()}
     {
-        m_report.day = day;
-        m_report.seed = seed;
-        m_dialogs.onMessage = [this](const MessageRecord &m) { heard(m); };
+        m_dialogs.onMessage = [this](const MessageRecord &m) {
+            // A fish is listed just before its message is shown: take the
+            // list in first, so that a catch comes before the boatman who
+            // follows it.
+            catchUpList();
+            heard(m.text);
+        };
     }
 
     SimDayReport play();
@@ -141,19 +145,39 @@ private:
     }
 
     void setUp();
-    void observe();
-    void act();
-    bool quiet() const;
-    void tell(SimEvent::Kind kind, SimEvent e = {});
-    void heard(const MessageRecord &m);
-    void listed(const QString &entry);
     void catchUpList();
-    qint64 now() const { return m_scheduler.now(); }
-    // When the angler strikes at a bite seen now (-1: he never does).
-    qint64 strikeTime() const { return m_config.strikeDelayMs < 0 ? -1 : now() + m_config.strikeDelayMs; }
+    void catchUp() override { catchUpList(); }
 
-    const AnglerConfig &m_config;
-    DayListener *m_listener;
+    // ---- what the angler sees on the screen and presses ----
+    qint64 now() const override { return m_scheduler.now(); }
+    QString clock() const override { return m_form->Label10->text(); }
+    Sight sight() const override
+    {
+        // The fish holds the bait until the next rod-tip tick, 2000 ms on:
+        // the tip stays down and the strike is called for.
+        const Day &day = m_form->day();
+        return {day.biteArmed == 1, m_tipTimer->interval() == 2000, day.mulletOn == 1, !m_landed->isHidden()};
+    }
+    Fish fish() const override { return {m_state->BiteClass, m_state->FishKind, m_state->FishLength}; }
+    bool chinuRig() const override { return m_state->TargetCode == 1; }
+    bool canStrike() const override { return m_form->Command3->isEnabled(); }
+    void strike() override { m_form->Command3->click(); }
+    bool fighting() const override { return m_fightTimer->isEnabled(); }
+    void ok() override { m_form->Command4->click(); }
+    bool canBreak() const override { return m_form->Command2->isEnabled(); }
+    void breakBall() override { m_form->Command2->click(); }
+    bool canDrop() const override { return m_form->Command1->isEnabled(); }
+    void drop() override { m_form->Command1->click(); }
+    bool dayMoves() const override
+    {
+        const Form1 &f = *m_form;
+        for (const Timer *timer : {f.Timer時間管理, f.Timerダンゴ管理, f.Timer竿の動き, f.Timerあたり,
+                                   f.Timer竿のしなり, f.Timer1ボラのタイマー})
+            if (timer->isEnabled())
+                return true;
+        return false;
+    }
+
     VirtualScheduler m_scheduler;
     SimDialogs m_dialogs{m_scheduler};
     SimRandom m_random;
@@ -166,23 +190,11 @@ private:
     Form1 *m_form = nullptr;
     GameState *m_state = nullptr;
     // Looked at every step: found once.
-    const DayEngine *m_fishing = nullptr;
     const Timer *m_tipTimer = nullptr;   // Timer竿の動き
     const Timer *m_fightTimer = nullptr; // Timer竿のしなり
     const QWidget *m_landed = nullptr;   // Picture1(0), the landed chinu
     const QListWidget *m_list = nullptr; // List1, the catch list
-    SimDayReport m_report;
-
-    // What the angler last saw.
-    bool m_armed = false;
-    bool m_window = false;
-    bool m_mulletOn = false;
-    bool m_picture = false;
     int m_listCount = 0;
-    // What the angler means to do, and when (-1: nothing).
-    qint64 m_strikeAt = -1;
-    qint64 m_okAt = -1;
-    qint64 m_breakAt = -1;
 };
 
 void DayRun::setUp()
@@ -210,7 +222,6 @@ void DayRun::setUp()
     s.Bait = m_config.bait;
     f.setRig(s.Leader, s.Hook, s.Bait);
     f.Label4(0)->setText(s.TargetFish);
-    m_fishing = &f.fishing();
     m_tipTimer = f.Timer竿の動き;
     m_fightTimer = f.Timer竿のしなり;
     m_landed = f.Picture1(0);
@@ -218,204 +229,21 @@ void DayRun::setUp()
     f.StartDay();
 }
 
-void DayRun::tell(SimEvent::Kind kind, SimEvent e)
-{
-    e.kind = kind;
-    e.ms = now();
-    e.afterBoatman = m_report.ended;
-    if (!m_listener)
-        return;
-    e.clock = m_form->Label10->text();
-    m_listener->dayEvent(e);
-}
-
-void DayRun::heard(const MessageRecord &m)
-{
-    namespace FT = fishingtexts;
-    // A fish is listed just before its message is shown: take the list in
-    // first, so that a catch comes before the boatman who follows it.
-    catchUpList();
-    SimEvent e;
-    e.text = m.text;
-    if (m.text.startsWith(mainscreentexts::BoatmanTimeUp())) {
-        // Counted before it is told, so that the event reads as the end itself.
-        tell(SimEvent::Boatman, e);
-        if (++m_report.boatman == 1) {
-            m_report.ended = true;
-            m_report.endClock = m_form->Label10->text();
-            m_report.endMs = now();
-        }
-        return;
-    }
-    if (m.text == FT::TooEarly()) {
-        ++m_report.tooEarly;
-        tell(SimEvent::TooEarly, e);
-    } else if (m.text == FT::BaitTaken()) {
-        ++m_report.baitTaken;
-        tell(SimEvent::BaitTaken, e);
-    } else if (m.text == FT::MulletEscaped()) {
-        ++m_report.mulletEscaped;
-        tell(SimEvent::MulletEscaped, e);
-    } else if (m.text.startsWith(FT::Lost()) || m.text == FT::MulletLost()) {
-        ++m_report.losses;
-        e.fish = m_state->FishKind;
-        e.length = m_state->FishLength;
-        tell(SimEvent::Lost, e);
-    } else {
-        tell(SimEvent::Message, e);
-    }
-}
-
-void DayRun::listed(const QString &entry)
-{
-    // "<kind>  <cm>センチ"
-    SimEvent e;
-    e.text = entry;
-    const int gap = entry.indexOf(QLatin1Char(' '));
-    e.fish = gap < 0 ? entry : entry.left(gap);
-    QString cm = entry.mid(gap + 1).trimmed();
-    cm.chop(fishingtexts::Centi().size());
-    e.length = cm.toInt();
-    ++m_report.fish[e.fish];
-    if (e.fish == fishingtexts::Chinu())
-        m_report.chinuLengths.push_back(e.length);
-    if (m_report.ended)
-        m_report.listedAfterBoatman << entry;
-    tell(SimEvent::Listed, e);
-}
-
 void DayRun::catchUpList()
 {
+    // The angler reads the catch list as the screen shows it: "<kind>  <cm>センチ".
     if (!m_list)
         return;
     const int count = m_list->count();
-    for (; m_listCount < count; ++m_listCount)
-        listed(m_list->item(m_listCount)->text());
+    for (; m_listCount < count; ++m_listCount) {
+        const QString entry = m_list->item(m_listCount)->text();
+        const int gap = entry.indexOf(QLatin1Char(' '));
+        QString cm = entry.mid(gap + 1).trimmed();
+        cm.chop(fishingtexts::Centi().size());
+        listed(gap < 0 ? entry : entry.left(gap), cm.toInt());
+    }
     if (count < m_listCount)
         m_listCount = count;
-}
-
-void DayRun::observe()
-{
-    const Day &day = m_form->day();
-    const bool armed = day.biteArmed == 1;
-    if (armed && !m_armed) {
-        const int cls = m_state->BiteClass;
-        if (cls >= 2 && cls <= 4)
-            ++m_report.bites[std::size_t(cls)];
-        if (m_report.ended)
-            ++m_report.bitesAfterBoatman;
-        SimEvent e;
-        e.biteClass = cls;
-        e.fish = m_state->FishKind;
-        e.length = m_state->FishLength;
-        tell(SimEvent::Bite, e);
-    }
-    m_armed = armed;
-
-    // The fish holds the bait until the next rod-tip tick, 2000 ms on: the
-    // tip stays down and the strike is called for.
-    const bool window = m_tipTimer->interval() == 2000;
-    if (window && !m_window) {
-        ++m_report.windows;
-        m_strikeAt = strikeTime();
-        tell(SimEvent::StrikeWindow);
-    } else if (!window && m_window && (m_strikeAt >= 0 || m_config.strikeDelayMs < 0)) {
-        m_strikeAt = -1;
-        ++m_report.missed;
-        tell(SimEvent::Missed);
-    }
-    m_window = window;
-
-    const bool mulletOn = day.mulletOn == 1;
-    if (mulletOn && !m_mulletOn) {
-        ++m_report.mulletTakes;
-        if (m_report.ended)
-            ++m_report.bitesAfterBoatman;
-        m_strikeAt = strikeTime();
-        tell(SimEvent::MulletTake);
-    } else if (!mulletOn && m_mulletOn && (m_strikeAt >= 0 || m_config.strikeDelayMs < 0)) {
-        m_strikeAt = -1;
-        ++m_report.missed;
-        tell(SimEvent::Missed);
-    }
-    m_mulletOn = mulletOn;
-
-    catchUpList();
-
-    const bool picture = !m_landed->isHidden();
-    if (picture && !m_picture) {
-        m_okAt = now() + m_config.okDelayMs;
-        SimEvent e;
-        e.length = m_state->FishLength;
-        e.fish = m_state->FishKind;
-        tell(SimEvent::LandedChinu, e);
-    }
-    m_picture = picture;
-}
-
-void DayRun::act()
-{
-    Form1 &f = *m_form;
-    const qint64 t = now();
-    if (m_strikeAt >= 0 && t >= m_strikeAt) {
-        m_strikeAt = -1;
-        if (f.Command3->isEnabled()) {
-            ++m_report.strikes;
-            tell(SimEvent::Strike);
-            f.Command3->click();
-            if (m_fightTimer->isEnabled()) {
-                ++m_report.hooked;
-                SimEvent e;
-                e.fish = m_state->FishKind;
-                e.length = m_state->FishLength;
-                tell(SimEvent::Hooked, e);
-            }
-        } else {
-            ++m_report.missed;
-            tell(SimEvent::Missed);
-        }
-        observe();
-    }
-    if (m_okAt >= 0 && t >= m_okAt) {
-        m_okAt = -1;
-        if (!m_landed->isHidden()) {
-            tell(SimEvent::Ok);
-            f.Command4->click();
-            observe();
-        }
-    }
-    if (m_breakAt >= 0 && t >= m_breakAt) {
-        m_breakAt = -1;
-        if (f.Command2->isEnabled()) {
-            tell(SimEvent::Break);
-            f.Command2->click();
-            observe();
-        }
-    }
-    if (f.Command1->isEnabled() && m_landed->isHidden() && (!m_report.ended || m_config.redrop)) {
-        if (m_report.ended)
-            ++m_report.dropsAfterBoatman;
-        tell(SimEvent::Drop);
-        f.Command1->click();
-        if (m_config.breakAfterMs >= 0 && m_state->TargetCode == 1)
-            m_breakAt = t + m_config.breakAfterMs;
-        observe();
-    }
-}
-
-// Once the boatman has come, nothing can happen any more when every timer of
-// the fishing and the clock stands still and the angler has nothing to do.
-bool DayRun::quiet() const
-{
-    const Form1 &f = *m_form;
-    for (const Timer *timer : {f.Timer時間管理, f.Timerダンゴ管理, f.Timer竿の動き,
-                               f.Timerあたり, f.Timer竿のしなり, f.Timer1ボラのタイマー})
-        if (timer->isEnabled())
-            return false;
-    if (m_strikeAt >= 0 || m_okAt >= 0 || m_breakAt >= 0 || !m_landed->isHidden())
-        return false;
-    return !(m_config.redrop && f.Command1->isEnabled());
 }
 
 SimDayReport DayRun::play()
@@ -435,7 +263,7 @@ SimDayReport DayRun::play()
             break;
     }
     if (!m_report.ended)
-        m_report.stuckClock = m_form->Label10->text();
+        m_report.stuckClock = clock();
     m_report.playedMs = now();
     if (m_listener)
         m_listener->dayLogged(m_game->dayLog().today());

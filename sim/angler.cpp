@@ -1,0 +1,197 @@
+#include "angler.h"
+
+#include "mainscreen/fishing/fightrules.h"
+#include "mainscreen/fishing/fishingtexts.h"
+#include "mainscreen/mainscreentexts.h"
+
+SimAngler::SimAngler(const AnglerConfig &config, int day, quint64 seed, DayListener *listener)
+    : m_config(config)
+    , m_listener(listener)
+{
+    m_report.day = day;
+    m_report.seed = seed;
+}
+
+SimAngler::~SimAngler() = default;
+
+void SimAngler::tell(SimEvent::Kind kind, SimEvent e)
+{
+    e.kind = kind;
+    e.ms = now();
+    e.afterBoatman = m_report.ended;
+    if (!m_listener)
+        return;
+    e.clock = clock();
+    m_listener->dayEvent(e);
+}
+
+void SimAngler::heard(const QString &text)
+{
+    namespace FT = fishingtexts;
+    SimEvent e;
+    e.text = text;
+    if (text.startsWith(mainscreentexts::BoatmanTimeUp())) {
+        // Counted before it is told, so that the event reads as the end itself.
+        tell(SimEvent::Boatman, e);
+        if (++m_report.boatman == 1) {
+            m_report.ended = true;
+            m_report.endClock = clock();
+            m_report.endMs = now();
+        }
+        return;
+    }
+    if (text == FT::TooEarly()) {
+        ++m_report.tooEarly;
+        tell(SimEvent::TooEarly, e);
+    } else if (text == FT::BaitTaken()) {
+        ++m_report.baitTaken;
+        tell(SimEvent::BaitTaken, e);
+    } else if (text == FT::MulletEscaped()) {
+        ++m_report.mulletEscaped;
+        tell(SimEvent::MulletEscaped, e);
+    } else if (text.startsWith(FT::Lost()) || text == FT::MulletLost()) {
+        ++m_report.losses;
+        const Fish f = fish();
+        e.fish = f.kind;
+        e.length = f.length;
+        tell(SimEvent::Lost, e);
+    } else {
+        tell(SimEvent::Message, e);
+    }
+}
+
+void SimAngler::listed(const QString &kind, int length)
+{
+    ++m_report.fish[kind];
+    if (kind == fishingtexts::Chinu())
+        m_report.chinuLengths.push_back(length);
+    if (!m_report.ended && !m_listener)
+        return;
+    const QString entry = fightrules::catchEntry(kind, length);
+    if (m_report.ended)
+        m_report.listedAfterBoatman << entry;
+    SimEvent e;
+    e.text = entry;
+    e.fish = kind;
+    e.length = length;
+    tell(SimEvent::Listed, e);
+}
+
+void SimAngler::observe()
+{
+    const Sight seen = sight();
+    if (seen.armed && !m_seen.armed) {
+        const Fish f = fish();
+        if (f.biteClass >= 2 && f.biteClass <= 4)
+            ++m_report.bites[std::size_t(f.biteClass)];
+        if (m_report.ended)
+            ++m_report.bitesAfterBoatman;
+        SimEvent e;
+        e.biteClass = f.biteClass;
+        e.fish = f.kind;
+        e.length = f.length;
+        tell(SimEvent::Bite, e);
+    }
+
+    if (seen.window && !m_seen.window) {
+        ++m_report.windows;
+        m_strikeAt = strikeTime();
+        tell(SimEvent::StrikeWindow);
+    } else if (!seen.window && m_seen.window && (m_strikeAt >= 0 || m_config.strikeDelayMs < 0)) {
+        m_strikeAt = -1;
+        ++m_report.missed;
+        tell(SimEvent::Missed);
+    }
+
+    if (seen.mulletOn && !m_seen.mulletOn) {
+        ++m_report.mulletTakes;
+        if (m_report.ended)
+            ++m_report.bitesAfterBoatman;
+        m_strikeAt = strikeTime();
+        tell(SimEvent::MulletTake);
+    } else if (!seen.mulletOn && m_seen.mulletOn && (m_strikeAt >= 0 || m_config.strikeDelayMs < 0)) {
+        m_strikeAt = -1;
+        ++m_report.missed;
+        tell(SimEvent::Missed);
+    }
+
+    catchUp();
+
+    if (seen.picture && !m_seen.picture) {
+        m_okAt = now() + m_config.okDelayMs;
+        const Fish f = fish();
+        SimEvent e;
+        e.length = f.length;
+        e.fish = f.kind;
+        tell(SimEvent::LandedChinu, e);
+    }
+    m_seen = seen;
+}
+
+void SimAngler::act()
+{
+    const qint64 t = now();
+    if (m_strikeAt >= 0 && t >= m_strikeAt) {
+        m_strikeAt = -1;
+        if (canStrike()) {
+            ++m_report.strikes;
+            tell(SimEvent::Strike);
+            strike();
+            if (fighting()) {
+                ++m_report.hooked;
+                const Fish f = fish();
+                SimEvent e;
+                e.fish = f.kind;
+                e.length = f.length;
+                tell(SimEvent::Hooked, e);
+            }
+        } else {
+            ++m_report.missed;
+            tell(SimEvent::Missed);
+        }
+        observe();
+    }
+    if (m_okAt >= 0 && t >= m_okAt) {
+        m_okAt = -1;
+        if (sight().picture) {
+            tell(SimEvent::Ok);
+            ok();
+            observe();
+        }
+    }
+    if (m_breakAt >= 0 && t >= m_breakAt) {
+        m_breakAt = -1;
+        if (canBreak()) {
+            tell(SimEvent::Break);
+            breakBall();
+            observe();
+        }
+    }
+    if (canDrop() && !sight().picture && (!m_report.ended || m_config.redrop)) {
+        if (m_report.ended)
+            ++m_report.dropsAfterBoatman;
+        tell(SimEvent::Drop);
+        drop();
+        if (m_config.breakAfterMs >= 0 && chinuRig())
+            m_breakAt = t + m_config.breakAfterMs;
+        observe();
+    }
+}
+
+bool SimAngler::quiet() const
+{
+    if (dayMoves())
+        return false;
+    if (m_strikeAt >= 0 || m_okAt >= 0 || m_breakAt >= 0 || sight().picture)
+        return false;
+    return !(m_config.redrop && canDrop());
+}
+
+qint64 SimAngler::nextAction() const
+{
+    qint64 next = -1;
+    for (const qint64 at : {m_strikeAt, m_okAt, m_breakAt})
+        if (at >= 0 && (next < 0 || at < next))
+            next = at;
+    return next;
+}

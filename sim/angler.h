@@ -1,0 +1,83 @@
+#pragma once
+
+#include "simday.h"
+
+#include <QString>
+
+// The simulated angler of one day, whatever he watches: he keeps the day's
+// report, tells the listener what he sees, and acts after the delays of his
+// config on the 10 ms grid. A driver says what there is to see and carries
+// out his presses, on the real screens or on the day's engine alone.
+class SimAngler
+{
+public:
+    SimAngler(const AnglerConfig &config, int day, quint64 seed, DayListener *listener);
+    virtual ~SimAngler();
+    SimAngler(const SimAngler &) = delete;
+    SimAngler &operator=(const SimAngler &) = delete;
+
+protected:
+    // What the angler sees of the day at a glance.
+    struct Sight
+    {
+        bool armed = false;    // a bite is under way
+        bool window = false;   // the tip is held down: the strike is called for
+        bool mulletOn = false; // a mullet has the bait
+        bool picture = false;  // the landed chinu is on show
+    };
+    // The bite or fish of the moment.
+    struct Fish
+    {
+        int biteClass = 0;
+        QString kind;
+        int length = 0;
+    };
+
+    virtual qint64 now() const = 0;
+    virtual QString clock() const = 0;
+    virtual Sight sight() const = 0;
+    virtual Fish fish() const = 0;
+    virtual bool chinuRig() const = 0;
+    // The buttons as the screen offers them, and the presses.
+    virtual bool canStrike() const = 0;
+    virtual void strike() = 0;
+    virtual bool fighting() const = 0; // the strike put a fish on the line
+    virtual void ok() = 0;
+    virtual bool canBreak() const = 0;
+    virtual void breakBall() = 0;
+    virtual bool canDrop() const = 0;
+    virtual void drop() = 0;
+    // A timer of the clock or of the fishing still runs.
+    virtual bool dayMoves() const = 0;
+    // Reads the fish listed since the last look (a driver that hears each
+    // fish as it is listed has nothing to catch up on).
+    virtual void catchUp() {}
+
+    // A message box of the game, read at once.
+    void heard(const QString &text);
+    // A fish put on the catch list.
+    void listed(const QString &kind, int length);
+    void observe();
+    void act();
+    // Once the boatman has come, nothing can happen any more when every
+    // timer of the fishing and the clock stands still and the angler has
+    // nothing to do.
+    bool quiet() const;
+    // The next moment the angler means to act (-1: none).
+    qint64 nextAction() const;
+    void tell(SimEvent::Kind kind, SimEvent e = {});
+    bool listening() const { return m_listener != nullptr; }
+
+    const AnglerConfig &m_config;
+    DayListener *m_listener;
+    SimDayReport m_report;
+
+private:
+    // When the angler strikes at a bite seen now (-1: he never does).
+    qint64 strikeTime() const { return m_config.strikeDelayMs < 0 ? -1 : now() + m_config.strikeDelayMs; }
+
+    Sight m_seen;
+    qint64 m_strikeAt = -1;
+    qint64 m_okAt = -1;
+    qint64 m_breakAt = -1;
+};
