@@ -45,18 +45,9 @@ int main(int argc, char **argv)
     QApplication app(argc, argv);
     const int days = argc > 1 ? QByteArray(argv[1]).toInt() : 20;
 
-    VirtualScheduler scheduler;
-    SimDialogs dialogs{scheduler};
-    SimRandom random(7);
-    SimClock clock;
-    SilentSound sound;
-    SilentCue cue;
-    MemoryFiles files;
-    ProgramDirs dirs;
-    dirs.dataRoot = QStringLiteral("/sim");
-    dirs.soundInstallDir = QStringLiteral("/sim/sounds");
-    Platform platform{scheduler, dialogs, random, clock, sound, cue, files, dirs};
-    Game game(platform);
+    SimPlatform sim(7);
+    VirtualScheduler &scheduler = sim.scheduler;
+    Game game(sim.platform);
     Screens &screens = game.screens();
 
     long first = 0;

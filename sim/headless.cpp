@@ -19,14 +19,6 @@
 
 namespace {
 
-QString endTimeFor(int hour)
-{
-    for (const QString &time : settingstexts::endTimes())
-        if (settings::endHourOf(time) == QString::number(hour))
-            return time;
-    return {};
-}
-
 // The angler of a simulated day, watching the day's model instead of the
 // screen: the engine tells what the screen would show, and the angler acts
 // on it after the delays of the config, on the same 10 ms grid.
@@ -35,8 +27,7 @@ class HeadlessRun final : public SimAngler, public DayScreen, public daylog::Day
 public:
     HeadlessRun(const AnglerConfig &config, int day, quint64 seed, DayListener *listener)
         : SimAngler(config, day, seed, listener)
-        , m_random(seed)
-        , m_platform{m_scheduler, m_dialogs, m_random, m_clock, m_sound, m_cue, m_files, dirs()}
+        , m_sim(seed)
     {
     }
 
@@ -55,14 +46,6 @@ public:
     }
 
 private:
-    static ProgramDirs dirs()
-    {
-        ProgramDirs d;
-        d.dataRoot = QStringLiteral("/sim");
-        d.soundInstallDir = QStringLiteral("/sim/sounds");
-        return d;
-    }
-
     void setUp();
 
     // ---- what the angler sees and does ----
@@ -100,14 +83,10 @@ private:
         return false;
     }
 
-    VirtualScheduler m_scheduler;
-    SimDialogs m_dialogs{m_scheduler};
-    SimRandom m_random;
-    SimClock m_clock;
-    SilentSound m_sound;
-    SilentCue m_cue;
-    MemoryFiles m_files;
-    Platform m_platform;
+    SimPlatform m_sim;
+    VirtualScheduler &m_scheduler = m_sim.scheduler;
+    SimRandom &m_random = m_sim.random;
+    Platform &m_platform = m_sim.platform;
     GameState m_state;
     Day m_day;
     std::unique_ptr<DayEngine> m_engine;
@@ -127,7 +106,7 @@ void HeadlessRun::setUp()
     s.EndHour = settings::endHourOf(endTime);
 
     // The settings screen draws today's tide hours as it opens.
-    m_random.reseed(quint64(m_clock.now().toMSecsSinceEpoch()));
+    m_random.reseed(quint64(m_sim.clock.now().toMSecsSinceEpoch()));
     const settings::TideHours tides = settings::drawTideHours(m_random);
     m_day.firstHigh = tides.firstHigh;
     m_day.secondHigh = tides.secondHigh;

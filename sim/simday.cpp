@@ -40,9 +40,6 @@ quint64 daySeed(quint64 runSeed, int day)
     return z ^ (z >> 31);
 }
 
-namespace {
-
-// The settings screen's end time that ends the day at this hour.
 QString endTimeFor(int hour)
 {
     for (const QString &time : settingstexts::endTimes())
@@ -50,8 +47,6 @@ QString endTimeFor(int hour)
             return time;
     return {};
 }
-
-} // namespace
 
 namespace {
 
@@ -121,10 +116,9 @@ class DayRun final : public SimAngler
 public:
     DayRun(const AnglerConfig &config, int day, quint64 seed, DayListener *listener)
         : SimAngler(config, day, seed, listener)
-        , m_random(seed)
-        , m_platform{m_scheduler, m_dialogs, m_random, m_clock, m_sound, m_cue, m_files, dirs()}
+        , m_sim(seed)
     {
-        m_dialogs.onMessage = [this](const MessageRecord &m) {
+        m_sim.dialogs.onMessage = [this](const MessageRecord &m) {
             // A fish is listed just before its message is shown: take the
             // list in first, so that a catch comes before the boatman who
             // follows it.
@@ -136,14 +130,6 @@ public:
     SimDayReport play();
 
 private:
-    static ProgramDirs dirs()
-    {
-        ProgramDirs d;
-        d.dataRoot = QStringLiteral("/sim");
-        d.soundInstallDir = QStringLiteral("/sim/sounds");
-        return d;
-    }
-
     void setUp();
     void catchUpList();
     void catchUp() override { catchUpList(); }
@@ -178,14 +164,10 @@ private:
         return false;
     }
 
-    VirtualScheduler m_scheduler;
-    SimDialogs m_dialogs{m_scheduler};
-    SimRandom m_random;
-    SimClock m_clock;
-    SilentSound m_sound;
-    SilentCue m_cue;
-    MemoryFiles m_files;
-    Platform m_platform;
+    SimPlatform m_sim;
+    VirtualScheduler &m_scheduler = m_sim.scheduler;
+    SimRandom &m_random = m_sim.random;
+    Platform &m_platform = m_sim.platform;
     std::unique_ptr<Game> m_game;
     Form1 *m_form = nullptr;
     GameState *m_state = nullptr;

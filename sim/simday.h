@@ -104,6 +104,10 @@ public:
     virtual void dayLogged(const daylog::LoggedDay &day);
 };
 
+// The settings screen's end time that ends the day at this hour ("10時まで"
+// for 10); empty for an hour it does not offer.
+QString endTimeFor(int hour);
+
 // The seed of a day's stream, from the run's seed and the day's index.
 quint64 daySeed(quint64 runSeed, int day);
 

@@ -108,3 +108,11 @@ QStringList MemoryFiles::listFiles(const QString &directory) const
     std::sort(names.begin(), names.end());
     return names;
 }
+
+ProgramDirs SimPlatform::dirs()
+{
+    ProgramDirs d;
+    d.dataRoot = QStringLiteral("/sim");
+    d.soundInstallDir = QStringLiteral("/sim/sounds");
+    return d;
+}

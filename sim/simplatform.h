@@ -1,10 +1,13 @@
 #pragma once
 
 #include "platform/clock.h"
+#include "platform/cuesound.h"
 #include "platform/dialogs.h"
 #include "platform/random.h"
 #include "platform/sound.h"
+#include "platform/platform.h"
 #include "platform/textfiles.h"
+#include "platform/timer.h"
 
 #include <QHash>
 #include <QSet>
@@ -88,4 +91,28 @@ public:
 private:
     QHash<QString, QByteArray> m_files;
     QSet<QString> m_dirs;
+};
+
+// Everything a simulated day plays on, in one piece: virtual time, the
+// day's own stream of chance, boxes read at once, no sound, files in memory.
+struct SimPlatform
+{
+    explicit SimPlatform(quint64 seed)
+        : random(seed)
+        , platform{scheduler, dialogs, random, clock, sound, cue, files, dirs()}
+    {
+    }
+    SimPlatform(const SimPlatform &) = delete;
+    SimPlatform &operator=(const SimPlatform &) = delete;
+
+    static ProgramDirs dirs();
+
+    VirtualScheduler scheduler;
+    SimDialogs dialogs{scheduler};
+    SimRandom random;
+    SimClock clock;
+    SilentSound sound;
+    SilentCue cue;
+    MemoryFiles files;
+    Platform platform;
 };
