@@ -490,50 +490,41 @@ QString DayEngine::wavePath(const QString &name) const
     return m_platform.dirs.soundInstallDir + QLatin1Char('/') + T::WavePrefix() + name + T::WaveSuffix();
 }
 
+// Two commands to the sound device, kept in slots first and first + 1 as
+// the game keeps them (1-2 the music, 3-4 the effects).
+void DayEngine::sendCommands(std::size_t first, const QString &command, const QString &then)
+{
+    Day &d = m_day;
+    d.mcCommands[first] = command;
+    d.mcCommands[first + 1] = then;
+    SoundDevice &sound = m_platform.sound;
+    d.mcResult = sound.send(d.mcCommands[first]);
+    d.mcResult = sound.send(d.mcCommands[first + 1]);
+}
+
 void DayEngine::StartMusic()
 {
     Day &d = m_day;
     d.musicTicks = 0;
-    if (d.music == MusicMode::Bgm)
-        d.mcCommands[1] = T::Open() + wavePath(T::WaveStart()) + T::OpenTail();
-    else
-        d.mcCommands[1] = T::Open() + wavePath(T::Big()) + T::OpenTail();
-    d.mcCommands[2] = T::Play();
-    SoundDevice &sound = m_platform.sound;
-    d.mcResult = sound.send(d.mcCommands[1]);
-    d.mcResult = sound.send(d.mcCommands[2]);
+    const QString wave = d.music == MusicMode::Bgm ? T::WaveStart() : T::Big();
+    sendCommands(1, T::Open() + wavePath(wave) + T::OpenTail(), T::Play());
     d.musicFlags[1] = 1;
 }
 
 void DayEngine::StopMusic()
 {
-    Day &d = m_day;
-    d.mcCommands[1] = T::Stop();
-    d.mcCommands[2] = T::Close();
-    SoundDevice &sound = m_platform.sound;
-    d.mcResult = sound.send(d.mcCommands[1]);
-    d.mcResult = sound.send(d.mcCommands[2]);
-    d.musicFlags[1] = 0;
+    sendCommands(1, T::Stop(), T::Close());
+    m_day.musicFlags[1] = 0;
 }
 
 void DayEngine::StopEffect()
 {
-    Day &d = m_day;
-    d.mcCommands[3] = T::Stop();
-    d.mcCommands[4] = T::Close();
-    SoundDevice &sound = m_platform.sound;
-    d.mcResult = sound.send(d.mcCommands[3]);
-    d.mcResult = sound.send(d.mcCommands[4]);
+    sendCommands(3, T::Stop(), T::Close());
 }
 
 void DayEngine::PlayEffect(const QString &name)
 {
-    Day &d = m_day;
-    d.mcCommands[3] = T::Open() + wavePath(name) + T::OpenTail();
-    d.mcCommands[4] = T::Play();
-    SoundDevice &sound = m_platform.sound;
-    d.mcResult = sound.send(d.mcCommands[3]);
-    d.mcResult = sound.send(d.mcCommands[4]);
+    sendCommands(3, T::Open() + wavePath(name) + T::OpenTail(), T::Play());
 }
 
 void DayEngine::MusicTick()

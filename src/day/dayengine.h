@@ -186,6 +186,7 @@ private:
     void message(const QString &text);
     void notice(const QString &text);
     void musicTimer(bool on);
+    void sendCommands(std::size_t first, const QString &command, const QString &then);
     void rodSoundTimer(bool on);
     void listFish();
     void reportStrike(daylog::EventKind kind, daylog::Reason reason);
