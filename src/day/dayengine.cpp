@@ -30,7 +30,10 @@ bool Day::endHourReached(const QString &endHour) const
 bool Day::clockShowsEndHour(const QString &endHour) const
 {
     // The clock reads "h : mm": its first two letters are the hour from 10 on.
-    return clockHour >= 10 && QString::number(clockHour) == endHour;
+    // Compared digit by digit: this is asked at nearly every step of a day.
+    return clockHour >= 10 && clockHour <= 99 && endHour.size() == 2
+        && endHour.at(0) == QLatin1Char(char('0' + clockHour / 10))
+        && endHour.at(1) == QLatin1Char(char('0' + clockHour % 10));
 }
 
 QString tideWord(TideDirection tide)
