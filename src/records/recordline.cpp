@@ -1,5 +1,6 @@
 #include "recordline.h"
 
+#include "mainscreen/fishing/fightrules.h"
 #include "records/numberformat.h"
 
 namespace {
@@ -63,7 +64,8 @@ std::optional<DayFileNameParts> ParseDayFileName(const QString &name)
 
 QString CatchEntry(const QString &kind, int length)
 {
-    return kind + QStringLiteral("  ") + QString::number(length) + QStringLiteral("センチ");
+    // The entry the fishing lists is the entry the files keep.
+    return fightrules::catchEntry(kind, length);
 }
 
 bool IsChinuEntry(const QString &entry)
