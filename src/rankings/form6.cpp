@@ -321,9 +321,8 @@ void Form6::CloseScreen()
 
 void Form6::ShowBestEver()
 {
-    const int everybody = Combo1->findText(T::Everybody());
-    if (everybody >= 0)
-        Combo1->setCurrentIndex(everybody);
+    if (Combo1->count() > 0)
+        Combo1->setCurrentIndex(0); // すべて
     Option6->setChecked(true);
     ChooseAllRafts();
 }
@@ -348,6 +347,7 @@ void Form6::ChooseRaft(int raft)
     const QString caption = option(raft)->text();
     Label29->setText(T::DataOf(caption));
     SelectedRaft = caption;
+    m_allRafts = false;
     CurRaftNo = raft;
     ShowFilteredRecords();
     CaptionRecordFrames();
@@ -357,8 +357,9 @@ void Form6::ChooseAllRafts()
 {
     Label29->setText(T::DataOf(T::AllRafts()));
     SelectedRaft = T::Everybody();
+    m_allRafts = true;
     // Without an angler list there is nobody to choose: everybody counts.
-    if (Combo1->currentText() == T::Everybody() || Combo1->currentText().isEmpty())
+    if (everybodyChosen())
         ShowOverallRecords();
     else
         ShowFilteredRecords();
@@ -422,9 +423,9 @@ void Form6::ShowFilteredRecords()
     BestAngler.clear();
 
     const QString chosen = Combo1->currentText();
-    const bool everybody = chosen == T::Everybody() || chosen.isEmpty();
+    const bool everybody = everybodyChosen();
     bestrecords::Scope scope;
-    if (SelectedRaft != T::Everybody()) {
+    if (!m_allRafts) {
         scope.raft = CurRaftNo;
         SetRaftName();
     } else {
@@ -445,10 +446,16 @@ void Form6::ShowFilteredRecords()
     SelectFirstEntries();
 }
 
+// すべて is the first entry of the angler list: it is told by its place, not
+// by its words, which change with the language of the screen.
+bool Form6::everybodyChosen() const
+{
+    return Combo1->currentIndex() <= 0;
+}
+
 void Form6::CaptionRecordFrames()
 {
-    const QString chosen = Combo1->currentText();
-    const bool oneAngler = !(chosen == T::Everybody() || chosen.isEmpty());
+    const bool oneAngler = !everybodyChosen();
     for (const Category &category : m_categories) {
         const qsizetype n = oneAngler ? category.date->count() : category.angler->count();
         category.frame->setTitle(bestrecords::FrameCaption(category.measure, n, oneAngler));

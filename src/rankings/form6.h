@@ -113,11 +113,15 @@ private:
     void showBest(const Category &category, const bestrecords::BestRecord &best);
     void uncheckOptions();
     QString dataDir() const;
+    // The angler list stands at すべて (or has nobody in it).
+    bool everybodyChosen() const;
 
     std::array<Category, 3> m_categories {};
     int m_messageDepth = 0;
     bool m_backFromMessage = false;
     bool m_following = false;
+    // 全てのいかだ is chosen (SelectedRaft then holds the すべて caption).
+    bool m_allRafts = false;
     // The record file was read whole and as the game's text: only such a
     // file is ever offered for pruning.
     bool m_recordFileSound = false;
