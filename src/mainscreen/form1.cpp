@@ -458,15 +458,11 @@ void Form1::load()
     Label4(0)->setText(s.TargetFish);
     Form3 &settings = game().screens().form3();
     Label8->setText(settings.Label1->text());
-    // Today's tide hours, as the settings screen drew them.
-    Label22->setText(settings.Label5->text());
-    Label24->setText(settings.Label6->text());
-    Label26->setText(settings.Label7->text());
-    Label28->setText(settings.Label8->text());
-    d.firstHigh = settings.Label5->text().toInt();
-    d.secondHigh = settings.Label6->text().toInt();
-    d.earlierLow = settings.Label7->text().toInt();
-    d.laterLow = settings.Label8->text().toInt();
+    // Today's tide hours, as the settings screen drew them into the day.
+    Label22->setText(QString::number(d.firstHigh));
+    Label24->setText(QString::number(d.secondHigh));
+    Label26->setText(QString::number(d.earlierLow));
+    Label28->setText(QString::number(d.laterLow));
     Label10->setText(T::FirstClock());
     m_engine->PrepareDay();
     Command6->setText(T::FirstPrompt());

@@ -76,10 +76,11 @@ int main(int argc, char *argv[])
     st.DayMinutes = 180;
     st.TargetFish = s("チヌ");
     Form3 &settings = g.screens().form3();
-    settings.Label5->setText(QStringLiteral("6"));
-    settings.Label6->setText(QStringLiteral("18"));
-    settings.Label7->setText(QStringLiteral("12"));
-    settings.Label8->setText(QStringLiteral("24"));
+    Day &day = settings.game().day;
+    day.firstHigh = 6;
+    day.secondHigh = 18;
+    day.earlierLow = 12;
+    day.laterLow = 24;
     save(settings, QStringLiteral("settings_screen"));
     Form1 &f = g.screens().form1();
     f.day().goodBaits = {QString(), s("ボケ"), s("エビ"), s("カニ")};

@@ -48,10 +48,11 @@ public:
         st.DayMinutes = 180;
         st.TargetFish = mullet ? s("ボラ") : s("チヌ");
         Form3 &settings = game.screens().form3();
-        settings.Label5->setText(QStringLiteral("6"));
-        settings.Label6->setText(QStringLiteral("18"));
-        settings.Label7->setText(QStringLiteral("12"));
-        settings.Label8->setText(QStringLiteral("24"));
+        Day &day = settings.game().day;
+        day.firstHigh = 6;
+        day.secondHigh = 18;
+        day.earlierLow = 12;
+        day.laterLow = 24;
         form = &game.screens().form1();
         form->day().goodBaits = {QString(), s("ボケ"), s("エビ"), s("カニ")};
         form->setRig(mullet ? s("3号") : s("2号"), mullet ? s("吸い込み針") : s("4号"), mullet ? QString() : s("ボケ"));

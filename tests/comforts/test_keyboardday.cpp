@@ -63,10 +63,11 @@ void TestKeyboardDay::wholeDayByKeysAlone()
     st.DayMinutes = 180;
     st.TargetFish = s("チヌ");
     Form3 &settings = t.screens().form3();
-    settings.Label5->setText(QStringLiteral("6"));
-    settings.Label6->setText(QStringLiteral("18"));
-    settings.Label7->setText(QStringLiteral("12"));
-    settings.Label8->setText(QStringLiteral("24"));
+    Day &day = settings.game().day;
+    day.firstHigh = 6;
+    day.secondHigh = 18;
+    day.earlierLow = 12;
+    day.laterLow = 24;
     Form1 &f = t.screens().form1();
     f.day().goodBaits = {QString(), s("ボケ"), s("エビ"), s("カニ")};
     t.screens().show(f);

@@ -68,10 +68,11 @@ int main(int argc, char *argv[])
     // 大浜 until 10:00, the tide falling all morning (its favourable tide).
     Form3 &settings = screens.form3();
     settings.Label1->setText(rafts::name(3));
-    settings.Label5->setText(QStringLiteral("6"));
-    settings.Label6->setText(QStringLiteral("18"));
-    settings.Label7->setText(QStringLiteral("12"));
-    settings.Label8->setText(QStringLiteral("24"));
+    Day &day = settings.game().day;
+    day.firstHigh = 6;
+    day.secondHigh = 18;
+    day.earlierLow = 12;
+    day.laterLow = 24;
     GameState &s = game.state;
     s.SpotNo = 3;
     s.AnglerName = QStringLiteral("浜田");

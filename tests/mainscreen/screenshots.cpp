@@ -104,10 +104,10 @@ int main(int argc, char *argv[])
     // Crossing to 北の離れ for a 15時まで day, low water at 4:00 and 16:00.
     Form3 &settings = screens.form3();
     settings.Label1->setText(rafts::name(2));
-    settings.Label5->setText(QStringLiteral("10"));
-    settings.Label6->setText(QStringLiteral("22"));
-    settings.Label7->setText(QStringLiteral("4"));
-    settings.Label8->setText(QStringLiteral("16"));
+    game.day.firstHigh = 10;
+    game.day.secondHigh = 22;
+    game.day.earlierLow = 4;
+    game.day.laterLow = 16;
     GameState &s = game.state;
     s.SpotNo = 2;
     s.AnglerName = QStringLiteral("浜田");

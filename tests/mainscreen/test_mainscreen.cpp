@@ -37,10 +37,11 @@ Form1 &cross(TestGame &t, const Crossing &c = {})
     Form3 &settings = t.screens().form3();
     settings.Label1->setText(rafts::name(c.spot));
     const int low = c.earlierLow.toInt();
-    settings.Label5->setText(QString::number((low + 6) % 24));
-    settings.Label6->setText(QString::number((low + 18) % 24));
-    settings.Label7->setText(c.earlierLow);
-    settings.Label8->setText(QString::number(low + 12));
+    Day &day = t.game().day;
+    day.firstHigh = (low + 6) % 24;
+    day.secondHigh = (low + 18) % 24;
+    day.earlierLow = low;
+    day.laterLow = low + 12;
     GameState &s = t.state();
     s.SpotNo = c.spot;
     s.AnglerName = QStringLiteral("浜田");
