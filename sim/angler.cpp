@@ -1,8 +1,11 @@
 #include "angler.h"
 
+#include "day/dayengine.h"
+#include "mainscreen/clocktide.h"
 #include "mainscreen/fishing/fightrules.h"
 #include "mainscreen/fishing/fishingtexts.h"
 #include "mainscreen/mainscreentexts.h"
+#include "state/gamestate.h"
 
 SimAngler::SimAngler(const AnglerConfig &config, int day, quint64 seed, DayListener *listener)
     : m_config(config)
@@ -13,6 +16,38 @@ SimAngler::SimAngler(const AnglerConfig &config, int day, quint64 seed, DayListe
 }
 
 SimAngler::~SimAngler() = default;
+
+QString SimAngler::clock() const
+{
+    // The clock reads 7:00 until its first minute, which never comes back.
+    const Day &day = engine().day();
+    if (day.clockHour == 7 && day.clockMinute == 0)
+        return mainscreentexts::FirstClock();
+    return clocktide::clockCaption(day.clockHour, day.clockMinute);
+}
+
+SimAngler::Sight SimAngler::sight() const
+{
+    // The tip held down until the next rod-tip tick calls for the strike.
+    const Day &day = engine().day();
+    return {day.biteArmed == 1, engine().strikeWindowOpen(), day.mulletOn == 1, day.landedOnShow};
+}
+
+SimAngler::Fish SimAngler::fish() const
+{
+    const GameState &s = engine().state();
+    return {s.BiteClass, s.FishKind, s.FishLength};
+}
+
+bool SimAngler::dayMoves() const
+{
+    const DayEngine &e = engine();
+    for (const Timer *timer : {e.Timer時間管理.get(), e.Timerダンゴ管理.get(), e.Timer竿の動き.get(), e.Timerあたり.get(),
+                               e.Timer竿のしなり.get(), e.Timer1ボラのタイマー.get()})
+        if (timer->isEnabled())
+            return true;
+    return false;
+}
 
 void SimAngler::tell(SimEvent::Kind kind, SimEvent e)
 {
@@ -133,11 +168,12 @@ void SimAngler::act()
     const qint64 t = now();
     if (m_strikeAt >= 0 && t >= m_strikeAt) {
         m_strikeAt = -1;
-        if (canStrike()) {
+        if (engine().day().controls.strikeEnabled) {
             ++m_report.strikes;
             tell(SimEvent::Strike);
             strike();
-            if (fighting()) {
+            // The strike put a fish on the line: the rod bends.
+            if (engine().Timer竿のしなり->isEnabled()) {
                 ++m_report.hooked;
                 const Fish f = fish();
                 SimEvent e;
@@ -161,18 +197,18 @@ void SimAngler::act()
     }
     if (m_breakAt >= 0 && t >= m_breakAt) {
         m_breakAt = -1;
-        if (canBreak()) {
+        if (engine().day().controls.breakEnabled) {
             tell(SimEvent::Break);
             breakBall();
             observe();
         }
     }
-    if (canDrop() && !sight().picture && (!m_report.ended || m_config.redrop)) {
+    if (engine().day().controls.dropEnabled && !sight().picture && (!m_report.ended || m_config.redrop)) {
         if (m_report.ended)
             ++m_report.dropsAfterBoatman;
         tell(SimEvent::Drop);
         drop();
-        if (m_config.breakAfterMs >= 0 && chinuRig())
+        if (m_config.breakAfterMs >= 0 && engine().state().TargetCode == 1)
             m_breakAt = t + m_config.breakAfterMs;
         observe();
     }
@@ -184,7 +220,7 @@ bool SimAngler::quiet() const
         return false;
     if (m_strikeAt >= 0 || m_okAt >= 0 || m_breakAt >= 0 || sight().picture)
         return false;
-    return !(m_config.redrop && canDrop());
+    return !(m_config.redrop && engine().day().controls.dropEnabled);
 }
 
 qint64 SimAngler::nextAction() const
@@ -194,4 +230,14 @@ qint64 SimAngler::nextAction() const
         if (at >= 0 && (next < 0 || at < next))
             next = at;
     return next;
+}
+
+SimDayReport SimAngler::finish(const daylog::LoggedDay &logged)
+{
+    if (!m_report.ended)
+        m_report.stuckClock = clock();
+    m_report.playedMs = now();
+    if (m_listener)
+        m_listener->dayLogged(logged);
+    return m_report;
 }

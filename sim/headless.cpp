@@ -48,40 +48,13 @@ public:
 private:
     void setUp();
 
-    // ---- what the angler sees and does ----
+    // ---- the angler's day and hands ----
     qint64 now() const override { return m_scheduler.now(); }
-    QString clock() const override
-    {
-        // The clock reads 7:00 until its first minute, which never comes back.
-        if (m_day.clockHour == 7 && m_day.clockMinute == 0)
-            return mainscreentexts::FirstClock();
-        return clocktide::clockCaption(m_day.clockHour, m_day.clockMinute);
-    }
-    Sight sight() const override
-    {
-        // The tip held down for the rod-tip tick's 2000 ms: the strike is called for.
-        return {m_day.biteArmed == 1, m_engine->Timer竿の動き->interval() == 2000, m_day.mulletOn == 1,
-                m_day.landedOnShow};
-    }
-    Fish fish() const override { return {m_state.BiteClass, m_state.FishKind, m_state.FishLength}; }
-    bool chinuRig() const override { return m_state.TargetCode == 1; }
-    bool canStrike() const override { return m_day.controls.strikeEnabled; }
+    const DayEngine &engine() const override { return *m_engine; }
     void strike() override { m_engine->Strike(); }
-    bool fighting() const override { return m_engine->Timer竿のしなり->isEnabled(); }
     void ok() override { m_engine->CloseLandedChinu(); }
-    bool canBreak() const override { return m_day.controls.breakEnabled; }
     void breakBall() override { m_engine->BreakGroundbait(); }
-    bool canDrop() const override { return m_day.controls.dropEnabled; }
     void drop() override { m_engine->DropGroundbait(); }
-    bool dayMoves() const override
-    {
-        const DayEngine &e = *m_engine;
-        for (const Timer *timer : {e.Timer時間管理.get(), e.Timerダンゴ管理.get(), e.Timer竿の動き.get(),
-                                   e.Timerあたり.get(), e.Timer竿のしなり.get(), e.Timer1ボラのタイマー.get()})
-            if (timer->isEnabled())
-                return true;
-        return false;
-    }
 
     SimPlatform m_sim;
     VirtualScheduler &m_scheduler = m_sim.scheduler;
@@ -154,15 +127,11 @@ SimDayReport HeadlessRun::play()
         if (m_report.ended && quiet())
             break;
     }
-    if (!m_report.ended)
-        m_report.stuckClock = clock();
-    m_report.playedMs = now();
-    if (m_listener)
-        m_listener->dayLogged(m_logged);
+    const SimDayReport report = finish(m_logged);
     m_engine.reset();
     if (m_listener)
-        m_listener->dayFinished(m_report);
-    return m_report;
+        m_listener->dayFinished(report);
+    return report;
 }
 
 } // namespace

@@ -7,7 +7,6 @@
 #include "app/game.h"
 #include "app/screens.h"
 #include "day/dayengine.h"
-#include "mainscreen/fishing/fishingtexts.h"
 #include "mainscreen/form1.h"
 #include "mainscreen/mainscreentexts.h"
 #include "mainscreen/rafts.h"
@@ -20,7 +19,6 @@
 
 #include <QCoreApplication>
 #include <QLabel>
-#include <QListWidget>
 #include <QPushButton>
 
 #include <memory>
@@ -122,7 +120,7 @@ public:
             // A fish is listed just before its message is shown: take the
             // list in first, so that a catch comes before the boatman who
             // follows it.
-            catchUpList();
+            catchUp();
             heard(m.text);
         };
     }
@@ -131,59 +129,28 @@ public:
 
 private:
     void setUp();
-    void catchUpList();
-    void catchUp() override { catchUpList(); }
+    void catchUp() override;
 
-    // ---- what the angler sees on the screen and presses ----
+    // ---- the angler's day, and his hands on the screen's buttons ----
     qint64 now() const override { return m_scheduler.now(); }
-    QString clock() const override { return m_form->Label10->text(); }
-    Sight sight() const override
-    {
-        // The fish holds the bait until the next rod-tip tick, 2000 ms on:
-        // the tip stays down and the strike is called for.
-        const Day &day = m_form->day();
-        return {day.biteArmed == 1, m_tipTimer->interval() == 2000, day.mulletOn == 1, !m_landed->isHidden()};
-    }
-    Fish fish() const override { return {m_state->BiteClass, m_state->FishKind, m_state->FishLength}; }
-    bool chinuRig() const override { return m_state->TargetCode == 1; }
-    bool canStrike() const override { return m_form->Command3->isEnabled(); }
+    const DayEngine &engine() const override { return m_form->fishing(); }
     void strike() override { m_form->Command3->click(); }
-    bool fighting() const override { return m_fightTimer->isEnabled(); }
     void ok() override { m_form->Command4->click(); }
-    bool canBreak() const override { return m_form->Command2->isEnabled(); }
     void breakBall() override { m_form->Command2->click(); }
-    bool canDrop() const override { return m_form->Command1->isEnabled(); }
     void drop() override { m_form->Command1->click(); }
-    bool dayMoves() const override
-    {
-        const Form1 &f = *m_form;
-        for (const Timer *timer : {f.Timer時間管理, f.Timerダンゴ管理, f.Timer竿の動き, f.Timerあたり,
-                                   f.Timer竿のしなり, f.Timer1ボラのタイマー})
-            if (timer->isEnabled())
-                return true;
-        return false;
-    }
 
     SimPlatform m_sim;
     VirtualScheduler &m_scheduler = m_sim.scheduler;
-    SimRandom &m_random = m_sim.random;
     Platform &m_platform = m_sim.platform;
     std::unique_ptr<Game> m_game;
     Form1 *m_form = nullptr;
-    GameState *m_state = nullptr;
-    // Looked at every step: found once.
-    const Timer *m_tipTimer = nullptr;   // Timer竿の動き
-    const Timer *m_fightTimer = nullptr; // Timer竿のしなり
-    const QWidget *m_landed = nullptr;   // Picture1(0), the landed chinu
-    const QListWidget *m_list = nullptr; // List1, the catch list
-    int m_listCount = 0;
+    std::size_t m_listCount = 0; // the fish of the day already heard of
 };
 
 void DayRun::setUp()
 {
     m_game = std::make_unique<Game>(m_platform);
     GameState &s = m_game->state;
-    m_state = &s;
     const QString endTime = endTimeFor(m_config.endHour);
     // The settings screen as the angler leaves it: raft, target and end time.
     s.AnglerName = QStringLiteral("sim");
@@ -204,28 +171,17 @@ void DayRun::setUp()
     s.Bait = m_config.bait;
     f.setRig(s.Leader, s.Hook, s.Bait);
     f.Label4(0)->setText(s.TargetFish);
-    m_tipTimer = f.Timer竿の動き;
-    m_fightTimer = f.Timer竿のしなり;
-    m_landed = f.Picture1(0);
-    m_list = f.List1;
     f.StartDay();
 }
 
-void DayRun::catchUpList()
+void DayRun::catchUp()
 {
-    // The angler reads the catch list as the screen shows it: "<kind>  <cm>センチ".
-    if (!m_list)
+    // The fish listed since the angler last looked, as the day has them.
+    if (!m_form)
         return;
-    const int count = m_list->count();
-    for (; m_listCount < count; ++m_listCount) {
-        const QString entry = m_list->item(m_listCount)->text();
-        const int gap = entry.indexOf(QLatin1Char(' '));
-        QString cm = entry.mid(gap + 1).trimmed();
-        cm.chop(fishingtexts::Centi().size());
-        listed(gap < 0 ? entry : entry.left(gap), cm.toInt());
-    }
-    if (count < m_listCount)
-        m_listCount = count;
+    const std::vector<CaughtFish> &catches = m_form->day().catches;
+    for (; m_listCount < catches.size(); ++m_listCount)
+        listed(catches[m_listCount].kind, catches[m_listCount].length);
 }
 
 SimDayReport DayRun::play()
@@ -234,7 +190,7 @@ SimDayReport DayRun::play()
         m_listener->dayStarted(m_report.day, m_report.seed, m_config);
     setUp();
     Q_ASSERT(configProblems(m_config).isEmpty());
-    const qint64 cap = (qint64(m_state->DayMinutes) + m_config.overtimeMinutes) * 1000;
+    const qint64 cap = (qint64(m_game->state.DayMinutes) + m_config.overtimeMinutes) * 1000;
     observe();
     act();
     while (now() < cap) {
@@ -244,17 +200,13 @@ SimDayReport DayRun::play()
         if (m_report.ended && quiet())
             break;
     }
-    if (!m_report.ended)
-        m_report.stuckClock = clock();
-    m_report.playedMs = now();
-    if (m_listener)
-        m_listener->dayLogged(m_game->dayLog().today());
+    const SimDayReport report = finish(m_game->dayLog().today());
     m_form = nullptr;
     m_game.reset();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     if (m_listener)
-        m_listener->dayFinished(m_report);
-    return m_report;
+        m_listener->dayFinished(report);
+    return report;
 }
 
 } // namespace

@@ -80,6 +80,8 @@ public:
 
     Day &day() { return m_day; }
     const Day &day() const { return m_day; }
+    // The outing and the bite in progress, beside the day.
+    const GameState &state() const { return m_state; }
 
     // The day's log starts with this header at スタート.
     std::function<void(const daylog::LoggedDay &)> onDayBegun;
