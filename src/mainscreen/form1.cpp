@@ -582,7 +582,7 @@ void Form1::PickBait()
     Label44->setText(bait);
     m_engine->ChangeBaitTo(bait);
     List2->setVisible(false);
-    if (Command1->isEnabled())
+    if (day().controls.dropEnabled)
         Command1->setFocus();
 }
 

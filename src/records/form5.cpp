@@ -169,34 +169,36 @@ bool Form5::queryUnload(bool byCloseControl)
     return true;
 }
 
+Form5::Leaving Form5::AskToSaveBeforeLeaving()
+{
+    if (SavedFlag != 0 || numberformat::Val(Label5->text()) <= 0)
+        return Leaving::Nothing;
+    state().Answer = message(catchtexts::SaveQuestion(), MessageButtons::YesNo);
+    if (state().Answer != AnswerYes)
+        return Leaving::Declined;
+    // A save that could not be written leaves the day unsaved, so that
+    // leaving asks again rather than dropping the day.
+    if (SaveToday() == SaveResult::Failed)
+        return Leaving::Failed;
+    SavedFlag = 1;
+    return Leaving::Saved;
+}
+
 void Form5::Command1Click()
 {
-    GameState &s = state();
-    if (SavedFlag == 0 && numberformat::Val(Label5->text()) > 0) {
-        s.Answer = message(catchtexts::SaveQuestion(), MessageButtons::YesNo);
-        if (s.Answer == AnswerYes) {
-            // A save that could not be written leaves the day unsaved, so
-            // that "閉じる" asks again rather than dropping the day.
-            if (SaveToday() != SaveResult::Failed)
-                SavedFlag = 1;
-            return;
-        }
-    }
+    // A day saved on the way out stays on screen: 閉じる again ends the game.
+    const Leaving leaving = AskToSaveBeforeLeaving();
+    if (leaving == Leaving::Saved || leaving == Leaving::Failed)
+        return;
     game().endProgram();
 }
 
 void Form5::次の釣行へClick()
 {
-    // As 閉じる asks about an unsaved day; a day that could not be written
-    // stays here, so that nothing is dropped on the way to the next.
-    if (SavedFlag == 0 && numberformat::Val(Label5->text()) > 0) {
-        state().Answer = message(catchtexts::SaveQuestion(), MessageButtons::YesNo);
-        if (state().Answer == AnswerYes) {
-            if (SaveToday() == SaveResult::Failed)
-                return;
-            SavedFlag = 1;
-        }
-    }
+    // A day that could not be written stays here, so that nothing is
+    // dropped on the way to the next.
+    if (AskToSaveBeforeLeaving() == Leaving::Failed)
+        return;
     game().startNextDay();
 }
 

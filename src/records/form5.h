@@ -34,6 +34,15 @@ public:
     void 保存Click();
     void 過去の記録Click();
     SaveResult SaveToday();
+    // Leaving today's catch: a day with chinu not yet saved is offered for
+    // saving. What the player answered and what came of it.
+    enum class Leaving {
+        Nothing,  // nothing to ask: saved already, or no chinu
+        Declined, // answered No: the day is left unsaved
+        Saved,    // answered Yes and written
+        Failed,   // answered Yes, but a file could not be written
+    };
+    Leaving AskToSaveBeforeLeaving();
     // 0 until the day has been saved (or found to hold no chinu), then 1.
     int SavedFlag = 0;
 
