@@ -37,6 +37,12 @@ struct DayControls
     bool rigMenuEnabled = true;                    // 仕掛けを作る
     bool startMenuEnabled = false;                 // スタート
     bool saveMenuEnabled = false;                  // 釣果を保存
+
+    // The pink moves on from one fishing button (Drop, Break or Strike) to
+    // the next: the one left goes grey and is disabled, the next is offered.
+    void handOver(DayControl from, DayControl to);
+    // Nothing of the cycle can be pressed: all three grey and disabled.
+    void closeCycle();
 };
 
 // The state of one fishing day: what the main screen shows and what the

@@ -20,6 +20,26 @@ using daylog::Reason;
 
 DayScreen::~DayScreen() = default;
 
+void DayControls::handOver(DayControl from, DayControl to)
+{
+    const auto set = [this](DayControl which, bool on) {
+        switch (which) {
+        case DayControl::Drop: dropEnabled = dropLit = on; break;
+        case DayControl::Break: breakEnabled = breakLit = on; break;
+        case DayControl::Strike: strikeEnabled = strikeLit = on; break;
+        default: break;
+        }
+    };
+    set(from, false);
+    set(to, true);
+}
+
+void DayControls::closeCycle()
+{
+    dropEnabled = breakEnabled = strikeEnabled = false;
+    dropLit = breakLit = strikeLit = false;
+}
+
 bool Day::endHourReached(const QString &endHour) const
 {
     if (ending)
@@ -465,8 +485,7 @@ void DayEngine::EndDay()
                          Timer竿のしなり.get(), Timer竿の動き.get(), Timer1ボラのタイマー.get()})
         timer->setEnabled(false);
     DayControls &c = d.controls;
-    c.dropEnabled = c.breakEnabled = c.strikeEnabled = false;
-    c.dropLit = c.breakLit = c.strikeLit = false; // nothing more to press
+    c.closeCycle(); // nothing more to press
     // No bait change, new rig or second start once the day is over.
     c.baitEnabled = false;
     c.rigMenuEnabled = false;
@@ -593,20 +612,14 @@ void DayEngine::DropGroundbait()
 
     DayControls &c = d.controls;
     if (s.TargetCode == 1) {
-        c.dropEnabled = false;
-        c.breakEnabled = true;
-        c.breakLit = true;
-        c.dropLit = false;
+        c.handOver(DayControl::Drop, DayControl::Break);
         showTip(6); // the sinking ball pulls the tip down
         Timerダンゴ管理->setInterval(int(random().next() * 5 + 3) * 1000);
         Timerダンゴ管理->setEnabled(true);
         c.baitEnabled = false;
         focusOn(DayControl::Break);
     } else if (s.TargetCode == 2) {
-        c.dropEnabled = false;
-        c.strikeEnabled = true;
-        c.strikeLit = true;
-        c.dropLit = false;
+        c.handOver(DayControl::Drop, DayControl::Strike);
         c.baitEnabled = false;
         focusOn(DayControl::Strike);
         Timer1ボラのタイマー->setEnabled(true);
@@ -627,10 +640,7 @@ void DayEngine::BreakGroundbait()
     m_ballBreaksItself = false;
     showTip(1);
     DayControls &c = d.controls;
-    c.breakEnabled = false;
-    c.strikeEnabled = true;
-    c.strikeLit = true;
-    c.breakLit = false;
+    c.handOver(DayControl::Break, DayControl::Strike);
     Timerダンゴ管理->setEnabled(false);
     Timer竿の動き->setEnabled(true);
     focusOn(DayControl::Strike);
@@ -908,8 +918,7 @@ void DayEngine::StrikeFailed()
     const Drawn drawn(m_screen);
     DayControls &c = m_day.controls;
     message(fightrules::strikeFailedMessage());
-    c.dropEnabled = c.breakEnabled = c.strikeEnabled = false;
-    c.dropLit = c.breakLit = c.strikeLit = false;
+    c.closeCycle();
     c.rigMenuEnabled = false;
     c.startMenuEnabled = false;
 }
@@ -1090,10 +1099,8 @@ void DayEngine::MulletTick()
             report(EventKind::MulletEscaped, Reason::LetGo);
             notice(fishingtexts::MulletEscaped());
             DayControls &c = d.controls;
+            c.handOver(DayControl::Strike, DayControl::Drop);
             c.dropEnabled = !EndHourReached();
-            c.strikeEnabled = false;
-            c.dropLit = true;
-            c.strikeLit = false;
         }
     }
 }
@@ -1121,10 +1128,7 @@ void DayEngine::MulletStrike()
     } else {
         report(EventKind::StrikeMissed, Reason::StruckAtNothing);
         c.rigMenuEnabled = true;
-        c.dropEnabled = true;
-        c.strikeEnabled = false;
-        c.dropLit = true;
-        c.strikeLit = false;
+        c.handOver(DayControl::Strike, DayControl::Drop);
         focusOn(DayControl::Drop);
     }
 }
