@@ -21,6 +21,19 @@ struct Counter
     std::function<int &(DayStats &)> field;
 };
 
+// Calls bar(column, the bars, index) for every bar of 統計's charts: the
+// clock hours, the hours from low water and the baits.
+template <class Bar>
+void forEachBar(const Bar &bar)
+{
+    for (int h = FirstClockHour; h <= LastClockHour; ++h)
+        bar(QStringLiteral("hour%1").arg(h), &DayStats::byClockHour, size_t(h - FirstClockHour));
+    for (int h = 0; h < TideHourBars; ++h)
+        bar(QStringLiteral("low%1").arg(h), &DayStats::byHoursFromLow, size_t(h));
+    for (size_t i = 0; i < allBaits().size(); ++i)
+        bar(QStringLiteral("bait_") + logKey(allBaits()[i]), &DayStats::byBait, i);
+}
+
 const std::vector<Counter> &counters()
 {
     static const std::vector<Counter> list = [] {
@@ -41,12 +54,7 @@ const std::vector<Counter> &counters()
             c.push_back({column, [bars, i](DayStats &s) -> int & { return (s.*bars)[i].catches; }});
             c.push_back({column + QStringLiteral("_chinu"), [bars, i](DayStats &s) -> int & { return (s.*bars)[i].chinu; }});
         };
-        for (int h = FirstClockHour; h <= LastClockHour; ++h)
-            bar(QStringLiteral("hour%1").arg(h), &DayStats::byClockHour, size_t(h - FirstClockHour));
-        for (int h = 0; h < TideHourBars; ++h)
-            bar(QStringLiteral("low%1").arg(h), &DayStats::byHoursFromLow, size_t(h));
-        for (size_t i = 0; i < allBaits().size(); ++i)
-            bar(QStringLiteral("bait_") + logKey(allBaits()[i]), &DayStats::byBait, i);
+        forEachBar(bar);
         return c;
     }();
     return list;
@@ -61,12 +69,7 @@ const std::vector<Counter> &minuteCounters()
         const auto bar = [&c](const QString &column, auto bars, size_t i) {
             c.push_back({column + QStringLiteral("_minutes"), [bars, i](DayStats &s) -> int & { return (s.*bars)[i].minutes; }});
         };
-        for (int h = FirstClockHour; h <= LastClockHour; ++h)
-            bar(QStringLiteral("hour%1").arg(h), &DayStats::byClockHour, size_t(h - FirstClockHour));
-        for (int h = 0; h < TideHourBars; ++h)
-            bar(QStringLiteral("low%1").arg(h), &DayStats::byHoursFromLow, size_t(h));
-        for (size_t i = 0; i < allBaits().size(); ++i)
-            bar(QStringLiteral("bait_") + logKey(allBaits()[i]), &DayStats::byBait, i);
+        forEachBar(bar);
         return c;
     }();
     return list;
