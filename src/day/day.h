@@ -89,10 +89,7 @@ struct Day
     int mulletOn = 0;    // a mullet has the bait
     int mulletTicks = 0;
     bool landedOnShow = false; // the big chinu's picture is open until O K
-    int tipPicture = 1;  // the rod-tip frame shown (Picture1 element)
-    int rodPicture = 0;  // the rod frame shown (Picture3 element)
     DayControls controls;
-    DayControl focus = DayControl::None;
 
     // The catch, and the chinu among it.
     std::vector<CaughtFish> catches;

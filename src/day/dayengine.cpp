@@ -183,21 +183,8 @@ int DayEngine::densityDraw() const
     return m_state.TickRolls[std::size_t(density)];
 }
 
-void DayEngine::showTip(int element)
-{
-    m_day.tipPicture = element;
-    m_screen.showTip(element);
-}
-
-void DayEngine::showRod(int element)
-{
-    m_day.rodPicture = element;
-    m_screen.showRod(element);
-}
-
 void DayEngine::focusOn(DayControl control)
 {
-    m_day.focus = control;
     m_screen.showControls();
     m_screen.focusOn(control);
 }
@@ -336,7 +323,7 @@ void DayEngine::StartDay()
     daystart::applyClasses(shown, m_state);
     d.started = true;
     d.controls.startMenuEnabled = false;
-    showRod(0);
+    m_screen.showRod(0);
     Timer時間管理->setEnabled(true);
     d.controls.dropEnabled = true;
     d.controls.dropLit = true;
@@ -613,7 +600,7 @@ void DayEngine::DropGroundbait()
     DayControls &c = d.controls;
     if (s.TargetCode == 1) {
         c.handOver(DayControl::Drop, DayControl::Break);
-        showTip(6); // the sinking ball pulls the tip down
+        m_screen.showTip(6); // the sinking ball pulls the tip down
         Timerダンゴ管理->setInterval(int(random().next() * 5 + 3) * 1000);
         Timerダンゴ管理->setEnabled(true);
         c.baitEnabled = false;
@@ -638,7 +625,7 @@ void DayEngine::BreakGroundbait()
     Day &d = m_day;
     report(EventKind::BallBroken, m_ballBreaksItself ? Reason::BrokeByItself : Reason::BrokenByAngler);
     m_ballBreaksItself = false;
-    showTip(1);
+    m_screen.showTip(1);
     DayControls &c = d.controls;
     c.handOver(DayControl::Break, DayControl::Strike);
     Timerダンゴ管理->setEnabled(false);
@@ -653,7 +640,7 @@ void DayEngine::EndBiteCycle()
     GameState &s = m_state;
     DayControls &c = d.controls;
     d.biteArmed = 0;
-    showTip(1);
+    m_screen.showTip(1);
     // No new drop while the big chinu is on show or a hooked fish is fought,
     // nor once the end hour has come.
     const bool over = EndHourReached();
@@ -728,7 +715,7 @@ void DayEngine::ChooseBiteClass()
         return;
     m_day.biteArmed = 1;
     m_state.BiteClass = cls;
-    showTip(biterules::firstTipPicture(cls));
+    m_screen.showTip(biterules::firstTipPicture(cls));
     StartBiteSequence();
 }
 
@@ -818,7 +805,7 @@ void DayEngine::BiteTick()
             ? tipmotion::slowPull(s.BiteClass, s.BiteRolls[8], s.BiteRolls[1])
             : tipmotion::stealerPull(s.BiteClass, s.BiteRolls[8], s.BiteRolls[1]);
         if (pull.outcome == tipmotion::Pull::Holds) {
-            showTip(pull.picture);
+            m_screen.showTip(pull.picture);
             s.HookPhase = 1;
             openStrikeWindow();
         } else if (pull.outcome == tipmotion::Pull::Gone) {
@@ -834,7 +821,7 @@ void DayEngine::BiteTick()
             else
                 baitGone();
         } else {
-            showTip(s.BiteCounter + 1);
+            m_screen.showTip(s.BiteCounter + 1);
             s.BiteCounter = std::int16_t(s.BiteCounter + 1);
         }
         break;
@@ -847,7 +834,7 @@ void DayEngine::TwitchTip()
 {
     GameState &s = m_state;
     const tipmotion::Twitch twitch = tipmotion::twitch(s.TipPictureIndex, s.TipToggle);
-    showTip(twitch.picture);
+    m_screen.showTip(twitch.picture);
     s.TipToggle = twitch.toggle;
     s.BiteTicks += 1;
     if (tipmotion::nibbleEnds(s.BiteTicks, s.BiteRolls[12])) {
@@ -947,7 +934,7 @@ void DayEngine::FightTick()
     }
 
     if (d.fightRounds == 0) {
-        showRod(s.RodFrame);
+        m_screen.showRod(s.RodFrame);
         s.RodFrame += 1;
         if (s.RodFrame == 6) {
             s.RodFrame = 2;
@@ -979,15 +966,15 @@ void DayEngine::FightTick()
         s.RodSoundState = 2;
         StopEffect();
         PlayEffect(fishingtexts::WaveLost());
-        showTip(1);
-        showRod(0);
+        m_screen.showTip(1);
+        m_screen.showRod(0);
         message(fightrules::lostMessage(s.FishKind, s.FishLength));
         m_screen.yieldEvents();
         StopEffect();
     } else {
         Timer竿の音->setEnabled(false);
         s.RodSoundState = 2;
-        showRod(0);
+        m_screen.showRod(0);
         listFish();
         s.ChinuCount = d.chinuCount;
         if (s.FishKind == fishingtexts::Chinu() && s.FishLength >= 30) {
@@ -1035,7 +1022,7 @@ void DayEngine::DecideLoss()
 void DayEngine::NextFightFrame()
 {
     GameState &s = m_state;
-    showRod(s.RodFrame);
+    m_screen.showRod(s.RodFrame);
     s.RodFrame += 1;
     if (s.RodFrame == 6) {
         s.RodFrame = 2;
@@ -1084,18 +1071,18 @@ void DayEngine::MulletTick()
     if (d.mulletOn == 0 && !EndHourReached() && mulletrules::takesBait(s.TickRolls[4])) {
         s.RodFrame = 1;
         d.mulletOn = 1;
-        showTip(5);
+        m_screen.showTip(5);
         report(EventKind::MulletTook);
     }
     if (d.mulletOn == 1) {
         d.mulletTicks += 1;
         Timer1ボラのタイマー->setInterval(mulletrules::pullInterval(s.TickRolls[5]));
-        showTip(mulletrules::tipPicture(s.TickRolls[6]));
+        m_screen.showTip(mulletrules::tipPicture(s.TickRolls[6]));
         if (mulletrules::escapes(d.mulletTicks)) {
             Timer1ボラのタイマー->setEnabled(false);
             d.mulletOn = 0;
             d.mulletTicks = 0;
-            showTip(1);
+            m_screen.showTip(1);
             report(EventKind::MulletEscaped, Reason::LetGo);
             notice(fishingtexts::MulletEscaped());
             DayControls &c = d.controls;
@@ -1146,8 +1133,8 @@ void DayEngine::MulletFightTick()
 
     s.HookPhase = 0;
     s.RodSoundState = 2;
-    showTip(1);
-    showRod(0);
+    m_screen.showTip(1);
+    m_screen.showRod(0);
     d.fightRounds = 0;
     const bool lost = mulletrules::lost(s.TickRolls[5]);
     {

@@ -179,8 +179,6 @@ public:
 private:
     RandomSource &random() const;
     int densityDraw() const;
-    void showTip(int element);
-    void showRod(int element);
     void startBiteTimer(int ms);
     void openStrikeWindow();
     void baitGone();

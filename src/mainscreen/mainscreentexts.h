@@ -84,9 +84,9 @@ inline QString Label45() { return QStringLiteral("チヌ"); }
 inline QString Label35() { return QStringLiteral("センチ"); }
 inline QString Label33() { return QStringLiteral("0枚"); }
 inline QString Label34() { return QStringLiteral("0匹"); }
-// TideNow while the tide falls
+// the gauge's word while the tide falls
 inline QString Ebb() { return QStringLiteral("引"); }
-// TideNow while the tide rises
+// the gauge's word while the tide rises
 inline QString Flood() { return QStringLiteral("満"); }
 // first line of the end of the day
 inline QString BoatmanTimeUp() { return QStringLiteral("船頭: 時間が来ました。釣りを終了してください。"); }
