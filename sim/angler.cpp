@@ -1,7 +1,6 @@
 #include "angler.h"
 
 #include "day/dayengine.h"
-#include "mainscreen/clocktide.h"
 #include "mainscreen/fishing/fightrules.h"
 #include "mainscreen/fishing/fishingtexts.h"
 #include "mainscreen/mainscreentexts.h"
@@ -19,11 +18,7 @@ SimAngler::~SimAngler() = default;
 
 QString SimAngler::clock() const
 {
-    // The clock reads 7:00 until its first minute, which never comes back.
-    const Day &day = engine().day();
-    if (day.clockHour == 7 && day.clockMinute == 0)
-        return mainscreentexts::FirstClock();
-    return clocktide::clockCaption(day.clockHour, day.clockMinute);
+    return engine().day().clockText();
 }
 
 SimAngler::Sight SimAngler::sight() const

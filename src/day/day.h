@@ -54,7 +54,6 @@ struct Day
     // The rig on the line, as the rig screen made it (empty before a rig).
     QString leader, hook, bait;
     bool rigAskedFor = false; // the rig menu has been used: its caption changed
-    bool started = false;     // スタート: the clock runs
 
     // Today's tide hours as the settings screen drew them.
     int firstHigh = 0, secondHigh = 0, earlierLow = 0, laterLow = 0;
@@ -110,4 +109,7 @@ struct Day
     bool endHourReached(const QString &endHour) const;
     // The clock stands at the end hour.
     bool clockShowsEndHour(const QString &endHour) const;
+    // The clock as the main screen shows it: 7:00 until its first minute,
+    // which never comes back, then "h : mm".
+    QString clockText() const;
 };

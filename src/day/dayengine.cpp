@@ -47,6 +47,13 @@ bool Day::endHourReached(const QString &endHour) const
     return clockShowsEndHour(endHour);
 }
 
+QString Day::clockText() const
+{
+    if (clockHour == 7 && clockMinute == 0)
+        return T::FirstClock();
+    return clocktide::clockCaption(clockHour, clockMinute);
+}
+
 bool Day::clockShowsEndHour(const QString &endHour) const
 {
     // The clock reads "h : mm": its first two letters are the hour from 10 on.
@@ -321,7 +328,6 @@ void DayEngine::StartDay()
     shown.hook = d.hook;
     shown.bait = d.bait;
     daystart::applyClasses(shown, m_state);
-    d.started = true;
     d.controls.startMenuEnabled = false;
     m_screen.showRod(0);
     Timer時間管理->setEnabled(true);

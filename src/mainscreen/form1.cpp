@@ -463,8 +463,7 @@ void Form1::load()
     Label24->setText(QString::number(d.secondHigh));
     Label26->setText(QString::number(d.earlierLow));
     Label28->setText(QString::number(d.laterLow));
-    Label10->setText(T::FirstClock());
-    m_engine->PrepareDay();
+    m_engine->PrepareDay(); // the clock at 7:00, the bars, the tide and the day's baits
     Command6->setText(T::FirstPrompt());
     showControls();
 }
@@ -634,8 +633,7 @@ void Form1::showRod(int element)
 void Form1::showClock()
 {
     const Day &d = day();
-    if (d.started || d.clockHour != 7 || d.clockMinute != 0)
-        Label10->setText(clocktide::clockCaption(d.clockHour, d.clockMinute));
+    Label10->setText(d.clockText());
     Label17->setVisible(d.ebbShown);
     Label18->setVisible(d.floodShown);
 }
