@@ -560,6 +560,93 @@ Sometimes a fish is caught on the slightest dip of the tip; sometimes the tip di
     </message>
 </context>
 <context>
+    <name>Names</name>
+    <message>
+        <source>チヌ</source>
+        <translation>Chinu</translation>
+    </message>
+    <message>
+        <source>ボラ</source>
+        <translation>Mullet</translation>
+    </message>
+    <message>
+        <source>アイナメ</source>
+        <translation>Greenling</translation>
+    </message>
+    <message>
+        <source>アジ</source>
+        <translation>Horse mackerel</translation>
+    </message>
+    <message>
+        <source>タイ</source>
+        <translation>Sea bream</translation>
+    </message>
+    <message>
+        <source>コノシロ</source>
+        <translation>Gizzard shad</translation>
+    </message>
+    <message>
+        <source>フグ</source>
+        <translation>Pufferfish</translation>
+    </message>
+    <message>
+        <source>満</source>
+        <translation>Flood</translation>
+    </message>
+    <message>
+        <source>引</source>
+        <translation>Ebb</translation>
+    </message>
+    <message>
+        <source>1号</source>
+        <translation>No. 1</translation>
+    </message>
+    <message>
+        <source>2号</source>
+        <translation>No. 2</translation>
+    </message>
+    <message>
+        <source>3号</source>
+        <translation>No. 3</translation>
+    </message>
+    <message>
+        <source>4号</source>
+        <translation>No. 4</translation>
+    </message>
+    <message>
+        <source>5号</source>
+        <translation>No. 5</translation>
+    </message>
+    <message>
+        <source>吸い込み針</source>
+        <translation>Feeder hooks</translation>
+    </message>
+    <message>
+        <source>アケミ貝</source>
+        <translation>Clam</translation>
+    </message>
+    <message>
+        <source>ボケ</source>
+        <translation>Mud shrimp</translation>
+    </message>
+    <message>
+        <source>エビ</source>
+        <translation>Prawn</translation>
+    </message>
+    <message>
+        <source>オキアミ</source>
+        <translation>Krill</translation>
+    </message>
+    <message>
+        <source>カニ</source>
+        <translation>Crab</translation>
+    </message>
+    <message>
+        <source>サナギ</source>
+        <translation>Silkworm pupa</translation>
+    </message>
+</context>
+<context>
     <name>Rankings</name>
     <message>
         <source>ナミヨセ-過去の記録&#x3000;  &#x3000;ＭＯＫＵ&#x3000;KT-93</source>

@@ -1,5 +1,7 @@
 #include "daylog/ids.h"
 
+#include <QCoreApplication>
+
 #include <array>
 
 namespace daylog {
@@ -119,6 +121,42 @@ std::optional<Tide> tideFromCaption(const QString &caption) { return fromCaption
 std::optional<Leader> leaderFromCaption(const QString &caption) { return fromCaption(kLeaders, caption); }
 std::optional<Hook> hookFromCaption(const QString &caption) { return fromCaption(kHooks, caption); }
 std::optional<Bait> baitFromCaption(const QString &caption) { return fromCaption(kBaits, caption); }
+
+namespace {
+
+// The captions once more, for the translation tools to find.
+[[maybe_unused]] constexpr const char *kShownNames[] = {
+    QT_TRANSLATE_NOOP("Names", "チヌ"), QT_TRANSLATE_NOOP("Names", "ボラ"),
+    QT_TRANSLATE_NOOP("Names", "アイナメ"), QT_TRANSLATE_NOOP("Names", "アジ"),
+    QT_TRANSLATE_NOOP("Names", "タイ"), QT_TRANSLATE_NOOP("Names", "コノシロ"),
+    QT_TRANSLATE_NOOP("Names", "フグ"),
+    QT_TRANSLATE_NOOP("Names", "満"), QT_TRANSLATE_NOOP("Names", "引"),
+    QT_TRANSLATE_NOOP("Names", "1号"), QT_TRANSLATE_NOOP("Names", "2号"),
+    QT_TRANSLATE_NOOP("Names", "3号"), QT_TRANSLATE_NOOP("Names", "4号"),
+    QT_TRANSLATE_NOOP("Names", "5号"), QT_TRANSLATE_NOOP("Names", "吸い込み針"),
+    QT_TRANSLATE_NOOP("Names", "アケミ貝"), QT_TRANSLATE_NOOP("Names", "ボケ"),
+    QT_TRANSLATE_NOOP("Names", "エビ"), QT_TRANSLATE_NOOP("Names", "オキアミ"),
+    QT_TRANSLATE_NOOP("Names", "カニ"), QT_TRANSLATE_NOOP("Names", "サナギ"),
+};
+
+QString shown(const QString &caption)
+{
+    return QCoreApplication::translate("Names", caption.toUtf8().constData());
+}
+
+} // namespace
+
+QString shownName(Fish fish) { return shown(displayName(fish)); }
+QString shownName(Tide tide) { return shown(displayName(tide)); }
+QString shownName(Leader leader) { return shown(displayName(leader)); }
+QString shownName(Hook hook) { return shown(displayName(hook)); }
+QString shownName(Bait bait) { return shown(displayName(bait)); }
+
+QString shownCaption(Vocabulary vocabulary, const QString &caption)
+{
+    const bool known = withTable(vocabulary, [&](const auto &table) { return fromCaption(table, caption).has_value(); });
+    return known ? shown(caption) : caption;
+}
 
 QString logKey(Fish fish) { return QString::fromLatin1(entryOf(kFish, fish).key); }
 QString logKey(Tide tide) { return QString::fromLatin1(entryOf(kTides, tide).key); }

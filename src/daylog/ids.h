@@ -17,12 +17,27 @@ enum class Leader { No1, No2, No3 };            // ハリス 1号..3号 (the mul
 enum class Hook { No3, No4, No5, Suikomi };     // 釣り針 3号..5号, the mullet rig's 吸い込み針
 enum class Bait { Akemigai, Boke, Ebi, Okiami, Kani, Sanagi }; // in the rig screen's order
 
-// The caption the game shows.
+// The columns of the log and the parts of a day that hold one of the above.
+enum class Vocabulary { Fish, Tide, Leader, Hook, Bait };
+
+// The caption the game shows and writes.
 QString displayName(Fish fish);
 QString displayName(Tide tide);
 QString displayName(Leader leader);
 QString displayName(Hook hook);
 QString displayName(Bait bait);
+
+// The name shown on a screen in the player's language: the caption in the
+// Japanese edition, its translation in another. Never written to a file.
+QString shownName(Fish fish);
+QString shownName(Tide tide);
+QString shownName(Leader leader);
+QString shownName(Hook hook);
+QString shownName(Bait bait);
+// A kept caption (a fish, tide word or rig part as the files and the log
+// hold it) as a screen shows it; a caption this version does not know is
+// shown as it is.
+QString shownCaption(Vocabulary vocabulary, const QString &caption);
 
 // The id of a caption; none for a caption this version does not know.
 std::optional<Fish> fishFromCaption(const QString &caption);
@@ -40,9 +55,6 @@ QString logKey(Bait bait);
 
 // Every bait in the rig screen's order.
 const std::vector<Bait> &allBaits();
-
-// The log's columns that hold one of the above.
-enum class Vocabulary { Fish, Tide, Leader, Hook, Bait };
 
 // What the log keeps for a caption: its key; an empty caption stays empty;
 // a caption this version does not know is kept whole behind a '?' (no key
