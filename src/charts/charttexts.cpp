@@ -27,7 +27,7 @@ QString reasonText(const daylog::DayEvent &e)
     case Reason::StruckAtNothing: return QStringLiteral("エサには何もいませんでした。ダンゴは打ち直しです。");
     case Reason::LineParted:
         return QStringLiteral("ばらしました。糸の負荷 %1、くじ %2 で、ばれる確率は %3% でした。")
-            .arg(e.lineStrain).arg(e.draw).arg(e.band * 5);
+            .arg(e.lineStrain).arg(e.draw).arg(daylog::chancePercent(e));
     case Reason::HookPulled: return QStringLiteral("ボラの口から針がはずれました。");
     case Reason::BaitStolen: return QStringLiteral("エサ取りにエサを取られました。");
     case Reason::LetGo: return QStringLiteral("あわせる前に魚がエサを離しました。");

@@ -87,6 +87,8 @@ struct Day
     int fishLost = 0;
     int mulletOn = 0;    // a mullet has the bait
     int mulletTicks = 0;
+    qint64 mulletTookAtMs = 0;   // when the mullet took the bait, in the day's played time
+    double mulletLossChance = 0; // its chance of coming off, fixed at the strike
     bool landedOnShow = false; // the big chinu's picture is open until O K
     DayControls controls;
 

@@ -965,6 +965,7 @@ void DayEngine::FightTick()
         e.lineStrain = m_lineStrain;
         e.draw = m_lossDraw;
         e.band = daylog::losingDraws(m_lineStrain);
+        e.lossChance = e.band / 20.0;
         e.hookPhase = 1;
         report(e);
     }
@@ -1077,6 +1078,7 @@ void DayEngine::MulletTick()
     if (d.mulletOn == 0 && !EndHourReached() && mulletrules::takesBait(s.TickRolls[4])) {
         s.RodFrame = 1;
         d.mulletOn = 1;
+        d.mulletTookAtMs = m_platform.scheduler.playedMs();
         m_screen.showTip(5);
         report(EventKind::MulletTook);
     }
@@ -1108,6 +1110,7 @@ void DayEngine::MulletStrike()
         Timer1ボラのタイマー->setEnabled(false);
         d.mulletOn = 0;
         d.mulletTicks = 0;
+        d.mulletLossChance = mulletrules::lossChanceAt(m_platform.scheduler.playedMs() - d.mulletTookAtMs);
         ChooseOtherFish();
         StopMusic();
         musicTimer(false);
@@ -1149,7 +1152,8 @@ void DayEngine::MulletFightTick()
         e.fish = s.FishKind;
         e.length = s.FishLength;
         e.draw = s.TickRolls[5];
-        e.band = 8; // two of its five draws pull the hook: 40 %, as 8 of 20
+        // No strain table decides a mullet: its last pull's draw does.
+        e.lossChance = d.mulletLossChance;
         e.hookPhase = 1;
         report(e);
     }

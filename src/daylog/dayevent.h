@@ -75,6 +75,9 @@ struct DayEvent
     int lineStrain = 0; // the fight's strain on the line
     int draw = 0;       // the deciding draw (e.g. the 1..20 draw of a loss)
     int band = 0;       // how many of the 20 draws lose a fish at this strain (chance = band x 5 %)
+    // The chance the fight was going to lose the fish, 0..1, exactly as the
+    // rule gave it when the fish was hooked (a chinu's is band / 20).
+    double lossChance = 0;
 
     // The fish, where one is known.
     QString fish; // "チヌ", "ボラ", "フグ", ...

@@ -1,5 +1,7 @@
 #include "daylog/reasons.h"
 
+#include <cmath>
+
 #include "mainscreen/fishing/fightrules.h"
 #include "mainscreen/fishing/tipmotion.h"
 
@@ -60,11 +62,18 @@ int losingDraws(int lineStrain)
     return losing;
 }
 
+QString chancePercent(const DayEvent &e)
+{
+    // An event of an older log may carry the band alone.
+    const double percent = e.lossChance > 0 ? e.lossChance * 100 : e.band * 5;
+    return QString::number(std::round(percent * 10) / 10, 'f', percent == std::round(percent) ? 0 : 1);
+}
+
 namespace {
 
 QString chance(const DayEvent &e)
 {
-    return QString::number(e.band * 5) + QStringLiteral("％");
+    return chancePercent(e) + QStringLiteral("％");
 }
 
 } // namespace

@@ -25,6 +25,9 @@ Reason baitGoneReason(bool strikeWindowOpen, int hookPhase);
 // How many of the twenty draws of a fight lose the fish at this strain.
 int losingDraws(int lineStrain);
 
+// A loss's chance in percent as the windows write it: "40", "45.1".
+QString chancePercent(const DayEvent &event);
+
 // The status line's words for an event: what happened and why, in a line.
 // Empty for the steps in the middle of a cycle, which must not give away
 // what the tip is about to do.

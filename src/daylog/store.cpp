@@ -23,7 +23,7 @@ namespace {
 // and a summary row of each day for 統計 (daylog/summaries.h).
 // Version 3: the summaries keep the minutes fished in each bar's hours and
 // with each bait, for 統計's fish per hour.
-constexpr int kSchemaVersion = 3;
+constexpr int kSchemaVersion = 4;
 
 // The largest log that is checked whole on opening: some 1,500 days of a
 // player's, every event kept.
@@ -104,6 +104,7 @@ const char *const kSchema[] = {
     " line_strain INTEGER NOT NULL,"
     " draw INTEGER NOT NULL,"
     " band INTEGER NOT NULL,"
+    " loss_chance REAL NOT NULL DEFAULT 0,"
     " fish TEXT NOT NULL,"
     " length INTEGER NOT NULL,"
     " PRIMARY KEY (day_id, seq)) WITHOUT ROWID",
@@ -218,7 +219,7 @@ bool readDays(const QSqlDatabase &db, const DaySelection &which, const std::func
     e.prepare(QStringLiteral("SELECT e.day_id, e.kind, e.reason, e.game_minute, e.tide_level,"
                              " e.tide_direction, e.raft, e.target_fish, e.leader, e.hook, e.bait,"
                              " e.bite_class, e.hook_phase, e.line_strain, e.draw, e.band, e.fish,"
-                             " e.length FROM events e JOIN days d ON d.id = e.day_id")
+                             " e.length, e.loss_chance FROM events e JOIN days d ON d.id = e.day_id")
               + where + QStringLiteral(" ORDER BY e.day_id, e.seq"));
     bind(e);
     if (!q.exec()) {
@@ -266,6 +267,7 @@ bool readDays(const QSqlDatabase &db, const DaySelection &which, const std::func
             ev.band = e.value(15).toInt();
             ev.fish = captionAt(e, 16, Vocabulary::Fish);
             ev.length = e.value(17).toInt();
+            ev.lossChance = e.value(18).toDouble();
             day.events.push_back(std::move(ev));
             haveEvent = e.next();
         }
@@ -322,6 +324,17 @@ bool captionsToKeys(QSqlQuery &q, const QString &table, const std::vector<std::p
 
 // Version 1 to 2, inside the caller's transaction: the captions become keys,
 // and every day gets its summary, read one day at a time.
+bool hasColumn(QSqlQuery &q, const QString &table, const QString &column)
+{
+    if (!q.exec(QStringLiteral("PRAGMA table_info(%1)").arg(table)))
+        return false;
+    bool found = false;
+    while (!found && q.next())
+        found = q.value(1).toString() == column;
+    q.finish();
+    return found;
+}
+
 bool migrateFromCaptions(QSqlDatabase db, QSqlError *error)
 {
     QSqlQuery q(db);
@@ -465,6 +478,12 @@ DayLogStore::OpenFailure prepare(QSqlDatabase db, QString *error)
         if (!ok)
             e = q.lastError();
     }
+    // Version 4 keeps each loss's exact chance beside its band.
+    if (ok && version >= 1 && version <= 3 && !hasColumn(q, QStringLiteral("events"), QStringLiteral("loss_chance"))) {
+        ok = q.exec(QStringLiteral("ALTER TABLE events ADD COLUMN loss_chance REAL NOT NULL DEFAULT 0"));
+        if (!ok)
+            e = q.lastError();
+    }
     for (const QString &statement : std::as_const(statements)) {
         if (!ok)
             break;
@@ -478,6 +497,12 @@ DayLogStore::OpenFailure prepare(QSqlDatabase db, QString *error)
         ok = migrateFromCaptions(db, &e);
     if (ok && version == 2)
         ok = fillMinutesPerBar(db, &e);
+    // An older log said a loss's chance only as its band: that is what it keeps.
+    if (ok && version >= 1 && version <= 3) {
+        ok = q.exec(QStringLiteral("UPDATE events SET loss_chance = band / 20.0 WHERE band > 0"));
+        if (!ok)
+            e = q.lastError();
+    }
     if (ok && version < kSchemaVersion) {
         ok = q.exec(QStringLiteral("PRAGMA user_version = %1").arg(kSchemaVersion));
         if (!ok)
@@ -628,8 +653,8 @@ qint64 DayLogStore::saveDay(const LoggedDay &day, Keep keep)
     if (keep == Keep::DayWithEvents) {
         q.prepare(QStringLiteral("INSERT INTO events (day_id, seq, kind, reason, game_minute, tide_level,"
                                  " tide_direction, raft, target_fish, leader, hook, bait, bite_class,"
-                                 " hook_phase, line_strain, draw, band, fish, length)"
-                                 " VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)"));
+                                 " hook_phase, line_strain, draw, band, fish, length, loss_chance)"
+                                 " VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)"));
         int seq = 0;
         for (const DayEvent &e : day.events) {
             q.addBindValue(id);
@@ -651,6 +676,7 @@ qint64 DayLogStore::saveDay(const LoggedDay &day, Keep keep)
             q.addBindValue(e.band);
             q.addBindValue(key(Vocabulary::Fish, e.fish));
             q.addBindValue(e.length);
+            q.addBindValue(e.lossChance);
             if (!d->exec(q))
                 return rollback();
         }

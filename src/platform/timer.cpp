@@ -89,6 +89,7 @@ void Scheduler::pause()
     if (m_paused)
         return;
     m_paused = true;
+    m_pausedAt = steadyMs();
     for (Timer *timer : m_allTimers) {
         if (!timer->m_enabled)
             continue;
@@ -102,6 +103,7 @@ void Scheduler::resume()
     if (!m_paused)
         return;
     m_paused = false;
+    m_pausedTotal += steadyMs() - m_pausedAt;
     for (Timer *timer : m_allTimers) {
         if (timer->m_enabled && timer->m_frozen >= 0)
             timer->armFor(timer->m_frozen);
@@ -109,6 +111,11 @@ void Scheduler::resume()
     }
     if (!modalOpen() && m_handlerDepth == 0 && !m_held.empty())
         scheduleHeldTicks();
+}
+
+qint64 Scheduler::playedMs() const
+{
+    return (m_paused ? m_pausedAt : steadyMs()) - m_pausedTotal;
 }
 
 void Scheduler::handlerFinished()

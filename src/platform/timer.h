@@ -81,6 +81,9 @@ public:
     void pause();
     void resume();
     bool paused() const { return m_paused; }
+    // The steady clock with the paused spells taken out: the time the day
+    // itself has run, as its timers count it.
+    qint64 playedMs() const;
 
     // Once the program is ending, no timer ticks any more.
     void stopAll() { m_stopped = true; }
@@ -105,6 +108,8 @@ private:
     int m_handlerDepth = 0;
     bool m_stopped = false;
     bool m_paused = false;
+    qint64 m_pausedAt = 0;    // steadyMs() when the pause began
+    qint64 m_pausedTotal = 0; // the paused spells that are over
     std::vector<Timer *> m_held;
     std::vector<Timer *> m_allTimers; // every live timer, for the pause
 };

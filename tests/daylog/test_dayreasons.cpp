@@ -7,6 +7,8 @@
 
 #include <QtTest>
 
+#include <cmath>
+
 using daylog::DayEvent;
 using daylog::EventKind;
 using daylog::Reason;
@@ -63,6 +65,8 @@ private slots:
     void fightOutcomes();
     void ballBreaksByItselfOrByTheAngler();
     void mulletLetsGo();
+    void aStruckMulletCarriesItsExactChance_data();
+    void aStruckMulletCarriesItsExactChance();
     void eventsCarryClockTideAndRig();
     void losingDrawsMatchTheLossRule();
 };
@@ -227,6 +231,40 @@ void TestDayReasons::mulletLetsGo()
     QCOMPARE(gone->kind, EventKind::MulletEscaped);
     QCOMPARE(gone->reason, Reason::LetGo);
     QCOMPARE(pond.messages(), QStringList{fishingtexts::MulletEscaped()});
+}
+
+void TestDayReasons::aStruckMulletCarriesItsExactChance_data()
+{
+    QTest::addColumn<int>("pull");
+    QTest::addColumn<EventKind>("kind");
+    // The take's own pull is still under way 300 ms on: its draw decides,
+    // and the chance logged is the one any strike at 300 ms has.
+    QTest::newRow("a long pull of draw 4 comes off") << 4 << EventKind::FishLost;
+    QTest::newRow("the longest pull, draw 5, is landed") << 5 << EventKind::FishLanded;
+}
+
+void TestDayReasons::aStruckMulletCarriesItsExactChance()
+{
+    QFETCH(int, pull);
+    QFETCH(EventKind, kind);
+    Pond pond(2);
+    Recorder rec(pond.game.game().dayEvents);
+    pond.form.Command1->click();
+    pond.game.random.pushDraw(1, 20);
+    pond.game.random.pushDraw(pull, 5);
+    pond.game.random.pushDraw(1, 3);
+    pond.game.advance(1000);
+    QVERIFY(rec.last(EventKind::MulletTook));
+    pond.game.advance(300);
+    pond.form.Command3->click();
+    pond.game.advance(20000);
+
+    const DayEvent *end = rec.outcome();
+    QVERIFY(end);
+    QCOMPARE(end->kind, kind);
+    QCOMPARE(end->fish, fishingtexts::Mullet());
+    QCOMPARE(end->draw, pull);
+    QVERIFY2(std::abs(end->lossChance - 0.4512) < 1e-12, qPrintable(QString::number(end->lossChance)));
 }
 
 void TestDayReasons::eventsCarryClockTideAndRig()

@@ -50,6 +50,7 @@ LoggedDay busyDay(const QString &angler, const QString &file, int raft = 3)
     lost.lineStrain = 82;
     lost.draw = 16;
     lost.band = 8;
+    lost.lossChance = 0.4512;
     lost.fish = QStringLiteral("チヌ");
     lost.length = 66;
     day.events.push_back(lost);
@@ -66,7 +67,7 @@ bool sameEvent(const DayEvent &a, const DayEvent &b)
         && a.tideDirection == b.tideDirection && a.raft == b.raft && a.targetFish == b.targetFish
         && a.leader == b.leader && a.hook == b.hook && a.bait == b.bait && a.biteClass == b.biteClass
         && a.hookPhase == b.hookPhase && a.lineStrain == b.lineStrain && a.draw == b.draw && a.band == b.band
-        && a.fish == b.fish && a.length == b.length;
+        && a.lossChance == b.lossChance && a.fish == b.fish && a.length == b.length;
 }
 
 void compareDays(const LoggedDay &got, const LoggedDay &want)

@@ -2,6 +2,8 @@
 
 #include <QTest>
 
+#include <cmath>
+
 namespace {
 
 QString s(const char *utf8)

@@ -2,7 +2,9 @@
 
 #include "fishingtexts.h"
 
+#include <algorithm>
 #include <cmath>
+#include <vector>
 
 namespace {
 
@@ -117,6 +119,48 @@ int fightRounds(int length)
 bool lost(int tick5)
 {
     return tick5 == 2 || tick5 == 4;
+}
+
+double lossChanceAt(qint64 msSinceTake)
+{
+    // Walk every run of draws from the take (its tick at 0 ms): a draw whose
+    // tick is still running at the strike decides; the others lead to the
+    // next tick, until the tenth, where the mullet lets go.
+    struct Path
+    {
+        int tick; // 1 for the take's own tick
+        qint64 at;
+        double weight;
+    };
+    std::vector<Path> paths{{1, 0, 1.0}};
+    double stillOn = 0, losing = 0;
+    while (!paths.empty()) {
+        std::vector<Path> next;
+        for (const Path &path : paths) {
+            if (escapes(path.tick))
+                continue;
+            for (int draw = 1; draw <= 5; ++draw) {
+                const double weight = path.weight / 5;
+                const qint64 nextTick = path.at + pullInterval(draw);
+                if (nextTick > msSinceTake) {
+                    stillOn += weight;
+                    if (lost(draw))
+                        losing += weight;
+                } else {
+                    // Runs that meet at the same tick and moment are one.
+                    auto same = std::find_if(next.begin(), next.end(), [&](const Path &p) {
+                        return p.tick == path.tick + 1 && p.at == nextTick;
+                    });
+                    if (same != next.end())
+                        same->weight += weight;
+                    else
+                        next.push_back({path.tick + 1, nextTick, weight});
+                }
+            }
+        }
+        paths = std::move(next);
+    }
+    return stillOn > 0 ? losing / stillOn : 0.0;
 }
 
 } // namespace mulletrules

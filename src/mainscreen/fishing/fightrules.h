@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QtGlobal>
+
 #include <QString>
 #include <QStringList>
 
@@ -44,5 +46,10 @@ bool escapes(int mulletTicks);
 int fightRounds(int length);
 // A struck mullet is lost when the last tick's 1..5 draw was 2 or 4.
 bool lost(int tick5);
+// The chance that a mullet struck msSinceTake ms after it took the bait
+// comes off, exactly: the draw that decides it also set how long its tick
+// lasts, so the long pulls (draw 4) are the likelier to be under way at any
+// moment. 0 once the mullet has certainly let go.
+double lossChanceAt(qint64 msSinceTake);
 
 } // namespace mulletrules
