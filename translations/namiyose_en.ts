@@ -435,6 +435,72 @@ The file or the angler&apos;s folder is a link or something else, not a plain fi
     </message>
 </context>
 <context>
+    <name>Dialogs</name>
+    <message>
+        <source>キャンセル</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>はい(&amp;Y)</source>
+        <translation>&amp;Yes</translation>
+    </message>
+    <message>
+        <source>いいえ(&amp;N)</source>
+        <translation>&amp;No</translation>
+    </message>
+</context>
+<context>
+    <name>Fishing</name>
+    <message>
+        <source>エサを取られました。</source>
+        <translation>The bait was taken.</translation>
+    </message>
+    <message>
+        <source>残念 あわせが早すぎました。</source>
+        <translation>Too bad: you struck too early.</translation>
+    </message>
+    <message>
+        <source>予期せぬエラーが発生しました。ゲームは終了します。</source>
+        <translation>An unexpected error occurred. The game will end.</translation>
+    </message>
+    <message>
+        <source>ここまでの記録を保存する場合は&#x3000;『 釣果を保存 』&#x3000;をクリックしてください。</source>
+        <translation>To keep the catch so far, click &quot;Save the catch&quot;.</translation>
+    </message>
+    <message>
+        <source>バラシた！</source>
+        <translation>It got away!</translation>
+    </message>
+    <message>
+        <source>今のは%1センチ くらいの %2だった。</source>
+        <translation>That one was a %2 of about %1 cm.</translation>
+    </message>
+    <message>
+        <source>%1 センチの %2を釣り上げた。</source>
+        <translation>You landed a %2 of %1 cm.</translation>
+    </message>
+    <message>
+        <source>%1  %2センチ</source>
+        <translation>%1  %2 cm</translation>
+    </message>
+    <message>
+        <source>ボラに逃げられました。</source>
+        <translation>The mullet got away.</translation>
+    </message>
+    <message>
+        <source>ボラをばらしました。</source>
+        <translation>The mullet came off the hook.</translation>
+    </message>
+    <message>
+        <source>%1匹</source>
+        <translation>%1</translation>
+    </message>
+    <message>
+        <source>%1枚</source>
+        <translation>%1</translation>
+    </message>
+</context>
+<context>
     <name>Hints</name>
     <message>
         <source>ナミヨセ-ヒント  &#x3000;ＭＯＫＵ&#x3000;KT-93</source>
@@ -557,6 +623,229 @@ Yet 50 cm chinu have been caught at every raft.</translation>
         <translation>When a fish takes the bait, the rod tip shows a bite (it is pulled down).
 Bites vary, and from the bite alone you cannot tell a chinu from a bait stealer.
 Sometimes a fish is caught on the slightest dip of the tip; sometimes the tip dips once and then is pulled right down a second time.</translation>
+    </message>
+</context>
+<context>
+    <name>MainScreen</name>
+    <message>
+        <source>ナミヨセ&#x3000;ＭＯＫＵ&#x3000;KT-93</source>
+        <translation>Namiyose   MOKU KT-93</translation>
+    </message>
+    <message>
+        <source>釣り場</source>
+        <translation>Raft</translation>
+    </message>
+    <message>
+        <source>狙う魚</source>
+        <translation>Target</translation>
+    </message>
+    <message>
+        <source>チヌ</source>
+        <translation>Chinu</translation>
+    </message>
+    <message>
+        <source>現在時間</source>
+        <translation>Time</translation>
+    </message>
+    <message>
+        <source>終了時間</source>
+        <translation>Ends at</translation>
+    </message>
+    <message>
+        <source>残り時間</source>
+        <translation>Time left</translation>
+    </message>
+    <message>
+        <source>潮の干満</source>
+        <translation>Tide</translation>
+    </message>
+    <message>
+        <source>干潮</source>
+        <translation>Low</translation>
+    </message>
+    <message>
+        <source>満潮</source>
+        <translation>High</translation>
+    </message>
+    <message>
+        <source>← 引き潮</source>
+        <translation>← Ebb</translation>
+    </message>
+    <message>
+        <source>満ち潮 →</source>
+        <translation>Flood →</translation>
+    </message>
+    <message>
+        <source>満潮 :</source>
+        <translation>High :</translation>
+    </message>
+    <message>
+        <source>干潮 :</source>
+        <translation>Low :</translation>
+    </message>
+    <message>
+        <source>時</source>
+        <translation>h</translation>
+    </message>
+    <message>
+        <source>釣り場のデータ</source>
+        <translation>About this raft</translation>
+    </message>
+    <message>
+        <source>水深</source>
+        <translation>Depth</translation>
+    </message>
+    <message>
+        <source>潮の流れ</source>
+        <translation>Current</translation>
+    </message>
+    <message>
+        <source>ねらい目</source>
+        <translation>Best tide</translation>
+    </message>
+    <message>
+        <source>餌取り</source>
+        <translation>Stealers</translation>
+    </message>
+    <message>
+        <source>チヌの数</source>
+        <translation>Chinu</translation>
+    </message>
+    <message>
+        <source>チヌの大きさ</source>
+        <translation>Chinu size</translation>
+    </message>
+    <message>
+        <source>m</source>
+        <translation>m</translation>
+    </message>
+    <message>
+        <source>平均</source>
+        <translation>avg.</translation>
+    </message>
+    <message>
+        <source>ｃｍ</source>
+        <translation>cm</translation>
+    </message>
+    <message>
+        <source>速い</source>
+        <translation>Fast</translation>
+    </message>
+    <message>
+        <source>満ち潮</source>
+        <translation>Flood</translation>
+    </message>
+    <message>
+        <source>多い</source>
+        <translation>Many</translation>
+    </message>
+    <message>
+        <source>現在の仕掛け</source>
+        <translation>Rig on the line</translation>
+    </message>
+    <message>
+        <source>ハリス:</source>
+        <translation>Leader:</translation>
+    </message>
+    <message>
+        <source>針:</source>
+        <translation>Hook:</translation>
+    </message>
+    <message>
+        <source>エサ:</source>
+        <translation>Bait:</translation>
+    </message>
+    <message>
+        <source>未設定</source>
+        <translation>Not set</translation>
+    </message>
+    <message>
+        <source>まず仕掛けを作ってください。</source>
+        <translation>First, make a rig.</translation>
+    </message>
+    <message>
+        <source>仕掛けの変更</source>
+        <translation>Change the rig</translation>
+    </message>
+    <message>
+        <source>スタートボタンをクリックしてください</source>
+        <translation>Click the Start button</translation>
+    </message>
+    <message>
+        <source>納竿ボタンで終了してください。</source>
+        <translation>Please end the day with Stop fishing.</translation>
+    </message>
+    <message>
+        <source>O K</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>ダンゴを投入</source>
+        <translation>Throw ball</translation>
+    </message>
+    <message>
+        <source>ダンゴを割る</source>
+        <translation>Break ball</translation>
+    </message>
+    <message>
+        <source>あ&#x3000;わ&#x3000;せ</source>
+        <translation>Strike</translation>
+    </message>
+    <message>
+        <source>エサの交換</source>
+        <translation>Change bait</translation>
+    </message>
+    <message>
+        <source>センチ</source>
+        <translation>cm</translation>
+    </message>
+    <message>
+        <source>0枚</source>
+        <translation>0</translation>
+    </message>
+    <message>
+        <source>0匹</source>
+        <translation>0</translation>
+    </message>
+    <message>
+        <source>船頭: 時間が来ました。釣りを終了してください。</source>
+        <translation>Boatman: Time is up. Please stop fishing.</translation>
+    </message>
+    <message>
+        <source>      今日は%1 %2 %3が良かったみたいです。</source>
+        <translation>      Today %1, %2 and %3 seemed to work.</translation>
+    </message>
+    <message>
+        <source>仕掛けを作る</source>
+        <translation>Make a rig</translation>
+    </message>
+    <message>
+        <source>スタート</source>
+        <translation>Start</translation>
+    </message>
+    <message>
+        <source>釣果を保存</source>
+        <translation>Save the catch</translation>
+    </message>
+    <message>
+        <source>納竿</source>
+        <translation>Stop fishing</translation>
+    </message>
+    <message>
+        <source>ふつう</source>
+        <translation>Average</translation>
+    </message>
+    <message>
+        <source>ゆるやか</source>
+        <translation>Slow</translation>
+    </message>
+    <message>
+        <source>少ない</source>
+        <translation>Few</translation>
+    </message>
+    <message>
+        <source>引き潮</source>
+        <translation>Ebb</translation>
     </message>
 </context>
 <context>

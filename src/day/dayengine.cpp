@@ -1,5 +1,6 @@
 #include "day/dayengine.h"
 
+#include "daylog/ids.h"
 #include "daylog/reasons.h"
 #include "mainscreen/clocktide.h"
 #include "mainscreen/daystart.h"
@@ -484,8 +485,9 @@ void DayEngine::EndDay()
     c.rigMenuEnabled = false;
     c.startMenuEnabled = false;
     m_screen.dayClosed();
-    message(T::BoatmanTimeUp() + QStringLiteral("\n\n") + T::BoatmanToday() + d.goodBaits[1] + T::BoatmanBlank()
-            + d.goodBaits[2] + T::BoatmanBlank() + d.goodBaits[3] + T::BoatmanWorked());
+    const auto bait = [](const QString &caption) { return daylog::shownCaption(daylog::Vocabulary::Bait, caption); };
+    message(T::BoatmanTimeUp() + QStringLiteral("\n\n")
+            + T::BoatmanBaits(bait(d.goodBaits[1]), bait(d.goodBaits[2]), bait(d.goodBaits[3])));
     if (!d.catches.empty())
         c.saveMenuEnabled = true;
 }

@@ -9,6 +9,7 @@
 #include "daystart.h"
 #include "daylog/daylog.h"
 #include "daylog/dayreport.h"
+#include "daylog/ids.h"
 #include "daylog/reasons.h"
 #include "mainscreen/fishing/buttoncolours.h"
 #include "mainscreen/fishing/fightrules.h"
@@ -242,11 +243,11 @@ void Form1::buildControls()
         constexpr int headX = 12, valueX = 78, rowH = 24;
         const int valueW = LeftWidth - valueX - 12;
         Label39 = makeLabel(Frame2, QStringLiteral("Label39"), T::Label39(), {headX, 26, 62, rowH});
-        Label42 = makeBox(Frame2, QStringLiteral("Label42"), T::NotSet(), {valueX, 26, valueW, rowH});
+        Label42 = makeBox(Frame2, QStringLiteral("Label42"), T::NotSetShown(), {valueX, 26, valueW, rowH});
         Label40 = makeLabel(Frame2, QStringLiteral("Label40"), T::Label40(), {headX, 55, 62, rowH});
-        Label43 = makeBox(Frame2, QStringLiteral("Label43"), T::NotSet(), {valueX, 55, valueW, rowH});
+        Label43 = makeBox(Frame2, QStringLiteral("Label43"), T::NotSetShown(), {valueX, 55, valueW, rowH});
         Label41 = makeLabel(Frame2, QStringLiteral("Label41"), T::Label41(), {headX, 84, 62, rowH});
-        Label44 = makeBox(Frame2, QStringLiteral("Label44"), T::NotSet(), {valueX, 84, valueW, rowH});
+        Label44 = makeBox(Frame2, QStringLiteral("Label44"), T::NotSetShown(), {valueX, 84, valueW, rowH});
     }
 
     // ---- centre: the rod tip over the water and the rod ----
@@ -378,7 +379,12 @@ void Form1::buildControls()
     // The bait list opens beside エサの交換.
     List2 = new QListWidget(area);
     List2->setObjectName(QStringLiteral("List2"));
-    List2->addItems(T::baits());
+    // The list shows each bait in the player's language and keeps the
+    // caption the day holds.
+    for (const QString &bait : T::baits()) {
+        auto *item = new QListWidgetItem(daylog::shownCaption(daylog::Vocabulary::Bait, bait), List2);
+        item->setData(Qt::UserRole, bait);
+    }
     List2->setGeometry(baitListX, BandTop + 6, baitListW, BandHeight - 12);
     List2->hide();
 
@@ -436,7 +442,7 @@ void Form1::initialise()
     if (const rafts::Raft *raft = rafts::byNumber(state().SpotNo)) {
         QLabel *cells[7] = {nullptr, La1, La2, La3, La4, La5, La6};
         for (int i = 1; i <= 6; ++i)
-            cells[i]->setText(raft->cells[std::size_t(i)]);
+            cells[i]->setText(T::shownRaftWord(raft->cells[std::size_t(i)]));
     }
 }
 
@@ -455,9 +461,8 @@ void Form1::load()
     GameState &s = state();
     Day &d = day();
     Label6->setText(s.AnglerName);
-    Label4(0)->setText(s.TargetFish);
-    Form3 &settings = game().screens().form3();
-    Label8->setText(settings.Label1->text());
+    showTarget();
+    Label8->setText(rafts::name(s.SpotNo));
     // Today's tide hours, as the settings screen drew them into the day.
     Label22->setText(QString::number(d.firstHigh));
     Label24->setText(QString::number(d.secondHigh));
@@ -513,12 +518,17 @@ void Form1::PressPrompt()
         StartDay();
 }
 
+void Form1::showTarget()
+{
+    Label4(0)->setText(daylog::shownCaption(daylog::Vocabulary::Fish, state().TargetFish));
+}
+
 void Form1::setRig(const QString &leader, const QString &hook, const QString &bait)
 {
     m_engine->setRig(leader, hook, bait);
-    Label42->setText(leader);
-    Label43->setText(hook);
-    Label44->setText(bait);
+    Label42->setText(daylog::shownCaption(daylog::Vocabulary::Leader, leader));
+    Label43->setText(daylog::shownCaption(daylog::Vocabulary::Hook, hook));
+    Label44->setText(daylog::shownCaption(daylog::Vocabulary::Bait, bait));
 }
 
 void Form1::AnimateLandedChinu()
@@ -567,9 +577,9 @@ void Form1::ChangeBait()
     if (EndHourReached())
         return; // nothing to bait once the day is over
     // The list opens on the bait on the hook, so the arrows start from it.
-    const QList<QListWidgetItem *> onTheHook = List2->findItems(day().bait, Qt::MatchExactly);
-    if (!onTheHook.isEmpty())
-        List2->setCurrentItem(onTheHook.first());
+    for (int i = 0; i < List2->count(); ++i)
+        if (List2->item(i)->data(Qt::UserRole).toString() == day().bait)
+            List2->setCurrentRow(i);
     List2->setVisible(true);
     List2->raise();
 }
@@ -577,8 +587,8 @@ void Form1::ChangeBait()
 void Form1::PickBait()
 {
     const QListWidgetItem *item = List2->currentItem();
-    const QString bait = item ? item->text() : QString();
-    Label44->setText(bait);
+    const QString bait = item ? item->data(Qt::UserRole).toString() : QString();
+    Label44->setText(daylog::shownCaption(daylog::Vocabulary::Bait, bait));
     m_engine->ChangeBaitTo(bait);
     List2->setVisible(false);
     if (day().controls.dropEnabled)
@@ -654,12 +664,12 @@ void Form1::fishListed(bool counted)
 {
     const Day &d = day();
     const CaughtFish &fish = d.catches.back();
-    List1->addItem(fightrules::catchEntry(fish.kind, fish.length));
+    List1->addItem(fightrules::shownCatchEntry(fish.kind, fish.length));
     if (!counted)
         return;
     List1->setCurrentRow(List1->count() - 1);
-    Label33->setText(QString::number(d.chinuCount) + fishingtexts::ChinuUnit());
-    Label34->setText(QString::number(List1->count()) + fishingtexts::FishUnit());
+    Label33->setText(fishingtexts::ChinuCount(d.chinuCount));
+    Label34->setText(fishingtexts::FishCount(int(d.catches.size())));
 }
 
 void Form1::landedChinuShown()

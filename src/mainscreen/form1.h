@@ -52,6 +52,8 @@ public:
     QString wavePath(const QString &name) const;
     // The rig the rig screen made: on the line and on the screen.
     void setRig(const QString &leader, const QString &hook, const QString &bait);
+    // The target fish of the outing, in the player's language.
+    void showTarget();
 
     // ---- handlers of the main screen's own controls ----
     void OpenRigScreen();      // menu 仕掛けを作る

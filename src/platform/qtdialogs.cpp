@@ -1,6 +1,7 @@
 #include "qtdialogs.h"
 
 #include <QApplication>
+#include <QCoreApplication>
 #include <QMessageBox>
 #include <QPushButton>
 
@@ -38,11 +39,11 @@ int QtDialogs::show(const MessageRecord &message)
         break;
     case MessageButtons::OkCancel:
         choices = {{QStringLiteral("OK"), QMessageBox::AcceptRole, AnswerOk},
-                   {QStringLiteral("キャンセル"), QMessageBox::RejectRole, AnswerCancel}};
+                   {QCoreApplication::translate("Dialogs", "キャンセル"), QMessageBox::RejectRole, AnswerCancel}};
         break;
     case MessageButtons::YesNo:
-        choices = {{QStringLiteral("はい(&Y)"), QMessageBox::YesRole, AnswerYes},
-                   {QStringLiteral("いいえ(&N)"), QMessageBox::NoRole, AnswerNo}};
+        choices = {{QCoreApplication::translate("Dialogs", "はい(&Y)"), QMessageBox::YesRole, AnswerYes},
+                   {QCoreApplication::translate("Dialogs", "いいえ(&N)"), QMessageBox::NoRole, AnswerNo}};
         break;
     }
     QList<QPushButton *> buttons;

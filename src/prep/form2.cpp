@@ -261,7 +261,7 @@ void Form2::CompleteRig()
     }
     Form1 &mainScreen = game().screens().form1();
     mainScreen.setRig(s.Leader, s.Hook, s.Bait);
-    mainScreen.Label4(0)->setText(s.TargetFish);
+    mainScreen.showTarget();
     if (fish() == T::Chinu())
         s.TargetCode = 1;
     else if (fish() == T::Mullet())

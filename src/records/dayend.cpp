@@ -5,6 +5,7 @@
 #include "mainscreen/form1.h"
 #include "mainscreen/fishing/fightrules.h"
 #include "mainscreen/fishing/fishingtexts.h"
+#include "mainscreen/rafts.h"
 #include "records/catchtexts.h"
 #include "records/datafiles.h"
 #include "records/form5.h"
@@ -74,7 +75,7 @@ void DayEnd::ShowTodaysCatch()
     int fish = 0;
     int total = 0;
     for (const CaughtFish &caught : m_form.day().catches) {
-        form5.List1->addItem(fightrules::catchEntry(caught.kind, caught.length));
+        form5.List1->addItem(fightrules::shownCatchEntry(caught.kind, caught.length));
         ++fish;
         if (caught.kind.left(2) == fishingtexts::Chinu()) {
             total += caught.length;
@@ -86,7 +87,7 @@ void DayEnd::ShowTodaysCatch()
     s.ChinuTotalLength = std::int16_t(std::min(total, 32767));
 
     form5.Label6->setText(s.AnglerName);
-    form5.Label3->setText(m_form.Label8 ? m_form.Label8->text() : QString());
+    form5.Label3->setText(rafts::name(s.SpotNo));
     form5.Label4->setText(QString::number(fish));
     form5.Label5->setText(QString::number(s.ChinuCount));
     form5.Label7->setText(QString::number(s.LongestChinu));

@@ -4,6 +4,9 @@
 #include "app/game.h"
 #include "app/screens.h"
 #include "comforts/gyotaku.h"
+#include "mainscreen/fishing/fightrules.h"
+#include "mainscreen/fishing/fishingtexts.h"
+#include "mainscreen/rafts.h"
 #include "rankings/form6.h"
 #include "records/catchtexts.h"
 #include "records/datafiles.h"
@@ -202,19 +205,26 @@ void Form5::次の釣行へClick()
     game().startNextDay();
 }
 
+std::vector<CaughtFish> Form5::chinuOfToday() const
+{
+    std::vector<CaughtFish> chinu;
+    for (const CaughtFish &fish : game().day.catches)
+        if (fish.kind == fishingtexts::Chinu())
+            chinu.push_back(fish);
+    return chinu;
+}
+
 void Form5::fillChinuList()
 {
     List2->clear();
-    for (int i = 0; i < List1->count(); ++i) {
-        const QString entry = List1->item(i)->text();
-        if (IsChinuEntry(entry))
-            List2->addItem(entry);
-    }
+    for (const CaughtFish &fish : chinuOfToday())
+        List2->addItem(fightrules::shownCatchEntry(fish.kind, fish.length));
 }
 
 void Form5::Command2Click()
 {
-    if (Command2->text() != catchtexts::ShowAll()) {
+    if (!m_chinuOnly) {
+        m_chinuOnly = true;
         Command2->setText(catchtexts::ShowAll());
         fillChinuList();
         if (List2->count() > 0) {
@@ -222,6 +232,7 @@ void Form5::Command2Click()
             List2->show();
         }
     } else {
+        m_chinuOnly = false;
         Command2->setText(catchtexts::ChinuOnly());
         List1->show();
         List2->hide();
@@ -248,18 +259,18 @@ Form5::SaveResult Form5::SaveToday()
     SaveResult result = SaveResult::NoChinu;
     if (s.ChinuCount > 0) {
         fillChinuList();
-        const QString raftName = Label3->text();
+        // The files keep the catch in Japanese whatever the screen shows.
         QStringList entries;
-        for (int i = 0; i < List2->count(); ++i)
-            entries.append(List2->item(i)->text());
+        for (const CaughtFish &fish : chinuOfToday())
+            entries.append(fightrules::catchEntry(fish.kind, fish.length));
         datafiles::DayToSave day;
         day.angler = s.AnglerName;
         day.stamp = s.SaveStamp;
         day.raft = s.SpotNo;
-        day.raftName = raftName;
+        day.raftName = rafts::name(s.SpotNo);
         day.entries = entries;
         day.count = s.ChinuCount;
-        day.longest = numberformat::Val(Label7->text());
+        day.longest = s.LongestChinu;
         day.total = s.ChinuTotalLength;
         const datafiles::DaySaveOutcome saved = datafiles::SaveDay(game().platform.files, s.DataDir, day);
         // The record line carries the stamp of the name the day file got.

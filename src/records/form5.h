@@ -2,6 +2,9 @@
 
 #include "app/controlarray.h"
 #include "app/gamewindow.h"
+#include "day/day.h"
+
+#include <vector>
 
 class QAction;
 class QLabel;
@@ -67,5 +70,8 @@ public:
     QAction *過去の記録 = nullptr;
 
 private:
+    // Today's chinu, in the order they were landed.
+    std::vector<CaughtFish> chinuOfToday() const;
     void fillChinuList();
+    bool m_chinuOnly = false; // the list toggle shows the chinu alone
 };

@@ -77,8 +77,9 @@ QString open(Form1 &f, const QString &wave)
 
 QString boatmanText(const QString &a, const QString &b, const QString &c)
 {
-    return T::BoatmanTimeUp() + QStringLiteral("\n\n") + T::BoatmanToday() + a + T::BoatmanBlank() + b
-        + T::BoatmanBlank() + c + T::BoatmanWorked();
+    // Written out whole: the words and blanks are the game's own.
+    return QStringLiteral("船頭: 時間が来ました。釣りを終了してください。\n\n      今日は") + a + QLatin1Char(' ') + b
+        + QLatin1Char(' ') + c + QStringLiteral("が良かったみたいです。");
 }
 
 } // namespace

@@ -2,6 +2,8 @@
 
 #include "fishingtexts.h"
 
+#include "daylog/ids.h"
+
 #include <algorithm>
 #include <cmath>
 #include <vector>
@@ -71,15 +73,20 @@ int chinuCount(const QStringList &entries)
     return count;
 }
 
+QString shownCatchEntry(const QString &kind, int length)
+{
+    return fishingtexts::ShownEntry(daylog::shownCaption(daylog::Vocabulary::Fish, kind), length);
+}
+
 QString landedMessage(const QString &kind, int length)
 {
-    return QString::number(length) + fishingtexts::LandedCm() + kind + fishingtexts::LandedEnd();
+    return fishingtexts::Landed(length, daylog::shownCaption(daylog::Vocabulary::Fish, kind));
 }
 
 QString lostMessage(const QString &kind, int length)
 {
-    return fishingtexts::Lost() + QStringLiteral("\n\n") + fishingtexts::LostWas() + QString::number(length)
-        + fishingtexts::Centi() + fishingtexts::LostAbout() + kind + fishingtexts::LostEnd();
+    return fishingtexts::Lost() + QStringLiteral("\n\n")
+        + fishingtexts::LostWas(length, daylog::shownCaption(daylog::Vocabulary::Fish, kind));
 }
 
 QString strikeFailedMessage()

@@ -17,8 +17,11 @@ bool losesFish(int lineStrain, int r);
 // Rounds of four rod frames a chinu fights before it is landed or lost.
 int chinuFightRounds(int length);
 
-// "チヌ  42センチ": the kind, two spaces, the length, "センチ".
+// "チヌ  42センチ": the kind, two spaces, the length, "センチ", as the
+// day's files keep it.
 QString catchEntry(const QString &kind, int length);
+// The same entry as a catch list shows it, in the player's language.
+QString shownCatchEntry(const QString &kind, int length);
 // Entries of the catch list that are chinu.
 int chinuCount(const QStringList &entries);
 

@@ -1,28 +1,40 @@
 #pragma once
 
+#include <QCoreApplication>
 #include <QString>
 
-// The fishing words and messages exactly as the game shows them.
+// The fishing words and messages exactly as the game shows them. The
+// messages go through the translation; the fish, tide and music words are
+// what the day and the files keep, and never do.
 namespace fishingtexts {
 
 // the bait was taken without a hook-up
-inline QString BaitTaken() { return QStringLiteral("エサを取られました。"); }
+inline QString BaitTaken() { return QCoreApplication::translate("Fishing", "エサを取られました。"); }
 // a strike before the fish held the bait
-inline QString TooEarly() { return QStringLiteral("残念 あわせが早すぎました。"); }
+inline QString TooEarly() { return QCoreApplication::translate("Fishing", "残念 あわせが早すぎました。"); }
 // first line of the strike failure message
-inline QString ErrorStopped() { return QStringLiteral("予期せぬエラーが発生しました。ゲームは終了します。"); }
+inline QString ErrorStopped() { return QCoreApplication::translate("Fishing", "予期せぬエラーが発生しました。ゲームは終了します。"); }
 // second line of the strike failure message
-inline QString ErrorSaveHint() { return QStringLiteral("ここまでの記録を保存する場合は　『 釣果を保存 』　をクリックしてください。"); }
+inline QString ErrorSaveHint() { return QCoreApplication::translate("Fishing", "ここまでの記録を保存する場合は　『 釣果を保存 』　をクリックしてください。"); }
 // first line after a lost fish
-inline QString Lost() { return QStringLiteral("バラシた！"); }
-inline QString LostWas() { return QStringLiteral("今のは"); }
-inline QString LostAbout() { return QStringLiteral(" くらいの "); }
-inline QString LostEnd() { return QStringLiteral("だった。"); }
-// between the length and the kind of a landed fish
-inline QString LandedCm() { return QStringLiteral(" センチの "); }
-inline QString LandedEnd() { return QStringLiteral("を釣り上げた。"); }
-inline QString MulletEscaped() { return QStringLiteral("ボラに逃げられました。"); }
-inline QString MulletLost() { return QStringLiteral("ボラをばらしました。"); }
+inline QString Lost() { return QCoreApplication::translate("Fishing", "バラシた！"); }
+// second line after a lost fish: its length and kind
+inline QString LostWas(int length, const QString &kind)
+{
+    return QCoreApplication::translate("Fishing", "今のは%1センチ くらいの %2だった。").arg(length).arg(kind);
+}
+// a landed fish: its length and kind
+inline QString Landed(int length, const QString &kind)
+{
+    return QCoreApplication::translate("Fishing", "%1 センチの %2を釣り上げた。").arg(length).arg(kind);
+}
+// a fish of the catch list as the main screen and today's catch show it
+inline QString ShownEntry(const QString &kind, int length)
+{
+    return QCoreApplication::translate("Fishing", "%1  %2センチ").arg(kind).arg(length);
+}
+inline QString MulletEscaped() { return QCoreApplication::translate("Fishing", "ボラに逃げられました。"); }
+inline QString MulletLost() { return QCoreApplication::translate("Fishing", "ボラをばらしました。"); }
 inline QString Centi() { return QStringLiteral("センチ"); }
 inline QString Chinu() { return QStringLiteral("チヌ"); }
 inline QString Mullet() { return QStringLiteral("ボラ"); }
@@ -34,8 +46,9 @@ inline QString FloodTide() { return QStringLiteral("満ち潮"); }
 inline QString Big() { return QStringLiteral("チヌ30"); }
 // music mode of the background tune
 inline QString Bgm() { return QStringLiteral("BGM"); }
-inline QString FishUnit() { return QStringLiteral("匹"); }
-inline QString ChinuUnit() { return QStringLiteral("枚"); }
+// the counters under the catch list
+inline QString FishCount(int count) { return QCoreApplication::translate("Fishing", "%1匹").arg(count); }
+inline QString ChinuCount(int count) { return QCoreApplication::translate("Fishing", "%1枚").arg(count); }
 inline QString Ainame() { return QStringLiteral("アイナメ"); }
 inline QString Aji() { return QStringLiteral("アジ"); }
 inline QString Tai() { return QStringLiteral("タイ"); }
