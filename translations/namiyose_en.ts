@@ -231,28 +231,12 @@ The file or the angler&apos;s folder is a link or something else, not a plain fi
         <translation>Fish print saved: %1</translation>
     </message>
     <message>
-        <source>センチ</source>
-        <translation> cm</translation>
-    </message>
-    <message>
         <source>不明</source>
         <translation>unknown</translation>
     </message>
     <message>
-        <source>潮</source>
-        <translation>Tide</translation>
-    </message>
-    <message>
-        <source>餌</source>
-        <translation>Bait</translation>
-    </message>
-    <message>
         <source>釣り場</source>
         <translation>Raft</translation>
-    </message>
-    <message>
-        <source>&#x3000;釣</source>
-        <translation> (angler)</translation>
     </message>
     <message>
         <source>竿先が入ったら音で知らせる</source>
@@ -265,6 +249,55 @@ The file or the angler&apos;s folder is a link or something else, not a plain fi
     <message>
         <source>まだ時間があります。納竿して今日の釣りを終えますか？</source>
         <translation>There is still time. Pack up and end today&apos;s fishing?</translation>
+    </message>
+    <message>
+        <source>チヌ&#x3000;%1センチ</source>
+        <translation>Chinu %1 cm</translation>
+    </message>
+    <message>
+        <source>%1&#x3000;釣</source>
+        <translation>Caught by %1</translation>
+    </message>
+    <message>
+        <source>%1</source>
+        <comment>raft</comment>
+        <extracomment>The raft&apos;s line of the 魚拓; the Japanese print shows the name alone.</extracomment>
+        <translation>Raft: %1</translation>
+    </message>
+    <message>
+        <source>yyyy年M月d日</source>
+        <extracomment>The date on the 魚拓, as a QDate format.</extracomment>
+        <translation>d MMMM yyyy</translation>
+    </message>
+    <message>
+        <source>潮&#x3000;%1</source>
+        <translation>%1 tide</translation>
+    </message>
+    <message>
+        <source>満ち潮</source>
+        <translation>Flood</translation>
+    </message>
+    <message>
+        <source>引き潮</source>
+        <translation>Ebb</translation>
+    </message>
+    <message>
+        <source>餌&#x3000;%1</source>
+        <translation>Bait: %1</translation>
+    </message>
+    <message>
+        <source>縮尺 1/%1（センチ）</source>
+        <translation>Scale 1:%1 (cm)</translation>
+    </message>
+    <message>
+        <source>魚拓_%1_%2センチ.%3</source>
+        <extracomment>The file name a 魚拓 is offered under: the angler, the length, png or pdf.</extracomment>
+        <translation>gyotaku_%1_%2cm.%3</translation>
+    </message>
+    <message>
+        <source>縦書き</source>
+        <extracomment>&quot;horizontal&quot; for a language written left to right in lines: the 魚拓&apos;s lettering then runs in lines.</extracomment>
+        <translation>horizontal</translation>
     </message>
 </context>
 <context>
