@@ -468,9 +468,12 @@ GyotakuWindow::GyotakuWindow(const GyotakuRecord &record, QWidget *parent)
     setWindowTitle(T::GyotakuCaption());
     auto *preview = new QLabel;
     preview->setObjectName(QStringLiteral("魚拓の絵"));
-    const QImage image = renderGyotaku(record, 72);
+    // Drawn at the screen's own resolution, so that a 2x screen shows it sharp.
+    const qreal ratio = devicePixelRatioF();
+    QImage image = renderGyotaku(record, qRound(72 * ratio));
+    image.setDevicePixelRatio(ratio);
     preview->setPixmap(QPixmap::fromImage(image));
-    preview->setFixedSize(image.size());
+    preview->setFixedSize(image.deviceIndependentSize().toSize());
     preview->setStyleSheet(QStringLiteral("QLabel { border: 1px solid #9fb4c0; }"));
 
     auto *buttons = new QHBoxLayout;
