@@ -231,28 +231,12 @@ The file or the angler&apos;s folder is a link or something else, not a plain fi
         <translation>Fish print saved: %1</translation>
     </message>
     <message>
-        <source>センチ</source>
-        <translation> cm</translation>
-    </message>
-    <message>
         <source>不明</source>
         <translation>unknown</translation>
     </message>
     <message>
-        <source>潮</source>
-        <translation>Tide</translation>
-    </message>
-    <message>
-        <source>餌</source>
-        <translation>Bait</translation>
-    </message>
-    <message>
         <source>釣り場</source>
         <translation>Raft</translation>
-    </message>
-    <message>
-        <source>&#x3000;釣</source>
-        <translation> (angler)</translation>
     </message>
     <message>
         <source>竿先が入ったら音で知らせる</source>
@@ -265,6 +249,55 @@ The file or the angler&apos;s folder is a link or something else, not a plain fi
     <message>
         <source>まだ時間があります。納竿して今日の釣りを終えますか？</source>
         <translation>There is still time. Pack up and end today&apos;s fishing?</translation>
+    </message>
+    <message>
+        <source>チヌ&#x3000;%1センチ</source>
+        <translation>Chinu %1 cm</translation>
+    </message>
+    <message>
+        <source>%1&#x3000;釣</source>
+        <translation>Caught by %1</translation>
+    </message>
+    <message>
+        <source>%1</source>
+        <comment>raft</comment>
+        <extracomment>The raft&apos;s line of the 魚拓; the Japanese print shows the name alone.</extracomment>
+        <translation>Raft: %1</translation>
+    </message>
+    <message>
+        <source>yyyy年M月d日</source>
+        <extracomment>The date on the 魚拓, as a QDate format.</extracomment>
+        <translation>d MMMM yyyy</translation>
+    </message>
+    <message>
+        <source>潮&#x3000;%1</source>
+        <translation>%1 tide</translation>
+    </message>
+    <message>
+        <source>満ち潮</source>
+        <translation>Flood</translation>
+    </message>
+    <message>
+        <source>引き潮</source>
+        <translation>Ebb</translation>
+    </message>
+    <message>
+        <source>餌&#x3000;%1</source>
+        <translation>Bait: %1</translation>
+    </message>
+    <message>
+        <source>縮尺 1/%1（センチ）</source>
+        <translation>Scale 1:%1 (cm)</translation>
+    </message>
+    <message>
+        <source>魚拓_%1_%2センチ.%3</source>
+        <extracomment>The file name a 魚拓 is offered under: the angler, the length, png or pdf.</extracomment>
+        <translation>gyotaku_%1_%2cm.%3</translation>
+    </message>
+    <message>
+        <source>縦書き</source>
+        <extracomment>&quot;horizontal&quot; for a language written left to right in lines: the 魚拓&apos;s lettering then runs in lines.</extracomment>
+        <translation>horizontal</translation>
     </message>
 </context>
 <context>
@@ -526,7 +559,7 @@ The file or the angler&apos;s folder is a link or something else, not a plain fi
         <source>釣り場の地図の&#x3000;&#x3000;&#x3000;&#x3000;&#x3000;&#x3000;をクリックすると各釣り場の詳細が見れます。
 各釣り場とも，５０センチ以上が泳いでいます。
 ちなみに最大で６６センチのチヌがいるはずですので，夢の６０センチオーバーにチャレンジしてください。</source>
-        <translation>Click the            on the bay map to see each raft&apos;s details.
+        <translation>Click the &#x3000;&#x3000;&#x3000; on the bay map to see each raft&apos;s details.
 At every raft there are chinu of 50 cm and more.
 The biggest should be about 66 cm, so go for the dream: a chinu over 60 cm.</translation>
     </message>
@@ -542,9 +575,7 @@ The biggest should be about 66 cm, so go for the dream: a chinu over 60 cm.</tra
         <source>干潮から満潮にかけての潮（満ち潮)，
 満潮から干潮にかけての潮（引き潮)
 によって釣果が大きく違ってきます。例えば，満ち潮のときに，釣り場のねらい目が満ち潮の場合は，チヌの食いも良く，反対の場合は食いも悪くエサ取りが多くなってきます。釣り場のねらい目の潮と干潮・満潮時間をよく確認していかだに渡ってください。</source>
-        <translation>From low to high water the tide floods,
-from high to low water it ebbs,
-and the catch changes greatly with it. When the tide floods at a raft whose best tide is the flood, the chinu feed well; the other way round they feed poorly and the bait stealers swarm. Check the raft&apos;s best tide and the times of high and low water before you cross.</translation>
+        <translation>From low to high water the tide floods, from high to low water it ebbs, and the catch changes greatly with it. When the tide floods at a raft whose best tide is the flood, the chinu feed well; the other way round they feed poorly and the bait stealers swarm. Check the raft&apos;s best tide and the times of high and low water before you cross.</translation>
     </message>
     <message>
         <source>水深・潮の流れ</source>
@@ -573,9 +604,7 @@ A fast current also gives fewer bites, a gentle one more.</translation>
 食いの良いエサ=３種類
 食いの悪いエサ=３種類&#x3000;があります。
 あまりあたりがないようならエサを取り替えるようにしてください。</source>
-        <translation>There are six baits, and each day
-three of them are taken well
-and three poorly.
+        <translation>There are six baits, and each day three of them are taken well and three poorly.
 If the bites are few, change your bait.</translation>
     </message>
     <message>
@@ -955,7 +984,7 @@ Sometimes a fish is caught on the slightest dip of the tip; sometimes the tip di
     </message>
     <message>
         <source>枚数</source>
-        <translation>Most chinu</translation>
+        <translation>Count</translation>
     </message>
     <message>
         <source>合計長寸</source>
@@ -1075,7 +1104,7 @@ Sometimes a fish is caught on the slightest dip of the tip; sometimes the tip di
     </message>
     <message>
         <source>%1のデータ</source>
-        <translation>Records of %1</translation>
+        <translation>Records: %1</translation>
     </message>
     <message>
         <source>データなし</source>

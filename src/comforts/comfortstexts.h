@@ -61,11 +61,27 @@ inline QString GyotakuPrint() { return QCoreApplication::translate("Comforts", "
 inline QString GyotakuNoChinu() { return QCoreApplication::translate("Comforts", "チヌの釣果がないので魚拓は作れません。"); }
 inline QString GyotakuSaveFailed() { return QCoreApplication::translate("Comforts", "魚拓を保存できませんでした。"); }
 inline QString GyotakuSaved() { return QCoreApplication::translate("Comforts", "魚拓を保存しました：%1"); }
-inline QString Centimetres() { return QCoreApplication::translate("Comforts", "センチ"); }
 inline QString Unknown() { return QCoreApplication::translate("Comforts", "不明"); }
-inline QString TideLabel() { return QCoreApplication::translate("Comforts", "潮"); }
-inline QString BaitLabel() { return QCoreApplication::translate("Comforts", "餌"); }
 inline QString RaftLabel() { return QCoreApplication::translate("Comforts", "釣り場"); }
-inline QString AnglerSuffix() { return QCoreApplication::translate("Comforts", "　釣"); }
+// The lettering of the print, a line each (%1: the length, the angler, the
+// raft, the tide word, the bait as shown).
+inline QString GyotakuFish() { return QCoreApplication::translate("Comforts", "チヌ　%1センチ"); }
+inline QString GyotakuAngler() { return QCoreApplication::translate("Comforts", "%1　釣"); }
+//: The raft's line of the 魚拓; the Japanese print shows the name alone.
+inline QString GyotakuRaft() { return QCoreApplication::translate("Comforts", "%1", "raft"); }
+//: The date on the 魚拓, as a QDate format.
+inline QString GyotakuDate() { return QCoreApplication::translate("Comforts", "yyyy年M月d日"); }
+inline QString GyotakuTide() { return QCoreApplication::translate("Comforts", "潮　%1"); }
+// The tide words a record keeps, as the tide's line shows them.
+inline QString GyotakuFloodTide() { return QCoreApplication::translate("Comforts", "満ち潮"); }
+inline QString GyotakuEbbTide() { return QCoreApplication::translate("Comforts", "引き潮"); }
+inline QString GyotakuBait() { return QCoreApplication::translate("Comforts", "餌　%1"); }
+inline QString GyotakuScale() { return QCoreApplication::translate("Comforts", "縮尺 1/%1（センチ）"); }
+//: The file name a 魚拓 is offered under: the angler, the length, png or pdf.
+inline QString GyotakuFileName() { return QCoreApplication::translate("Comforts", "魚拓_%1_%2センチ.%3"); }
+// How the print's lettering runs: in columns, as Japanese is brushed, unless
+// the language is written in lines.
+//: "horizontal" for a language written left to right in lines: the 魚拓's lettering then runs in lines.
+inline QString GyotakuWriting() { return QCoreApplication::translate("Comforts", "縦書き"); }
 
 } // namespace comfortstexts

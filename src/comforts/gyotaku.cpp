@@ -6,6 +6,7 @@
 #include "app/game.h"
 #include "app/gamewindow.h"
 #include "app/screens.h"
+#include "daylog/ids.h"
 #include "mainscreen/form1.h"
 #include "platform/programdirs.h"
 #include "records/browserpane.h"
@@ -17,6 +18,7 @@
 #include <QComboBox>
 #include <QDir>
 #include <QFileDialog>
+#include <QFontMetricsF>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QListWidget>
@@ -226,19 +228,89 @@ int gyotakuScale(int lengthCm)
     return 10;
 }
 
-QStringList gyotakuLines(const GyotakuRecord &record)
+GyotakuWriting gyotakuWriting()
 {
+    return T::GyotakuWriting() == QLatin1String("horizontal") ? GyotakuWriting::Lines : GyotakuWriting::Columns;
+}
+
+namespace {
+
+// The tide word a record keeps, as the player's language says it.
+QString shownTide(const QString &tide)
+{
+    if (tide == QStringLiteral("満ち潮"))
+        return T::GyotakuFloodTide();
+    if (tide == QStringLiteral("引き潮"))
+        return T::GyotakuEbbTide();
+    return tide;
+}
+
+} // namespace
+
+QStringList gyotakuLines(const GyotakuRecord &record, GyotakuWriting writing)
+{
+    // Digits stand upright in a column only when they are full width.
+    const auto digits = [writing](const QString &text) {
+        return writing == GyotakuWriting::Columns ? fullWidthDigits(text) : text;
+    };
     QStringList lines;
-    lines << QStringLiteral("チヌ　") + fullWidthDigits(QString::number(record.lengthCm)) + T::Centimetres();
-    lines << record.angler + T::AnglerSuffix();
-    lines << record.raft;
+    lines << T::GyotakuFish().arg(digits(QString::number(record.lengthCm)));
+    lines << T::GyotakuAngler().arg(record.angler);
+    lines << T::GyotakuRaft().arg(record.raft);
     if (record.date.isValid())
-        lines << fullWidthDigits(record.date.toString(QStringLiteral("yyyy年M月d日")));
+        lines << digits(record.date.toString(T::GyotakuDate()));
     if (!record.tide.isEmpty())
-        lines << T::TideLabel() + QStringLiteral("　") + record.tide;
+        lines << T::GyotakuTide().arg(shownTide(record.tide));
     if (!record.bait.isEmpty())
-        lines << T::BaitLabel() + QStringLiteral("　") + record.bait;
+        lines << T::GyotakuBait().arg(daylog::shownCaption(daylog::Vocabulary::Bait, record.bait));
     return lines;
+}
+
+GyotakuLettering gyotakuLettering(const GyotakuRecord &record, const QSize &page, int dpi, GyotakuWriting writing)
+{
+    const qreal mm = dpi / 25.4;
+    GyotakuLettering lettering;
+    lettering.writing = writing;
+    const QStringList lines = gyotakuLines(record, writing);
+    if (writing == GyotakuWriting::Columns) {
+        // Right to left from the top right corner, the fish's column large.
+        qreal x = page.width() - 22 * mm;
+        const qreal top = 22 * mm;
+        for (int i = 0; i < lines.size(); ++i) {
+            GyotakuLetters letters;
+            letters.text = lines.at(i);
+            letters.cell = (i == 0 ? 17 : 10) * mm;
+            letters.font = brushFont(letters.cell * 0.92, i == 0);
+            letters.origin = QPointF(x, top + (i == 0 ? 0 : 8 * mm));
+            const qreal length = letters.cell * (1.04 * qMax<qsizetype>(0, letters.text.size() - 1) + 1);
+            letters.box = QRectF(x - letters.cell / 2, letters.origin.y(), letters.cell, length);
+            lettering.lines << letters;
+            x -= (i == 0 ? 19 : 12.5) * mm;
+        }
+        lettering.seal = QRectF(x - 6 * mm, page.height() - 40 * mm, 15 * mm, 15 * mm);
+        return lettering;
+    }
+    // Top to bottom over the same part of the paper, the fish's line large;
+    // a long name steps its face down rather than run off the paper.
+    const qreal left = page.width() - (GyotakuLetteringMm - 6) * mm;
+    const qreal right = page.width() - 14 * mm;
+    qreal y = 24 * mm;
+    for (int i = 0; i < lines.size(); ++i) {
+        GyotakuLetters letters;
+        qreal size = (i == 0 ? 15 : 8.5) * mm;
+        letters.font = brushFont(size, i == 0);
+        while (size > 4 * mm && QFontMetricsF(letters.font).horizontalAdvance(lines.at(i)) > right - left) {
+            size -= 0.5 * mm;
+            letters.font = brushFont(size, i == 0);
+        }
+        letters.text = QFontMetricsF(letters.font).elidedText(lines.at(i), Qt::ElideRight, right - left);
+        letters.box = QRectF(left, y, right - left, QFontMetricsF(letters.font).height());
+        letters.origin = letters.box.topLeft();
+        lettering.lines << letters;
+        y = letters.box.bottom() + (i == 0 ? 4 : 0) * mm;
+    }
+    lettering.seal = QRectF(right - 15 * mm, page.height() - 40 * mm, 15 * mm, 15 * mm);
+    return lettering;
 }
 
 void paintGyotaku(QPainter &p, const QSize &page, int dpi, const GyotakuRecord &record)
@@ -279,23 +351,21 @@ void paintGyotaku(QPainter &p, const QSize &page, int dpi, const GyotakuRecord &
                        QString::number(cm));
     }
     p.drawText(QRectF(fishBox.left(), rulerY + 10 * mm, 80 * mm, 7 * mm), Qt::AlignLeft | Qt::AlignVCenter,
-               QStringLiteral("縮尺 1/%1（センチ）").arg(scale));
+               T::GyotakuScale().arg(scale));
 
-    // The lettering in columns, right to left.
-    const QStringList lines = gyotakuLines(record);
+    // The lettering, and the seal where it ends: the angler's first
+    // character in red.
+    const GyotakuLettering lettering = gyotakuLettering(record, page, dpi);
     p.setPen(Ink);
-    qreal x = page.width() - 22 * mm;
-    const qreal top = 22 * mm;
-    for (int i = 0; i < lines.size(); ++i) {
-        const qreal cell = (i == 0 ? 17 : 10) * mm;
-        p.setFont(brushFont(cell * 0.92, i == 0));
-        drawColumn(p, lines.at(i), QPointF(x, top + (i == 0 ? 0 : 8 * mm)), cell);
-        x -= (i == 0 ? 19 : 12.5) * mm;
+    for (const GyotakuLetters &letters : lettering.lines) {
+        p.setFont(letters.font);
+        if (lettering.writing == GyotakuWriting::Columns)
+            drawColumn(p, letters.text, letters.origin, letters.cell);
+        else
+            p.drawText(letters.box, Qt::AlignLeft | Qt::AlignVCenter, letters.text);
     }
-
-    // The seal: the angler's first character in red.
     if (!record.angler.isEmpty()) {
-        const QRectF seal(x - 6 * mm, page.height() - 40 * mm, 15 * mm, 15 * mm);
+        const QRectF &seal = lettering.seal;
         p.setPen(QPen(SealRed, 1.0 * mm));
         p.setBrush(Qt::NoBrush);
         p.drawRect(seal.adjusted(0.5 * mm, 0.5 * mm, -0.5 * mm, -0.5 * mm));
@@ -398,9 +468,12 @@ GyotakuWindow::GyotakuWindow(const GyotakuRecord &record, QWidget *parent)
     setWindowTitle(T::GyotakuCaption());
     auto *preview = new QLabel;
     preview->setObjectName(QStringLiteral("魚拓の絵"));
-    const QImage image = renderGyotaku(record, 72);
+    // Drawn at the screen's own resolution, so that a 2x screen shows it sharp.
+    const qreal ratio = devicePixelRatioF();
+    QImage image = renderGyotaku(record, qRound(72 * ratio));
+    image.setDevicePixelRatio(ratio);
     preview->setPixmap(QPixmap::fromImage(image));
-    preview->setFixedSize(image.size());
+    preview->setFixedSize(image.deviceIndependentSize().toSize());
     preview->setStyleSheet(QStringLiteral("QLabel { border: 1px solid #9fb4c0; }"));
 
     auto *buttons = new QHBoxLayout;
@@ -430,7 +503,7 @@ GyotakuWindow::GyotakuWindow(const GyotakuRecord &record, QWidget *parent)
 
 void GyotakuWindow::saveAs(bool pdf)
 {
-    const QString suggested = QStringLiteral("魚拓_%1_%2センチ.%3")
+    const QString suggested = T::GyotakuFileName()
                                   .arg(m_record.angler)
                                   .arg(m_record.lengthCm)
                                   .arg(pdf ? QStringLiteral("pdf") : QStringLiteral("png"));

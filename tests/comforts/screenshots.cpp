@@ -2,10 +2,11 @@
 // on each button of the cycle, the pause, the 設定 dialog, the 操作 page,
 // the end-of-day pictures by hour, the prompt, and a 魚拓 of a 50 cm chinu.
 // Not a test: run it by hand on a display (QT_SCALE_FACTOR=2 for 2x) with a
-// folder to write into.
+// folder to write into; LANGUAGE=en draws the English edition.
 #include "support/testgame.h"
 
 #include "app/screens.h"
+#include "app/uilanguage.h"
 #include "comforts/controlspage.h"
 #include "comforts/gyotaku.h"
 #include "comforts/mainscreencomforts.h"
@@ -62,6 +63,10 @@ void pushTick(TestGame &g, int n, int v3, int v4, int v5, int v6, int v7, int w)
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
+    const std::unique_ptr<QTranslator> words =
+        loadGameTranslation(uiLanguageFor(std::nullopt, LocaleEnvironment::current()));
+    if (words)
+        QCoreApplication::installTranslator(words.get());
     QFont font(QStringLiteral("Noto Sans CJK JP"), 10);
     font.setFamilies({QStringLiteral("Noto Sans CJK JP"), QStringLiteral("IPAGothic")});
     QApplication::setFont(font);
@@ -147,6 +152,12 @@ int main(int argc, char *argv[])
 
     const comforts::GyotakuRecord fish{s("波寄 太郎"), 50, s("北の離れ"), QDate(2026, 12, 10), s("引き潮"), s("ボケ")};
     comforts::saveGyotakuPng(fish, QDir(out).filePath(QStringLiteral("gyotaku_50cm_print.png")));
+    // The longest names and the shortest record the lettering must hold.
+    const comforts::GyotakuRecord big{s("Christopher Montgomery"), 65, s("湾入り口"), QDate(2026, 9, 30), s("満ち潮"),
+                                      s("アケミ貝")};
+    comforts::renderGyotaku(big, 100).save(QDir(out).filePath(QStringLiteral("gyotaku_65cm_long_name.png")));
+    const comforts::GyotakuRecord saved{s("Hana"), 34, s("大浜"), QDate(2025, 5, 3), QString(), QString()};
+    comforts::renderGyotaku(saved, 100).save(QDir(out).filePath(QStringLiteral("gyotaku_34cm_saved_day.png")));
     comforts::saveGyotakuPdf(fish, QDir(out).filePath(QStringLiteral("gyotaku_50cm_print.pdf")));
     comforts::GyotakuWindow window(fish);
     activate(window);

@@ -1,6 +1,7 @@
 #include "support/todayscatch.h"
 #include "fishing/pond.h"
 
+#include "app/uilanguage.h"
 #include "comforts/comfortstexts.h"
 #include "comforts/comfortsettings.h"
 #include "comforts/gyotaku.h"
@@ -21,8 +22,10 @@
 #include <QCheckBox>
 #include <QLayout>
 #include <QComboBox>
+#include <QFontMetricsF>
 #include <QImage>
 #include <QKeyEvent>
+#include <QScopeGuard>
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QTest>
@@ -309,6 +312,8 @@ private slots:
 
     void gyotakuImage_data();
     void gyotakuImage();
+    void gyotakuLetteringRunsAsTheLanguageIsWritten_data();
+    void gyotakuLetteringRunsAsTheLanguageIsWritten();
     void gyotakuOfTodayTakesTheLongestChinu();
 
 private:
@@ -944,6 +949,80 @@ void TestComforts::gyotakuImage()
     QVERIFY2(last - first <= fishPx + 2, qPrintable(QStringLiteral("%1 %2").arg(last - first).arg(fishPx)));
     // And nothing of the fish reaches the lettering.
     QVERIFY(first + fishPx < lettering);
+}
+
+// Japanese lettering stands in columns from the top right corner, right to
+// left; English lies in lines, top to bottom, each within the paper's
+// lettering part and wide enough for its words; the seal is clear of both.
+void TestComforts::gyotakuLetteringRunsAsTheLanguageIsWritten_data()
+{
+    QTest::addColumn<bool>("english");
+    QTest::addColumn<comforts::GyotakuRecord>("record");
+    QTest::addColumn<QStringList>("lines");
+    const comforts::GyotakuRecord today{s("波寄 太郎"), 50, s("北の離れ"), QDate(2026, 12, 10), s("引き潮"), s("ボケ")};
+    QTest::newRow("Japanese: columns") << false << today
+                                       << QStringList{s("チヌ　５０センチ"), s("波寄 太郎　釣"), s("北の離れ"),
+                                                      s("２０２６年１２月１０日"), s("潮　引き潮"), s("餌　ボケ")};
+    QTest::newRow("English: lines") << true << today
+                                    << QStringList{s("Chinu 50 cm"), s("Caught by 波寄 太郎"), s("Raft: 北の離れ"),
+                                                   s("10 December 2026"), s("Ebb tide"), s("Bait: Mud shrimp")};
+    QTest::newRow("English: a long name steps down")
+        << true
+        << comforts::GyotakuRecord{s("Christopher Montgomery-Fairweather"), 65, s("湾入り口"), QDate(2026, 9, 30),
+                                   s("満ち潮"), s("アケミ貝")}
+        << QStringList{s("Chinu 65 cm"), s("Caught by Christopher Montgomery-Fairweather"), s("Raft: 湾入り口"),
+                       s("30 September 2026"), s("Flood tide"), s("Bait: Clam")};
+    QTest::newRow("English: a saved day")
+        << true << comforts::GyotakuRecord{s("Hana"), 34, s("大浜"), QDate(2025, 5, 3), QString(), QString()}
+        << QStringList{s("Chinu 34 cm"), s("Caught by Hana"), s("Raft: 大浜"), s("3 May 2025")};
+}
+
+void TestComforts::gyotakuLetteringRunsAsTheLanguageIsWritten()
+{
+    QFETCH(bool, english);
+    QFETCH(comforts::GyotakuRecord, record);
+    QFETCH(QStringList, lines);
+    const std::unique_ptr<QTranslator> words = loadGameTranslation(english ? UiLanguage::English : UiLanguage::Japanese);
+    if (words)
+        QCoreApplication::installTranslator(words.get());
+    const auto uninstall = qScopeGuard([&words] {
+        if (words)
+            QCoreApplication::removeTranslator(words.get());
+    });
+    QCOMPARE(bool(words), english);
+    QCOMPARE(comforts::gyotakuLines(record), lines);
+
+    const int dpi = comforts::GyotakuPrintDpi;
+    const double mm = dpi / 25.4;
+    const QSize page(3508, 2480);
+    const comforts::GyotakuLettering lettering = comforts::gyotakuLettering(record, page, dpi);
+    QCOMPARE(lettering.writing, english ? comforts::GyotakuWriting::Lines : comforts::GyotakuWriting::Columns);
+    QCOMPARE(lettering.lines.size(), lines.size());
+    const QRectF part(page.width() - comforts::GyotakuLetteringMm * mm, 0, comforts::GyotakuLetteringMm * mm,
+                      page.height());
+    for (qsizetype i = 0; i < lettering.lines.size(); ++i) {
+        const comforts::GyotakuLetters &letters = lettering.lines.at(i);
+        const QRectF &box = letters.box;
+        QVERIFY2(part.contains(box), qPrintable(letters.text));
+        QVERIFY2(!box.intersects(lettering.seal), qPrintable(letters.text));
+        QCOMPARE(letters.text, lines.at(i));
+        if (english) {
+            QVERIFY2(box.width() > 2 * box.height(), qPrintable(letters.text));
+            QVERIFY2(QFontMetricsF(letters.font).horizontalAdvance(letters.text) <= box.width(),
+                     qPrintable(letters.text));
+            QVERIFY2(QFontMetricsF(letters.font).height() <= box.height(), qPrintable(letters.text));
+        } else {
+            QVERIFY2(box.height() > 2 * box.width(), qPrintable(letters.text));
+        }
+        if (i == 0)
+            continue;
+        const QRectF &before = lettering.lines.at(i - 1).box;
+        if (english)
+            QVERIFY(box.left() == before.left() && box.top() >= before.bottom());
+        else
+            QVERIFY(box.right() <= before.left() && box.top() >= before.top());
+    }
+    QVERIFY(part.contains(lettering.seal));
 }
 
 // Today's 魚拓 is the longest chinu with the bait and tide it was caught on.
