@@ -12,6 +12,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QFont>
+#include <QFontMetricsF>
 #include <QGraphicsLayout>
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -34,6 +35,8 @@ constexpr int WindowWidth = 1250;
 constexpr int WindowHeight = 740;
 // The tables' column: wide enough for the rates with their bases.
 constexpr int LeftWidth = 340;
+// The biggest chinu's first column: the rafts and the baits.
+constexpr int BestNameWidth = 84;
 
 struct Stack
 {
@@ -70,6 +73,37 @@ AxisSteps axisSteps(double highest, bool wholeFish)
     return a;
 }
 
+// The axes' labels; the bars' names step down from it to fit their bars.
+constexpr qreal LabelPoints = 8.5;
+constexpr qreal SmallestLabelPoints = 6.5;
+
+// A bar's name wider than its bar (a long bait name in English) steps its
+// font down until its widest word fits; a name of two words reads on two
+// lines. The Japanese names fit at the axis's own size.
+void fitBarNames(QChart *chart)
+{
+    const QList<QAbstractAxis *> axes = chart->axes(Qt::Horizontal);
+    auto *x = axes.isEmpty() ? nullptr : qobject_cast<QBarCategoryAxis *>(axes.front());
+    if (!x || x->count() == 0 || chart->plotArea().width() <= 0)
+        return;
+    // Qt gives each name the plot's width over one more than the bars, less
+    // its padding either side, and elides what is wider, margins included.
+    const qreal room = chart->plotArea().width() / (x->count() + 1) - 2 * 4 - 2 * 2;
+    QFont font = x->labelsFont();
+    for (qreal points = LabelPoints; points >= SmallestLabelPoints; points -= 0.5) {
+        font.setPointSizeF(points);
+        const QFontMetricsF metrics(font);
+        qreal widest = 0;
+        for (const QString &name : x->categories())
+            for (const QString &word : name.split(QStringLiteral("<br>")))
+                widest = std::max(widest, metrics.horizontalAdvance(word));
+        if (widest <= room)
+            break;
+    }
+    if (font != x->labelsFont())
+        x->setLabelsFont(font);
+}
+
 // Replaces a chart's bars: stacks over the categories, a count axis (whole
 // fish, or fish per hour).
 void fillBars(QChart *chart, const QStringList &categories, const std::vector<Stack> &stacks, bool wholeFish = true)
@@ -103,7 +137,7 @@ void fillBars(QChart *chart, const QStringList &categories, const std::vector<St
     y->setTickCount(a.steps + 1);
     y->setLabelFormat(a.decimals == 0 ? QStringLiteral("%d") : QStringLiteral("%.%1f").arg(a.decimals));
     QFont small = x->labelsFont();
-    small.setPointSizeF(8.5);
+    small.setPointSizeF(LabelPoints);
     x->setLabelsFont(small);
     y->setLabelsFont(small);
     for (QAbstractAxis *axis : {static_cast<QAbstractAxis *>(x), static_cast<QAbstractAxis *>(y)}) {
@@ -114,6 +148,7 @@ void fillBars(QChart *chart, const QStringList &categories, const std::vector<St
     chart->addAxis(y, Qt::AlignLeft);
     series->attachAxis(x);
     series->attachAxis(y);
+    fitBarNames(chart);
 }
 
 // The fish a bar shows: as counted, or per hour fished in it.
@@ -227,7 +262,7 @@ StatsWindow::StatsWindow(Figures figures, const QStringList &anglers, QWidget *p
     m_rates->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     m_best = makeTable(this, QStringLiteral("最大のチヌ"), {charttexts::BiggestChinu(), charttexts::RecordColumn()});
     m_best->setFixedWidth(LeftWidth);
-    m_best->setColumnWidth(0, 84);
+    m_best->setColumnWidth(0, BestNameWidth);
     m_best->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     left->addWidget(m_rates, 5);
     left->addWidget(m_best, 6);
@@ -248,6 +283,7 @@ StatsWindow::StatsWindow(Figures figures, const QStringList &anglers, QWidget *p
         view->setObjectName(names[i]);
         view->setRenderHint(QPainter::Antialiasing);
         grid->addWidget(view, i / 2, i % 2);
+        connect(chart, &QChart::plotAreaChanged, this, [chart] { fitBarNames(chart); });
         m_charts.push_back(chart);
     }
     body->addLayout(grid, 1);
@@ -319,6 +355,10 @@ void StatsWindow::refresh()
         setRow(m_best, row++, {rafts::name(i + 1), bestText(s.bestByRaft[size_t(i)])});
     for (size_t i = 0; i < baitNames().size(); ++i)
         setRow(m_best, row++, {shownCaption(Vocabulary::Bait, baitNames()[i]), bestText(s.bestByBait[i])});
+    // As wide as the longest name or heading (the baits' English names), and
+    // never narrower than the Japanese want.
+    m_best->resizeColumnToContents(0);
+    m_best->setColumnWidth(0, std::max(m_best->columnWidth(0), BestNameWidth));
 
     const bool hourly = perHour();
     const QStringList titles = chartTitles();
@@ -345,7 +385,7 @@ void StatsWindow::refresh()
 
     QStringList baits;
     for (const QString &b : baitNames())
-        baits << shownCaption(Vocabulary::Bait, b);
+        baits << shownCaption(Vocabulary::Bait, b).replace(QLatin1Char(' '), QStringLiteral("<br>")); // see fitBarNames
     fillBars(m_charts[2], baits, chinuAndOthers(s.byBait, hourly), !hourly);
 
     QStringList raftNames;

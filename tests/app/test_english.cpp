@@ -26,6 +26,7 @@
 #include <QAbstractButton>
 #include <QAbstractAxis>
 #include <QAction>
+#include <QApplication>
 #include <QAbstractBarSeries>
 #include <QBarCategoryAxis>
 #include <QBarSet>
@@ -39,6 +40,8 @@
 #include <QDirIterator>
 #include <QFile>
 #include <QGraphicsSimpleTextItem>
+#include <QGraphicsScene>
+#include <QGraphicsTextItem>
 #include <QGroupBox>
 #include <QHeaderView>
 #include <QLabel>
@@ -46,11 +49,13 @@
 #include <QListWidget>
 #include <QRadioButton>
 #include <QRegularExpression>
+#include <QScopeGuard>
 #include <QTableWidget>
 #include <QTreeWidget>
 #include <QtTest>
 
 #include <functional>
+#include <optional>
 
 namespace {
 
@@ -213,6 +218,8 @@ private slots:
     void everyWindowSpeaksEnglish_data();
     void everyWindowSpeaksEnglish();
     void everyStepOfTheLogSpeaksEnglish();
+    void statisticsShowEveryNameWhole_data();
+    void statisticsShowEveryNameWhole();
     void aDaySavedInEnglishWritesTheSameBytes();
 };
 
@@ -319,6 +326,51 @@ void TestEnglish::everyStepOfTheLogSpeaksEnglish()
     if (!leftJapanese.isEmpty())
         qDebug() << leftJapanese;
     QCOMPARE(leftJapanese, QStringList());
+}
+
+void TestEnglish::statisticsShowEveryNameWhole_data()
+{
+    QTest::addColumn<bool>("inEnglish");
+    QTest::newRow("Japanese") << false;
+    QTest::newRow("English") << true;
+}
+
+// The baits' English names are longer than the Japanese: under their bars
+// and in the biggest chinu's table they are read whole, never cut short.
+void TestEnglish::statisticsShowEveryNameWhole()
+{
+    QFETCH(bool, inEnglish);
+    std::optional<English> english;
+    if (inEnglish)
+        english.emplace();
+    // In the game's own font, as the program sets it.
+    const QFont before = QApplication::font();
+    QFont font(QStringLiteral("Noto Sans CJK JP"), 10);
+    font.setFamilies({QStringLiteral("Noto Sans CJK JP"), QStringLiteral("IPAGothic"), QStringLiteral("IPAPGothic")});
+    QApplication::setFont(font);
+    const auto restore = qScopeGuard([&before] { QApplication::setFont(before); });
+    const std::vector<daylog::LoggedDay> days = statsfixture::days();
+    StatsWindow stats([&days](const daylog::StatsFilter &f) { return daylog::dayStats(days, f); }, {});
+    stats.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&stats));
+    // A name that steps its font down lays its chart out once more.
+    QCoreApplication::processEvents();
+    QStringList cut;
+    for (auto *view : stats.findChildren<QChartView *>())
+        for (QGraphicsItem *item : view->scene()->items())
+            if (auto *words = dynamic_cast<QGraphicsTextItem *>(item); words && words->isVisible())
+                if (words->toPlainText().endsWith(QLatin1String("...")))
+                    cut << words->toPlainText();
+    QTableWidget *best = stats.bestTable();
+    const QFontMetrics metrics(best->font());
+    for (int row = 0; row < best->rowCount(); ++row) {
+        const QString name = best->item(row, 0)->text();
+        if (metrics.horizontalAdvance(name) + 6 > best->columnWidth(0))
+            cut << name;
+    }
+    if (!cut.isEmpty())
+        qDebug() << cut;
+    QCOMPARE(cut, QStringList());
 }
 
 void TestEnglish::aDaySavedInEnglishWritesTheSameBytes()
