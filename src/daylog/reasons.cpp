@@ -95,13 +95,16 @@ QString statusText(const DayEvent &e)
         case Reason::StruckWhileNibbling:
             return QCoreApplication::translate("Reasons", "早あわせ：魚はまだエサをつついていただけでした。");
         case Reason::StruckBeforeHookSet:
-            return QCoreApplication::translate("Reasons", "早あわせ：竿先が入る前で、魚はまだエサをくわえていませんでした。");
+            return QCoreApplication::translate("Reasons",
+                                               "早あわせ：竿先が入る前で、魚はまだエサをくわえていませんでした。");
         case Reason::StruckWhileStealing:
-            return QCoreApplication::translate("Reasons", "早あわせ：エサをかすめ取る当たりで、ハリには掛かりませんでした。");
+            return QCoreApplication::translate("Reasons",
+                                               "早あわせ：エサをかすめ取る当たりで、ハリには掛かりませんでした。");
         case Reason::StruckNoFish:
             return QCoreApplication::translate("Reasons", "早あわせ：竿先は動きましたが、魚はいませんでした。");
         case Reason::StruckOnStealer:
-            return QCoreApplication::translate("Reasons", "エサ取りの当たり：竿先は入りましたが、エサ取りはいつあわせても掛かりません。");
+            return QCoreApplication::translate(
+                "Reasons", "エサ取りの当たり：竿先は入りましたが、エサ取りはいつあわせても掛かりません。");
         case Reason::StruckAfterLetGo:
             return QCoreApplication::translate("Reasons", "遅あわせ：竿先が戻った後で、魚はもうエサを離していました。");
         case Reason::StruckAtNothing:
@@ -123,16 +126,19 @@ QString statusText(const DayEvent &e)
                 .arg(e.lineStrain)
                 .arg(chance(e));
         if (e.reason == Reason::HookPulled)
-            return QCoreApplication::translate("Reasons", "ばらし：やり取りの最中に%1のハリが外れました。").arg(shownFish(e));
+            return QCoreApplication::translate("Reasons", "ばらし：やり取りの最中に%1のハリが外れました。")
+                .arg(shownFish(e));
         return QCoreApplication::translate("Reasons", "ばらし：%1に逃げられました。").arg(shownFish(e));
     case EventKind::BaitTaken:
         if (e.reason == Reason::LetGo)
             return QCoreApplication::translate("Reasons", "あわせが遅れ、竿先が戻って魚はエサを離しました。");
         if (e.reason == Reason::NotStruck)
-            return QCoreApplication::translate("Reasons", "見送り：竿先が動いている間、魚はハリに掛かっていました。あわせれば釣れていました。");
+            return QCoreApplication::translate(
+                "Reasons", "見送り：竿先が動いている間、魚はハリに掛かっていました。あわせれば釣れていました。");
         return QCoreApplication::translate("Reasons", "エサだけ取られました：ハリには掛からない当たりでした。");
     case EventKind::BaitChanged:
-        return QCoreApplication::translate("Reasons", "エサを%1に替えました。").arg(shownCaption(Vocabulary::Bait, e.bait));
+        return QCoreApplication::translate("Reasons", "エサを%1に替えました。")
+            .arg(shownCaption(Vocabulary::Bait, e.bait));
     case EventKind::MulletEscaped:
         return QCoreApplication::translate("Reasons", "あわせる前に、ボラはエサを離して行きました。");
     case EventKind::DayEnded:
