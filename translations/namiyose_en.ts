@@ -113,6 +113,464 @@ The file or the angler&apos;s folder is a link or something else, not a plain fi
     </message>
 </context>
 <context>
+    <name>Charts</name>
+    <message>
+        <source>ダンゴを割りました。</source>
+        <translation>You broke the groundbait ball.</translation>
+    </message>
+    <message>
+        <source>割る前にダンゴがひとりでに割れました。</source>
+        <translation>The ball broke by itself before you broke it.</translation>
+    </message>
+    <message>
+        <source>竿先が小さくふるえました。魚がエサをつついています。</source>
+        <translation>The rod tip trembled slightly. A fish is nibbling at the bait.</translation>
+    </message>
+    <message>
+        <source>竿先がゆっくりと一度押さえこまれました。</source>
+        <translation>The rod tip was pressed down once, slowly.</translation>
+    </message>
+    <message>
+        <source>竿先がぐん、ぐんと引き込まれました。</source>
+        <translation>The rod tip was dragged down: tug, tug.</translation>
+    </message>
+    <message>
+        <source>魚がエサをくわえています。あわせどきです。</source>
+        <translation>A fish is holding the bait. Time to strike.</translation>
+    </message>
+    <message>
+        <source>エサ取りがエサをかじっています。</source>
+        <translation>A bait stealer is nibbling the bait.</translation>
+    </message>
+    <message>
+        <source>あわせが早すぎました。魚はまだエサをつついているだけでした。</source>
+        <translation>The strike came too early. The fish was still only nibbling at the bait.</translation>
+    </message>
+    <message>
+        <source>あわせが早すぎました。魚はエサをくわえましたが、まだ針がかりしていませんでした。</source>
+        <translation>The strike came too early. The fish had taken the bait but was not on the hook yet.</translation>
+    </message>
+    <message>
+        <source>あわせが早すぎました。エサをかすめ取る当たりで、針には掛かりませんでした。</source>
+        <translation>The strike came too early. The fish was snatching the bait and never took the hook.</translation>
+    </message>
+    <message>
+        <source>あわせが早すぎました。竿先は動きましたが、魚はいませんでした。</source>
+        <translation>The strike came too early. The tip moved, but no fish was there.</translation>
+    </message>
+    <message>
+        <source>エサ取りが竿先を押さえこんでいました。いつあわせても針には掛かりません。</source>
+        <translation>A bait stealer held the tip down. No strike, early or late, ever hooks one.</translation>
+    </message>
+    <message>
+        <source>あわせが遅すぎました。竿先が戻り、魚はエサを離していました。</source>
+        <translation>The strike came too late. The tip had come back and the fish had let go of the bait.</translation>
+    </message>
+    <message>
+        <source>エサには何もいませんでした。ダンゴは打ち直しです。</source>
+        <translation>Nothing was on the bait. Throw a new groundbait ball.</translation>
+    </message>
+    <message>
+        <source>ばらしました。糸の負荷 %1、くじ %2 で、ばれる確率は %3% でした。</source>
+        <translation>The fish got off. Line strain %1, draw %2: the chance of losing it was %3%.</translation>
+    </message>
+    <message>
+        <source>ボラの口から針がはずれました。</source>
+        <translation>The hook came out of the mullet&apos;s mouth.</translation>
+    </message>
+    <message>
+        <source>エサ取りにエサを取られました。</source>
+        <translation>A bait stealer took the bait.</translation>
+    </message>
+    <message>
+        <source>あわせる前に魚がエサを離しました。</source>
+        <translation>The fish let go of the bait before the strike.</translation>
+    </message>
+    <message>
+        <source>竿先が動いている間、魚はハリに掛かっていました。あわせれば釣れていました。</source>
+        <translation>The fish was on the hook while the tip moved. A strike would have landed it.</translation>
+    </message>
+    <message>
+        <source>船頭さんが迎えに来ました。</source>
+        <translation>The boatman came to fetch you.</translation>
+    </message>
+    <message>
+        <source>納竿しました。</source>
+        <translation>You packed up.</translation>
+    </message>
+    <message>
+        <source>スタート</source>
+        <translation>Start</translation>
+    </message>
+    <message>
+        <source>ダンゴを投入</source>
+        <translation>Ball thrown</translation>
+    </message>
+    <message>
+        <source>ダンゴが割れた</source>
+        <translation>Ball broke</translation>
+    </message>
+    <message>
+        <source>小さなあたり</source>
+        <translation>Small bite</translation>
+    </message>
+    <message>
+        <source>強いあたり</source>
+        <translation>Strong bite</translation>
+    </message>
+    <message>
+        <source>あたり</source>
+        <translation>Bite</translation>
+    </message>
+    <message>
+        <source>あわせ&#x3000;針がかり！</source>
+        <translation>Strike: hooked!</translation>
+    </message>
+    <message>
+        <source>あわせ&#x3000;遅すぎ</source>
+        <translation>Strike: too late</translation>
+    </message>
+    <message>
+        <source>から振り</source>
+        <translation>Strike at nothing</translation>
+    </message>
+    <message>
+        <source>あわせ&#x3000;エサ取り</source>
+        <translation>Strike: bait stealer</translation>
+    </message>
+    <message>
+        <source>あわせ&#x3000;早すぎ</source>
+        <translation>Strike: too early</translation>
+    </message>
+    <message>
+        <source>%1&#x3000;%2センチ&#x3000;釣り上げ</source>
+        <translation>Landed: %1, %2 cm</translation>
+    </message>
+    <message>
+        <source>ばらし</source>
+        <translation>Lost</translation>
+    </message>
+    <message>
+        <source>%1をばらし</source>
+        <translation>Lost: %1</translation>
+    </message>
+    <message>
+        <source>エサを取られた</source>
+        <translation>Bait taken</translation>
+    </message>
+    <message>
+        <source>エサの交換</source>
+        <translation>Bait changed</translation>
+    </message>
+    <message>
+        <source>ボラがエサをくわえた</source>
+        <translation>Mullet took the bait</translation>
+    </message>
+    <message>
+        <source>ボラがエサを離した</source>
+        <translation>Mullet let go</translation>
+    </message>
+    <message>
+        <source>釣り終了</source>
+        <translation>Fishing over</translation>
+    </message>
+    <message>
+        <source>ハリス %1</source>
+        <translation>Leader %1</translation>
+    </message>
+    <message>
+        <source>針 %1</source>
+        <translation>Hook %1</translation>
+    </message>
+    <message>
+        <source>エサ %1</source>
+        <translation>Bait %1</translation>
+    </message>
+    <message>
+        <source>&#x3000;</source>
+        <translation>, </translation>
+    </message>
+    <message>
+        <source>%1&#x3000;%2</source>
+        <translation>%1  %2</translation>
+    </message>
+    <message>
+        <source>ナミヨセ-釣行記録&#x3000;  &#x3000;ＭＯＫＵ&#x3000;KT-93</source>
+        <translation>Namiyose - Fishing log   MOKU KT-93</translation>
+    </message>
+    <message>
+        <source>ナミヨセ-統計&#x3000;  &#x3000;ＭＯＫＵ&#x3000;KT-93</source>
+        <translation>Namiyose - Statistics   MOKU KT-93</translation>
+    </message>
+    <message>
+        <source>釣行記録</source>
+        <translation>Fishing log</translation>
+    </message>
+    <message>
+        <source>統計</source>
+        <translation>Statistics</translation>
+    </message>
+    <message>
+        <source>この日の釣行記録はありません。</source>
+        <translation>There is no fishing log for this day.</translation>
+    </message>
+    <message>
+        <source>釣り人 %1</source>
+        <translation>Angler: %1</translation>
+    </message>
+    <message>
+        <source>釣り場 %1</source>
+        <translation>Raft: %1</translation>
+    </message>
+    <message>
+        <source>狙う魚 %1</source>
+        <translation>Target: %1</translation>
+    </message>
+    <message>
+        <source>満潮 %1時・%2時&#x3000;干潮 %3時・%4時</source>
+        <translation>High water %1:00, %2:00   Low water %3:00, %4:00</translation>
+    </message>
+    <message>
+        <source>この日の釣果ファイルは削除されています。残っている釣行記録だけを表示しています。</source>
+        <translation>This day&apos;s catch file has been deleted. Only what the fishing log kept is shown.</translation>
+    </message>
+    <message>
+        <source>この日の釣果はまだ保存されていません。</source>
+        <translation>This day&apos;s catch has not been saved yet.</translation>
+    </message>
+    <message>
+        <source>この日の記録はありません。</source>
+        <translation>Nothing was logged on this day.</translation>
+    </message>
+    <message>
+        <source>時刻</source>
+        <translation>Time</translation>
+    </message>
+    <message>
+        <source>できごと</source>
+        <translation>What happened</translation>
+    </message>
+    <message>
+        <source>わけ</source>
+        <translation>Why</translation>
+    </message>
+    <message>
+        <source>干潮</source>
+        <translation>Low</translation>
+    </message>
+    <message>
+        <source>満潮</source>
+        <translation>High</translation>
+    </message>
+    <message>
+        <source>潮の干満</source>
+        <translation>Tide</translation>
+    </message>
+    <message>
+        <source>潮位</source>
+        <translation>Tide level</translation>
+    </message>
+    <message>
+        <source>満潮 %1</source>
+        <translation>High %1</translation>
+    </message>
+    <message>
+        <source>干潮 %1</source>
+        <translation>Low %1</translation>
+    </message>
+    <message>
+        <source>%1 %2cm</source>
+        <translation>%1 %2cm</translation>
+    </message>
+    <message>
+        <source>ダンゴ投入</source>
+        <translation>Ball thrown</translation>
+    </message>
+    <message>
+        <source>ボラのあたり</source>
+        <translation>Mullet bite</translation>
+    </message>
+    <message>
+        <source>針がかり</source>
+        <translation>Hooked</translation>
+    </message>
+    <message>
+        <source>早あわせ</source>
+        <translation>Too early</translation>
+    </message>
+    <message>
+        <source>遅あわせ</source>
+        <translation>Too late</translation>
+    </message>
+    <message>
+        <source>釣り上げ</source>
+        <translation>Landed</translation>
+    </message>
+    <message>
+        <source>画像で保存</source>
+        <translation>Save picture</translation>
+    </message>
+    <message>
+        <source>閉じる</source>
+        <translation>Close</translation>
+    </message>
+    <message>
+        <source>釣行記録を画像で保存</source>
+        <translation>Save the fishing log as a picture</translation>
+    </message>
+    <message>
+        <source>PNG 画像 (*.png)</source>
+        <translation>PNG image (*.png)</translation>
+    </message>
+    <message>
+        <source>画像を保存できませんでした。
+%1</source>
+        <translation>The picture could not be saved.
+%1</translation>
+    </message>
+    <message>
+        <source>画像を保存しました：%1</source>
+        <translation>Picture saved: %1</translation>
+    </message>
+    <message>
+        <source>釣り人</source>
+        <translation>Angler</translation>
+    </message>
+    <message>
+        <source>釣り場</source>
+        <translation>Raft</translation>
+    </message>
+    <message>
+        <source>全員</source>
+        <translation>Everyone</translation>
+    </message>
+    <message>
+        <source>全部の釣り場</source>
+        <translation>All rafts</translation>
+    </message>
+    <message>
+        <source>釣行日数 %1日&#x3000;&#x3000;釣りをした時間 %2時間</source>
+        <translation>Days out: %1    Hours fished: %2</translation>
+    </message>
+    <message>
+        <source>釣りをした1時間あたりの釣果で見る</source>
+        <translation>Show fish per hour fished</translation>
+    </message>
+    <message>
+        <source>棒グラフを、その時刻・潮・エサ・釣り場で釣りをした時間1時間あたりの釣果で表します。長く釣った時間がよく見えすぎることがありません。</source>
+        <translation>Shows each bar as the fish caught per hour fished at that hour, tide, bait or raft, so that what was fished longest does not look better than it is.</translation>
+    </message>
+    <message>
+        <source>項目</source>
+        <translation>Item</translation>
+    </message>
+    <message>
+        <source>数</source>
+        <translation>Count</translation>
+    </message>
+    <message>
+        <source>割合</source>
+        <translation>Share</translation>
+    </message>
+    <message>
+        <source>何に対して</source>
+        <translation>Of</translation>
+    </message>
+    <message>
+        <source>あわせ</source>
+        <translation>Strikes</translation>
+    </message>
+    <message>
+        <source>&#x3000;針がかり</source>
+        <translation>   Hooked</translation>
+    </message>
+    <message>
+        <source>&#x3000;早あわせ</source>
+        <translation>   Too early</translation>
+    </message>
+    <message>
+        <source>&#x3000;遅あわせ</source>
+        <translation>   Too late</translation>
+    </message>
+    <message>
+        <source>&#x3000;から振り</source>
+        <translation>   At nothing</translation>
+    </message>
+    <message>
+        <source>あたりからの釣果</source>
+        <translation>Landed per bite</translation>
+    </message>
+    <message>
+        <source>あたり</source>
+        <comment>what a share is of</comment>
+        <translation>bites</translation>
+    </message>
+    <message>
+        <source>あわせ</source>
+        <comment>what a share is of</comment>
+        <translation>strikes</translation>
+    </message>
+    <message>
+        <source>掛かった魚</source>
+        <comment>what a share is of</comment>
+        <translation>fish on</translation>
+    </message>
+    <message>
+        <source>最大のチヌ</source>
+        <translation>Biggest chinu</translation>
+    </message>
+    <message>
+        <source>記録</source>
+        <translation>Record</translation>
+    </message>
+    <message>
+        <source>%1センチ %2 %3</source>
+        <translation>%1 cm  %2  %3</translation>
+    </message>
+    <message>
+        <source>時刻ごとの釣果</source>
+        <translation>Catch by hour</translation>
+    </message>
+    <message>
+        <source>干潮からの時間ごとの釣果</source>
+        <translation>Catch by hours from low water</translation>
+    </message>
+    <message>
+        <source>エサごとの釣果</source>
+        <translation>Catch by bait</translation>
+    </message>
+    <message>
+        <source>釣り場ごとの釣果</source>
+        <translation>Catch by raft</translation>
+    </message>
+    <message>
+        <source>%1（1時間あたり）</source>
+        <translation>%1 (per hour)</translation>
+    </message>
+    <message>
+        <source>ほかの魚</source>
+        <translation>Other fish</translation>
+    </message>
+    <message>
+        <source>満ち潮</source>
+        <translation>Flood tide</translation>
+    </message>
+    <message>
+        <source>引き潮</source>
+        <translation>Ebb tide</translation>
+    </message>
+    <message>
+        <source>釣行記録</source>
+        <comment>file name</comment>
+        <translation>fishing-log</translation>
+    </message>
+    <message>
+        <source>あたり</source>
+        <comment>rates table</comment>
+        <translation>Bites</translation>
+    </message>
+</context>
+<context>
     <name>Comforts</name>
     <message>
         <source>一時停止</source>
@@ -1169,6 +1627,101 @@ Only the records that can be read are shown. The file is left as it is and will 
     <message>
         <source>枚   </source>
         <translation> chinu   </translation>
+    </message>
+</context>
+<context>
+    <name>Reasons</name>
+    <message>
+        <source>釣り開始。ダンゴを打って、竿先の動きをよく見ましょう。</source>
+        <translation>Fishing starts. Throw a groundbait ball and watch the rod tip closely.</translation>
+    </message>
+    <message>
+        <source>ダンゴが自然に割れました。</source>
+        <translation>The groundbait ball broke by itself.</translation>
+    </message>
+    <message>
+        <source>ハリ掛かり！ 魚がエサをくわえたところであわせました。</source>
+        <translation>Hooked! You struck just as the fish took the bait.</translation>
+    </message>
+    <message>
+        <source>早あわせ：魚はまだエサをつついていただけでした。</source>
+        <translation>Too early: the fish was only nibbling at the bait.</translation>
+    </message>
+    <message>
+        <source>早あわせ：竿先が入る前で、魚はまだエサをくわえていませんでした。</source>
+        <translation>Too early: the tip had not gone down; the fish had not taken the bait yet.</translation>
+    </message>
+    <message>
+        <source>早あわせ：エサをかすめ取る当たりで、ハリには掛かりませんでした。</source>
+        <translation>Too early: the fish was snatching the bait and never took the hook.</translation>
+    </message>
+    <message>
+        <source>早あわせ：竿先は動きましたが、魚はいませんでした。</source>
+        <translation>Too early: the tip moved, but no fish was there.</translation>
+    </message>
+    <message>
+        <source>エサ取りの当たり：竿先は入りましたが、エサ取りはいつあわせても掛かりません。</source>
+        <translation>A bait stealer: the tip went down, but no strike ever hooks a bait stealer.</translation>
+    </message>
+    <message>
+        <source>遅あわせ：竿先が戻った後で、魚はもうエサを離していました。</source>
+        <translation>Too late: the tip had come back up and the fish had let go of the bait.</translation>
+    </message>
+    <message>
+        <source>当たりのないところであわせました。ダンゴの打ち直しです。</source>
+        <translation>You struck without a bite. Throw a new groundbait ball.</translation>
+    </message>
+    <message>
+        <source>あわせは空振りでした。</source>
+        <translation>The strike caught nothing.</translation>
+    </message>
+    <message>
+        <source>%1 %2センチ：糸の負荷 %3、ばれる確率 %4 を乗り切りました。</source>
+        <translation>%1, %2 cm: landed against line strain %3 and a %4 chance of losing it.</translation>
+    </message>
+    <message>
+        <source>%1 %2センチを取り込みました。</source>
+        <translation>Landed: %1, %2 cm.</translation>
+    </message>
+    <message>
+        <source>ばらし：糸の負荷 %1 で、ばれる確率は %2 でした。</source>
+        <translation>Lost: at line strain %1 the chance of losing the fish was %2.</translation>
+    </message>
+    <message>
+        <source>ばらし：やり取りの最中に%1のハリが外れました。</source>
+        <translation>Lost (%1): the hook pulled free during the fight.</translation>
+    </message>
+    <message>
+        <source>ばらし：%1に逃げられました。</source>
+        <translation>Lost (%1): it got away.</translation>
+    </message>
+    <message>
+        <source>あわせが遅れ、竿先が戻って魚はエサを離しました。</source>
+        <translation>Struck too late: the tip came back up and the fish let go of the bait.</translation>
+    </message>
+    <message>
+        <source>見送り：竿先が動いている間、魚はハリに掛かっていました。あわせれば釣れていました。</source>
+        <translation>Missed: the fish was on the hook while the tip moved. A strike would have landed it.</translation>
+    </message>
+    <message>
+        <source>エサだけ取られました：ハリには掛からない当たりでした。</source>
+        <translation>Bait stolen: that kind of bite never takes the hook.</translation>
+    </message>
+    <message>
+        <source>エサを%1に替えました。</source>
+        <translation>Bait changed to %1.</translation>
+    </message>
+    <message>
+        <source>あわせる前に、ボラはエサを離して行きました。</source>
+        <translation>The mullet let go of the bait before you struck.</translation>
+    </message>
+    <message>
+        <source>時間です。船頭さんが迎えに来ました。</source>
+        <translation>Time&apos;s up. The boatman has come to fetch you.</translation>
+    </message>
+    <message>
+        <source>納竿。お疲れさまでした。</source>
+        <translation>You packed up. Well fished today!</translation>
     </message>
 </context>
 <context>

@@ -3,6 +3,7 @@
 #include "app/game.h"
 #include "app/gamewindow.h"
 #include "charts/charts.h"
+#include "charts/charttexts.h"
 #include "comforts/mainscreencomforts.h"
 #include "daylog/daylog.h"
 #include "daylog/store.h"
@@ -20,15 +21,17 @@ namespace charts {
 
 namespace {
 
-QString dayLogCaption() { return QStringLiteral("釣行記録"); }
-QString statisticsCaption() { return QStringLiteral("統計"); }
+// The names the other screens and the tests find the buttons by, whatever
+// the language of their captions.
+QString dayLogName() { return QStringLiteral("釣行記録"); }
+QString statisticsName() { return QStringLiteral("統計"); }
 
 } // namespace
 
 void addDayLogMenu(Form5 &form)
 {
-    QAction *action = form.menuBar()->addAction(dayLogCaption());
-    action->setObjectName(dayLogCaption());
+    QAction *action = form.menuBar()->addAction(charttexts::DayLogButton());
+    action->setObjectName(dayLogName());
     action->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_L));
     QObject::connect(action, &QAction::triggered, &form, [&form] {
         comforts::showOverTheDay(makeDayLog(&form, form.game().dayLog().today()), form.game());
@@ -37,8 +40,8 @@ void addDayLogMenu(Form5 &form)
 
 QPushButton *addDayLogButton(BrowserPane &pane, QWidget *frame, QRect geometry)
 {
-    auto *button = new QPushButton(dayLogCaption(), frame);
-    button->setObjectName(dayLogCaption());
+    auto *button = new QPushButton(charttexts::DayLogButton(), frame);
+    button->setObjectName(dayLogName());
     button->setGeometry(geometry);
     button->setEnabled(false);
     // Offered while a day is chosen: a day the keys only pass over is not.
@@ -54,7 +57,7 @@ QPushButton *addDayLogButton(BrowserPane &pane, QWidget *frame, QRect geometry)
             store ? store->dayByFile(pane.Combo2->currentText(), pane.FileNames().at(row)) : std::nullopt;
         if (!day) {
             // Days saved before the log was kept, or while it could not be written.
-            window->message(QStringLiteral("この日の釣行記録はありません。"));
+            window->message(charttexts::NoLogForDay());
             return;
         }
         comforts::showOverTheDay(makeDayLog(window, *day), window->game());
@@ -64,8 +67,8 @@ QPushButton *addDayLogButton(BrowserPane &pane, QWidget *frame, QRect geometry)
 
 QPushButton *addStatisticsButton(GameWindow &window, QWidget *parent, QRect geometry)
 {
-    auto *button = new QPushButton(statisticsCaption(), parent);
-    button->setObjectName(statisticsCaption());
+    auto *button = new QPushButton(charttexts::StatsButton(), parent);
+    button->setObjectName(statisticsName());
     button->setGeometry(geometry);
     QObject::connect(button, &QPushButton::clicked, &window, [&window] {
         Game &game = window.game();

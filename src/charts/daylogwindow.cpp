@@ -3,6 +3,7 @@
 #include "charts/charttexts.h"
 #include "charts/chartstyle.h"
 #include "charts/labelplacement.h"
+#include "daylog/ids.h"
 #include "mainscreen/rafts.h"
 #include "platform/programdirs.h"
 
@@ -45,7 +46,7 @@ constexpr qreal TurnMarkSize = 8;
 // One legend entry: which events it gathers, and how its marker looks.
 struct MarkerKind
 {
-    const char16_t *name;
+    QString (*name)();
     QScatterSeries::MarkerShape shape;
     QColor color;
     qreal size;
@@ -61,34 +62,34 @@ const std::vector<MarkerKind> &markerKinds()
 {
     using S = QScatterSeries;
     static const std::vector<MarkerKind> kinds{
-        {u"ダンゴ投入", S::MarkerShapeCircle, QColor(150, 115, 70), 8,
+        {charttexts::DroppedMark, S::MarkerShapeCircle, QColor(150, 115, 70), 8,
          [](const DayEvent &e) { return e.kind == EventKind::Dropped; }},
-        {u"小さなあたり", S::MarkerShapeTriangle, QColor(140, 200, 235), 11,
+        {charttexts::SmallBiteMark, S::MarkerShapeTriangle, QColor(140, 200, 235), 11,
          [](const DayEvent &e) { return e.kind == EventKind::Bite && e.biteClass <= 2; }},
-        {u"あたり", S::MarkerShapeTriangle, QColor(60, 140, 210), 12,
+        {charttexts::BiteMark, S::MarkerShapeTriangle, QColor(60, 140, 210), 12,
          [](const DayEvent &e) { return e.kind == EventKind::Bite && e.biteClass == 3; }},
-        {u"強いあたり", S::MarkerShapeTriangle, QColor(20, 70, 150), 13,
+        {charttexts::StrongBiteMark, S::MarkerShapeTriangle, QColor(20, 70, 150), 13,
          [](const DayEvent &e) { return e.kind == EventKind::Bite && e.biteClass >= 4; }},
-        {u"ボラのあたり", S::MarkerShapeTriangle, QColor(120, 120, 120), 12,
+        {charttexts::MulletBiteMark, S::MarkerShapeTriangle, QColor(120, 120, 120), 12,
          [](const DayEvent &e) { return e.kind == EventKind::MulletTook; }},
-        {u"針がかり", S::MarkerShapeStar, QColor(255, 192, 255), 18,
+        {charttexts::HookedMark, S::MarkerShapeStar, QColor(255, 192, 255), 18,
          [](const DayEvent &e) { return e.kind == EventKind::StrikeHooked; }},
-        {u"早あわせ", S::MarkerShapeRotatedRectangle, QColor(240, 150, 40), 13,
+        {charttexts::TooEarlyMark, S::MarkerShapeRotatedRectangle, QColor(240, 150, 40), 13,
          [](const DayEvent &e) {
              return isMissed(e, Reason::StruckWhileNibbling, Reason::StruckBeforeHookSet)
                  || (e.kind == EventKind::StrikeMissed && e.reason == Reason::None);
          }},
-        {u"遅あわせ", S::MarkerShapeRotatedRectangle, QColor(140, 80, 190), 13,
+        {charttexts::TooLateMark, S::MarkerShapeRotatedRectangle, QColor(140, 80, 190), 13,
          [](const DayEvent &e) { return isMissed(e, Reason::StruckAfterLetGo); }},
-        {u"から振り", S::MarkerShapeRotatedRectangle, QColor(170, 170, 170), 11,
+        {charttexts::AtNothingMark, S::MarkerShapeRotatedRectangle, QColor(170, 170, 170), 11,
          [](const DayEvent &e) { return isMissed(e, Reason::StruckAtNothing); }},
-        {u"釣り上げ", S::MarkerShapePentagon, QColor(220, 60, 110), 20,
+        {charttexts::LandedMark, S::MarkerShapePentagon, QColor(220, 60, 110), 20,
          [](const DayEvent &e) { return e.kind == EventKind::FishLanded; }},
-        {u"ばらし", S::MarkerShapeRectangle, QColor(120, 20, 30), 13,
+        {charttexts::LostMark, S::MarkerShapeRectangle, QColor(120, 20, 30), 13,
          [](const DayEvent &e) { return e.kind == EventKind::FishLost; }},
-        {u"エサを取られた", S::MarkerShapeCircle, QColor(192, 192, 255), 11,
+        {charttexts::BaitTakenMark, S::MarkerShapeCircle, QColor(192, 192, 255), 11,
          [](const DayEvent &e) { return e.kind == EventKind::BaitTaken || e.kind == EventKind::MulletEscaped; }},
-        {u"エサの交換", S::MarkerShapeRectangle, QColor(60, 150, 90), 11,
+        {charttexts::BaitChangedMark, S::MarkerShapeRectangle, QColor(60, 150, 90), 11,
          [](const DayEvent &e) { return e.kind == EventKind::BaitChanged; }},
     };
     return kinds;
@@ -112,14 +113,14 @@ QString heading(const daylog::LoggedDay &day)
     if (!day.date.isEmpty())
         parts << day.date;
     if (!day.angler.isEmpty())
-        parts << QStringLiteral("釣り人 %1").arg(day.angler);
+        parts << charttexts::HeadingAngler().arg(day.angler);
     if (!raft.isEmpty())
-        parts << QStringLiteral("釣り場 %1").arg(raft);
+        parts << charttexts::HeadingRaft().arg(raft);
     if (!day.targetFish.isEmpty())
-        parts << QStringLiteral("狙う魚 %1").arg(day.targetFish);
+        parts << charttexts::HeadingTarget().arg(daylog::shownCaption(daylog::Vocabulary::Fish, day.targetFish));
     QString tide;
     if (day.firstHigh > 0 || day.earlierLow > 0)
-        tide = QStringLiteral("満潮 %1時・%2時　干潮 %3時・%4時")
+        tide = charttexts::HeadingTides()
                    .arg(day.firstHigh).arg(day.secondHigh).arg(day.earlierLow).arg(day.laterLow);
     if (!tide.isEmpty())
         parts << tide;
@@ -147,11 +148,11 @@ DayLogWindow::DayLogWindow(const daylog::LoggedDay &day, bool dayFileGone, QWidg
     m_note->setWordWrap(true);
     m_note->setStyleSheet(QStringLiteral("QLabel { background: rgb(255,250,225); border: 1px solid rgb(200,180,120); padding: 4px; }"));
     if (dayFileGone)
-        m_note->setText(QStringLiteral("この日の釣果ファイルは削除されています。残っている釣行記録だけを表示しています。"));
+        m_note->setText(charttexts::DayFileGone());
     else if (day.dayFileName.isEmpty())
-        m_note->setText(QStringLiteral("この日の釣果はまだ保存されていません。"));
+        m_note->setText(charttexts::DayNotSaved());
     else if (day.events.empty())
-        m_note->setText(QStringLiteral("この日の記録はありません。"));
+        m_note->setText(charttexts::NoEvents());
     m_note->setVisible(!m_note->text().isEmpty());
     layout->addWidget(m_note);
 
@@ -169,7 +170,7 @@ DayLogWindow::DayLogWindow(const daylog::LoggedDay &day, bool dayFileGone, QWidg
     m_list = new QTreeWidget(this);
     m_list->setObjectName(QStringLiteral("できごとの一覧"));
     m_list->setColumnCount(3);
-    m_list->setHeaderLabels({QStringLiteral("時刻"), QStringLiteral("できごと"), QStringLiteral("わけ")});
+    m_list->setHeaderLabels({charttexts::TimeColumn(), charttexts::WhatColumn(), charttexts::WhyColumn()});
     m_list->setRootIsDecorated(false);
     m_list->setUniformRowHeights(true);
     m_list->setAllColumnsShowFocus(true);
@@ -187,9 +188,9 @@ DayLogWindow::DayLogWindow(const daylog::LoggedDay &day, bool dayFileGone, QWidg
     m_saved->setObjectName(QStringLiteral("保存の知らせ"));
     m_saved->hide();
     buttons->addWidget(m_saved, 1);
-    auto *save = new QPushButton(QStringLiteral("画像で保存"), this);
+    auto *save = new QPushButton(charttexts::SavePicture(), this);
     save->setObjectName(QStringLiteral("画像で保存"));
-    auto *close = new QPushButton(QStringLiteral("閉じる"), this);
+    auto *close = new QPushButton(charttexts::Close(), this);
     close->setObjectName(QStringLiteral("閉じる"));
     for (QPushButton *b : {save, close}) {
         b->setMinimumSize(110, 30);
@@ -290,14 +291,14 @@ void DayLogWindow::buildChart()
     xAxis->setRange(firstHour, lastHour);
     xAxis->setTickCount(lastHour - firstHour + 1);
     xAxis->setLabelFormat(QStringLiteral("%d:00"));
-    xAxis->setTitleText(QStringLiteral("時刻"));
+    xAxis->setTitleText(charttexts::TimeAxis());
     auto *yAxis = new QCategoryAxis;
     yAxis->setRange(-36, tidecurve::GaugeFull + 30);
     yAxis->setStartValue(-36);
-    yAxis->append(QStringLiteral("干潮"), 0);
-    yAxis->append(QStringLiteral("満潮"), tidecurve::GaugeFull);
+    yAxis->append(charttexts::LowWater(), 0);
+    yAxis->append(charttexts::HighWater(), tidecurve::GaugeFull);
     yAxis->setLabelsPosition(QCategoryAxis::AxisLabelsPositionOnValue);
-    yAxis->setTitleText(QStringLiteral("潮の干満"));
+    yAxis->setTitleText(charttexts::TideAxis());
     for (QAbstractAxis *axis : {static_cast<QAbstractAxis *>(xAxis), static_cast<QAbstractAxis *>(yAxis)}) {
         axis->setLabelsColor(chartstyle::ink());
         axis->setTitleBrush(chartstyle::ink());
@@ -314,7 +315,7 @@ void DayLogWindow::buildChart()
             lower->append(p.minute / 60.0, 0);
         }
         auto *water = new QAreaSeries(upper, lower);
-        water->setName(QStringLiteral("潮位"));
+        water->setName(charttexts::TideLevel());
         water->setBrush(chartstyle::shallowSea());
         water->setPen(QPen(chartstyle::sea(), 2.5));
         m_chart->addSeries(water);
@@ -323,8 +324,8 @@ void DayLogWindow::buildChart()
 
         for (const tidecurve::Turn &turn : m_curve.turns) {
             const double x = turn.minute / 60.0;
-            const QString text = QStringLiteral("%1 %2").arg(turn.high ? QStringLiteral("満潮") : QStringLiteral("干潮"),
-                                                             charttexts::clock(turn.minute));
+            const QString text =
+                (turn.high ? charttexts::HighWaterAt() : charttexts::LowWaterAt()).arg(charttexts::clock(turn.minute));
             addTag(text, QPointF(x, turn.high ? tidecurve::GaugeFull : 0), TurnMarkSize, false, !turn.high,
                    chartstyle::sea().darker(130));
         }
@@ -353,7 +354,7 @@ void DayLogWindow::addMarkers()
         if (markers.events.empty())
             continue; // the legend names only what happened that day
         auto *series = new QScatterSeries;
-        series->setName(QString::fromUtf16(kind.name));
+        series->setName(kind.name());
         series->setMarkerShape(kind.shape);
         series->setMarkerSize(kind.size);
         series->setColor(kind.color);
@@ -362,7 +363,7 @@ void DayLogWindow::addMarkers()
             const DayEvent &e = m_day.events[i];
             series->append(e.gameMinute / 60.0, yOf(e));
             if (e.kind == EventKind::FishLanded)
-                addTag(QStringLiteral("%1 %2cm").arg(e.fish).arg(e.length), QPointF(e.gameMinute / 60.0, yOf(e)),
+                addTag(charttexts::FishTag().arg(daylog::shownCaption(daylog::Vocabulary::Fish, e.fish)).arg(e.length), QPointF(e.gameMinute / 60.0, yOf(e)),
                        kind.size, risingAt(e.gameMinute), false, kind.color.darker(150));
         }
         markers.series = series;
@@ -513,19 +514,19 @@ bool DayLogWindow::savePng(const QString &path) const
 
 void DayLogWindow::askAndSave()
 {
-    QString name = QStringLiteral("釣行記録");
+    QString name = charttexts::PictureName();
     if (!m_day.date.isEmpty())
         name += QLatin1Char('-') + m_day.date;
     // The dialog opens in the player's pictures, not in the program's folder.
     const QString path = QFileDialog::getSaveFileName(
-        this, QStringLiteral("釣行記録を画像で保存"),
+        this, charttexts::SavePictureTitle(),
         playerFolder(QStandardPaths::PicturesLocation) + QLatin1Char('/') + name + QStringLiteral(".png"),
-        QStringLiteral("PNG 画像 (*.png)"));
+        charttexts::PngFilter());
     if (path.isEmpty())
         return;
     if (!savePng(path)) {
         m_saved->hide();
-        QMessageBox::warning(this, windowTitle(), QStringLiteral("画像を保存できませんでした。\n%1").arg(path));
+        QMessageBox::warning(this, windowTitle(), charttexts::PictureNotSaved().arg(path));
         return;
     }
     showSaved(path);
@@ -533,7 +534,7 @@ void DayLogWindow::askAndSave()
 
 void DayLogWindow::showSaved(const QString &path)
 {
-    m_saved->setText(QStringLiteral("画像を保存しました：%1").arg(QDir::toNativeSeparators(path)));
+    m_saved->setText(charttexts::PictureSaved().arg(QDir::toNativeSeparators(path)));
     m_saved->setToolTip(QDir::toNativeSeparators(path));
     m_saved->show();
 }

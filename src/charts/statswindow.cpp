@@ -2,6 +2,7 @@
 
 #include "charts/charttexts.h"
 #include "charts/chartstyle.h"
+#include "daylog/ids.h"
 #include "mainscreen/rafts.h"
 
 #include <QBarCategoryAxis>
@@ -11,6 +12,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QFont>
+#include <QFontMetricsF>
 #include <QGraphicsLayout>
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -33,6 +35,8 @@ constexpr int WindowWidth = 1250;
 constexpr int WindowHeight = 740;
 // The tables' column: wide enough for the rates with their bases.
 constexpr int LeftWidth = 340;
+// The biggest chinu's first column: the rafts and the baits.
+constexpr int BestNameWidth = 84;
 
 struct Stack
 {
@@ -69,6 +73,37 @@ AxisSteps axisSteps(double highest, bool wholeFish)
     return a;
 }
 
+// The axes' labels; the bars' names step down from it to fit their bars.
+constexpr qreal LabelPoints = 8.5;
+constexpr qreal SmallestLabelPoints = 6.5;
+
+// A bar's name wider than its bar (a long bait name in English) steps its
+// font down until its widest word fits; a name of two words reads on two
+// lines. The Japanese names fit at the axis's own size.
+void fitBarNames(QChart *chart)
+{
+    const QList<QAbstractAxis *> axes = chart->axes(Qt::Horizontal);
+    auto *x = axes.isEmpty() ? nullptr : qobject_cast<QBarCategoryAxis *>(axes.front());
+    if (!x || x->count() == 0 || chart->plotArea().width() <= 0)
+        return;
+    // Qt gives each name the plot's width over one more than the bars, less
+    // its padding either side, and elides what is wider, margins included.
+    const qreal room = chart->plotArea().width() / (x->count() + 1) - 2 * 4 - 2 * 2;
+    QFont font = x->labelsFont();
+    for (qreal points = LabelPoints; points >= SmallestLabelPoints; points -= 0.5) {
+        font.setPointSizeF(points);
+        const QFontMetricsF metrics(font);
+        qreal widest = 0;
+        for (const QString &name : x->categories())
+            for (const QString &word : name.split(QStringLiteral("<br>")))
+                widest = std::max(widest, metrics.horizontalAdvance(word));
+        if (widest <= room)
+            break;
+    }
+    if (font != x->labelsFont())
+        x->setLabelsFont(font);
+}
+
 // Replaces a chart's bars: stacks over the categories, a count axis (whole
 // fish, or fish per hour).
 void fillBars(QChart *chart, const QStringList &categories, const std::vector<Stack> &stacks, bool wholeFish = true)
@@ -102,7 +137,7 @@ void fillBars(QChart *chart, const QStringList &categories, const std::vector<St
     y->setTickCount(a.steps + 1);
     y->setLabelFormat(a.decimals == 0 ? QStringLiteral("%d") : QStringLiteral("%.%1f").arg(a.decimals));
     QFont small = x->labelsFont();
-    small.setPointSizeF(8.5);
+    small.setPointSizeF(LabelPoints);
     x->setLabelsFont(small);
     y->setLabelsFont(small);
     for (QAbstractAxis *axis : {static_cast<QAbstractAxis *>(x), static_cast<QAbstractAxis *>(y)}) {
@@ -113,6 +148,7 @@ void fillBars(QChart *chart, const QStringList &categories, const std::vector<St
     chart->addAxis(y, Qt::AlignLeft);
     series->attachAxis(x);
     series->attachAxis(y);
+    fitBarNames(chart);
 }
 
 // The fish a bar shows: as counted, or per hour fished in it.
@@ -124,8 +160,8 @@ qreal barValue(const CatchBar &bar, int fish, bool perHour)
 template<size_t N>
 std::vector<Stack> chinuAndOthers(const std::array<CatchBar, N> &bars, bool perHour)
 {
-    Stack chinu{QStringLiteral("チヌ"), chartstyle::pink(), {}};
-    Stack others{QStringLiteral("ほかの魚"), chartstyle::lightBlue(), {}};
+    Stack chinu{daylog::shownName(daylog::Fish::Chinu), chartstyle::pink(), {}};
+    Stack others{charttexts::OtherFish(), chartstyle::lightBlue(), {}};
     for (const CatchBar &bar : bars) {
         chinu.values << barValue(bar, bar.chinu, perHour);
         others.values << barValue(bar, bar.catches - bar.chinu, perHour);
@@ -142,7 +178,7 @@ QString bestText(const BestChinu &best)
 {
     if (best.length == 0)
         return QStringLiteral("－");
-    return QStringLiteral("%1センチ %2 %3").arg(best.length).arg(best.angler, best.date);
+    return charttexts::BestChinu().arg(best.length).arg(best.angler, best.date);
 }
 
 QTableWidget *makeTable(QWidget *parent, const QString &name, const QStringList &headers)
@@ -189,45 +225,44 @@ StatsWindow::StatsWindow(Figures figures, const QStringList &anglers, QWidget *p
     auto *filters = new QHBoxLayout;
     m_angler = new QComboBox(this);
     m_angler->setObjectName(QStringLiteral("釣り人"));
-    m_angler->addItem(QStringLiteral("全員"), QString());
+    m_angler->addItem(charttexts::EveryAngler(), QString());
     for (const QString &a : anglers)
         m_angler->addItem(a, a);
     m_raft = new QComboBox(this);
     m_raft->setObjectName(QStringLiteral("釣り場"));
-    m_raft->addItem(QStringLiteral("全部の釣り場"), 0);
+    m_raft->addItem(charttexts::EveryRaft(), 0);
     for (int r = 1; r <= RaftCount; ++r)
         m_raft->addItem(rafts::name(r), r);
     m_angler->setMinimumWidth(180);
     m_raft->setMinimumWidth(160);
-    filters->addWidget(new QLabel(QStringLiteral("釣り人"), this));
+    filters->addWidget(new QLabel(charttexts::Angler(), this));
     filters->addWidget(m_angler);
     filters->addSpacing(16);
-    filters->addWidget(new QLabel(QStringLiteral("釣り場"), this));
+    filters->addWidget(new QLabel(charttexts::Raft(), this));
     filters->addWidget(m_raft);
     filters->addSpacing(16);
     m_summary = new QLabel(this);
     m_summary->setObjectName(QStringLiteral("釣行日数"));
     filters->addWidget(m_summary, 1);
-    m_perHour = new QCheckBox(QStringLiteral("釣りをした1時間あたりの釣果で見る"), this);
+    m_perHour = new QCheckBox(charttexts::PerHourBox(), this);
     m_perHour->setObjectName(QStringLiteral("1時間あたりの釣果"));
-    m_perHour->setToolTip(QStringLiteral("棒グラフを、その時刻・潮・エサ・釣り場で釣りをした時間1時間あたりの釣果で表します。"
-                                         "長く釣った時間がよく見えすぎることがありません。"));
+    m_perHour->setToolTip(charttexts::PerHourTip());
     filters->addWidget(m_perHour);
     layout->addLayout(filters);
 
     auto *body = new QHBoxLayout;
     auto *left = new QVBoxLayout;
     m_rates = makeTable(this, QStringLiteral("釣果の割合"),
-                        {QStringLiteral("項目"), QStringLiteral("数"), QStringLiteral("割合"), QStringLiteral("何に対して")});
+                        {charttexts::ItemColumn(), charttexts::CountColumn(), charttexts::ShareColumn(), charttexts::BaseColumn()});
     m_rates->setFixedWidth(LeftWidth);
     // Every column as wide as its words and figures: the counts of a
     // million days run to eight digits.
     m_rates->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
     m_rates->horizontalHeader()->setStretchLastSection(true);
     m_rates->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    m_best = makeTable(this, QStringLiteral("最大のチヌ"), {QStringLiteral("最大のチヌ"), QStringLiteral("記録")});
+    m_best = makeTable(this, QStringLiteral("最大のチヌ"), {charttexts::BiggestChinu(), charttexts::RecordColumn()});
     m_best->setFixedWidth(LeftWidth);
-    m_best->setColumnWidth(0, 84);
+    m_best->setColumnWidth(0, BestNameWidth);
     m_best->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     left->addWidget(m_rates, 5);
     left->addWidget(m_best, 6);
@@ -248,6 +283,7 @@ StatsWindow::StatsWindow(Figures figures, const QStringList &anglers, QWidget *p
         view->setObjectName(names[i]);
         view->setRenderHint(QPainter::Antialiasing);
         grid->addWidget(view, i / 2, i % 2);
+        connect(chart, &QChart::plotAreaChanged, this, [chart] { fitBarNames(chart); });
         m_charts.push_back(chart);
     }
     body->addLayout(grid, 1);
@@ -255,7 +291,7 @@ StatsWindow::StatsWindow(Figures figures, const QStringList &anglers, QWidget *p
 
     auto *buttons = new QHBoxLayout;
     buttons->addStretch(1);
-    auto *close = new QPushButton(QStringLiteral("閉じる"), this);
+    auto *close = new QPushButton(charttexts::Close(), this);
     close->setObjectName(QStringLiteral("閉じる"));
     close->setMinimumSize(110, 30);
     buttons->addWidget(close);
@@ -274,8 +310,7 @@ StatsWindow::StatsWindow(Figures figures, const QStringList &anglers, QWidget *p
 
 QStringList StatsWindow::chartTitles()
 {
-    return {QStringLiteral("時刻ごとの釣果"), QStringLiteral("干潮からの時間ごとの釣果"), QStringLiteral("エサごとの釣果"),
-            QStringLiteral("釣り場ごとの釣果")};
+    return {charttexts::ByClockHour(), charttexts::ByHoursFromLow(), charttexts::ByBait(), charttexts::ByRaft()};
 }
 
 bool StatsWindow::perHour() const
@@ -290,7 +325,7 @@ void StatsWindow::refresh()
     const DayStats &s = m_stats;
     const Rates &r = s.rates;
 
-    m_summary->setText(QStringLiteral("釣行日数 %1日　　釣りをした時間 %2時間")
+    m_summary->setText(charttexts::Summary()
                            .arg(s.days)
                            .arg(s.hoursFished, 0, 'f', 1));
 
@@ -300,31 +335,35 @@ void StatsWindow::refresh()
         setRow(m_rates, row++, {what, QString::number(n), share, base});
     };
     // Each share says what it is a share of.
-    const QString perBite = QStringLiteral("あたり");
-    const QString perStrike = QStringLiteral("あわせ");
-    const QString perFishOn = QStringLiteral("掛かった魚");
-    line(QStringLiteral("あたり"), r.bites);
-    line(QStringLiteral("あわせ"), r.strikes, percent(r.strikesPerBite()), perBite);
-    line(QStringLiteral("　針がかり"), r.hooked, percent(r.hookedPerStrike()), perStrike);
-    line(QStringLiteral("　早あわせ"), r.tooEarly, percent(rate(r.tooEarly, r.strikes)), perStrike);
-    line(QStringLiteral("　遅あわせ"), r.tooLate, percent(rate(r.tooLate, r.strikes)), perStrike);
-    line(QStringLiteral("　から振り"), r.atNothing, percent(rate(r.atNothing, r.strikes)), perStrike);
-    line(QStringLiteral("釣り上げ"), r.landed, percent(r.landedPerHooked()), perFishOn);
-    line(QStringLiteral("ばらし"), r.lost, percent(rate(r.lost, r.landed + r.lost)), perFishOn);
-    line(QStringLiteral("エサを取られた"), r.baitTaken, percent(rate(r.baitTaken, r.bites)), perBite);
-    line(QStringLiteral("あたりからの釣果"), r.landed, percent(r.landedPerBite()), perBite);
+    const QString perBite = charttexts::PerBite();
+    const QString perStrike = charttexts::PerStrike();
+    const QString perFishOn = charttexts::PerFishOn();
+    line(charttexts::BitesRow(), r.bites);
+    line(charttexts::StrikesRow(), r.strikes, percent(r.strikesPerBite()), perBite);
+    line(charttexts::HookedRow(), r.hooked, percent(r.hookedPerStrike()), perStrike);
+    line(charttexts::TooEarlyRow(), r.tooEarly, percent(rate(r.tooEarly, r.strikes)), perStrike);
+    line(charttexts::TooLateRow(), r.tooLate, percent(rate(r.tooLate, r.strikes)), perStrike);
+    line(charttexts::AtNothingRow(), r.atNothing, percent(rate(r.atNothing, r.strikes)), perStrike);
+    line(charttexts::LandedRow(), r.landed, percent(r.landedPerHooked()), perFishOn);
+    line(charttexts::LostRow(), r.lost, percent(rate(r.lost, r.landed + r.lost)), perFishOn);
+    line(charttexts::BaitTakenRow(), r.baitTaken, percent(rate(r.baitTaken, r.bites)), perBite);
+    line(charttexts::LandedPerBiteRow(), r.landed, percent(r.landedPerBite()), perBite);
 
     m_best->setRowCount(0);
     row = 0;
     for (int i = 0; i < RaftCount; ++i)
         setRow(m_best, row++, {rafts::name(i + 1), bestText(s.bestByRaft[size_t(i)])});
     for (size_t i = 0; i < baitNames().size(); ++i)
-        setRow(m_best, row++, {baitNames()[i], bestText(s.bestByBait[i])});
+        setRow(m_best, row++, {shownCaption(Vocabulary::Bait, baitNames()[i]), bestText(s.bestByBait[i])});
+    // As wide as the longest name or heading (the baits' English names), and
+    // never narrower than the Japanese want.
+    m_best->resizeColumnToContents(0);
+    m_best->setColumnWidth(0, std::max(m_best->columnWidth(0), BestNameWidth));
 
     const bool hourly = perHour();
     const QStringList titles = chartTitles();
     for (size_t i = 0; i < m_charts.size(); ++i)
-        m_charts[i]->setTitle(hourly ? QStringLiteral("%1（1時間あたり）").arg(titles[qsizetype(i)]) : titles[qsizetype(i)]);
+        m_charts[i]->setTitle(hourly ? charttexts::PerHourTitle().arg(titles[qsizetype(i)]) : titles[qsizetype(i)]);
 
     QStringList hours;
     for (int h = FirstClockHour; h <= LastClockHour; ++h)
@@ -333,8 +372,8 @@ void StatsWindow::refresh()
 
     // Rising hours and falling hours in their own colours.
     QStringList fromLow;
-    Stack rising{QStringLiteral("満ち潮"), chartstyle::lightBlue(), {}};
-    Stack falling{QStringLiteral("引き潮"), chartstyle::darkSand().lighter(150), {}};
+    Stack rising{charttexts::RisingTide(), chartstyle::lightBlue(), {}};
+    Stack falling{charttexts::FallingTide(), chartstyle::darkSand().lighter(150), {}};
     for (int h = 0; h < TideHourBars; ++h) {
         fromLow << QString::number(h);
         const CatchBar &bar = s.byHoursFromLow[size_t(h)];
@@ -346,7 +385,7 @@ void StatsWindow::refresh()
 
     QStringList baits;
     for (const QString &b : baitNames())
-        baits << b;
+        baits << shownCaption(Vocabulary::Bait, b).replace(QLatin1Char(' '), QStringLiteral("<br>")); // see fitBarNames
     fillBars(m_charts[2], baits, chinuAndOthers(s.byBait, hourly), !hourly);
 
     QStringList raftNames;

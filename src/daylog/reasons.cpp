@@ -1,9 +1,13 @@
 #include "daylog/reasons.h"
 
-#include <cmath>
+#include "daylog/ids.h"
 
 #include "mainscreen/fishing/fightrules.h"
 #include "mainscreen/fishing/tipmotion.h"
+
+#include <cmath>
+
+#include <QCoreApplication>
 
 namespace daylog {
 
@@ -71,9 +75,15 @@ QString chancePercent(const DayEvent &e)
 
 namespace {
 
+// The fish as the screen names it; the event keeps the caption.
+QString shownFish(const DayEvent &e)
+{
+    return shownCaption(Vocabulary::Fish, e.fish);
+}
+
 QString chance(const DayEvent &e)
 {
-    return chancePercent(e) + QStringLiteral("％");
+    return QCoreApplication::translate("Reasons", "%1％").arg(chancePercent(e));
 }
 
 } // namespace
@@ -82,62 +92,68 @@ QString statusText(const DayEvent &e)
 {
     switch (e.kind) {
     case EventKind::DayStarted:
-        return QStringLiteral("釣り開始。ダンゴを打って、竿先の動きをよく見ましょう。");
+        return QCoreApplication::translate("Reasons", "釣り開始。ダンゴを打って、竿先の動きをよく見ましょう。");
     case EventKind::BallBroken:
         if (e.reason == Reason::BrokeByItself)
-            return QStringLiteral("ダンゴが自然に割れました。");
+            return QCoreApplication::translate("Reasons", "ダンゴが自然に割れました。");
         return QString();
     case EventKind::StrikeHooked:
-        return QStringLiteral("ハリ掛かり！ 魚がエサをくわえたところであわせました。");
+        return QCoreApplication::translate("Reasons", "ハリ掛かり！ 魚がエサをくわえたところであわせました。");
     case EventKind::StrikeMissed:
         switch (e.reason) {
         case Reason::StruckWhileNibbling:
-            return QStringLiteral("早あわせ：魚はまだエサをつついていただけでした。");
+            return QCoreApplication::translate("Reasons", "早あわせ：魚はまだエサをつついていただけでした。");
         case Reason::StruckBeforeHookSet:
-            return QStringLiteral("早あわせ：竿先が入る前で、魚はまだエサをくわえていませんでした。");
+            return QCoreApplication::translate("Reasons",
+                                               "早あわせ：竿先が入る前で、魚はまだエサをくわえていませんでした。");
         case Reason::StruckWhileStealing:
-            return QStringLiteral("早あわせ：エサをかすめ取る当たりで、ハリには掛かりませんでした。");
+            return QCoreApplication::translate("Reasons",
+                                               "早あわせ：エサをかすめ取る当たりで、ハリには掛かりませんでした。");
         case Reason::StruckNoFish:
-            return QStringLiteral("早あわせ：竿先は動きましたが、魚はいませんでした。");
+            return QCoreApplication::translate("Reasons", "早あわせ：竿先は動きましたが、魚はいませんでした。");
         case Reason::StruckOnStealer:
-            return QStringLiteral("エサ取りの当たり：竿先は入りましたが、エサ取りはいつあわせても掛かりません。");
+            return QCoreApplication::translate(
+                "Reasons", "エサ取りの当たり：竿先は入りましたが、エサ取りはいつあわせても掛かりません。");
         case Reason::StruckAfterLetGo:
-            return QStringLiteral("遅あわせ：竿先が戻った後で、魚はもうエサを離していました。");
+            return QCoreApplication::translate("Reasons", "遅あわせ：竿先が戻った後で、魚はもうエサを離していました。");
         case Reason::StruckAtNothing:
-            return QStringLiteral("当たりのないところであわせました。ダンゴの打ち直しです。");
+            return QCoreApplication::translate("Reasons", "当たりのないところであわせました。ダンゴの打ち直しです。");
         default:
-            return QStringLiteral("あわせは空振りでした。");
+            return QCoreApplication::translate("Reasons", "あわせは空振りでした。");
         }
     case EventKind::FishLanded:
         if (e.fish == QStringLiteral("チヌ") && e.band > 0)
-            return QStringLiteral("%1 %2センチ：糸の負荷 %3、ばれる確率 %4 を乗り切りました。")
-                .arg(e.fish)
+            return QCoreApplication::translate("Reasons", "%1 %2センチ：糸の負荷 %3、ばれる確率 %4 を乗り切りました。")
+                .arg(shownFish(e))
                 .arg(e.length)
                 .arg(e.lineStrain)
                 .arg(chance(e));
-        return QStringLiteral("%1 %2センチを取り込みました。").arg(e.fish).arg(e.length);
+        return QCoreApplication::translate("Reasons", "%1 %2センチを取り込みました。").arg(shownFish(e)).arg(e.length);
     case EventKind::FishLost:
         if (e.reason == Reason::LineParted)
-            return QStringLiteral("ばらし：糸の負荷 %1 で、ばれる確率は %2 でした。")
+            return QCoreApplication::translate("Reasons", "ばらし：糸の負荷 %1 で、ばれる確率は %2 でした。")
                 .arg(e.lineStrain)
                 .arg(chance(e));
         if (e.reason == Reason::HookPulled)
-            return QStringLiteral("ばらし：やり取りの最中に%1のハリが外れました。").arg(e.fish);
-        return QStringLiteral("ばらし：%1に逃げられました。").arg(e.fish);
+            return QCoreApplication::translate("Reasons", "ばらし：やり取りの最中に%1のハリが外れました。")
+                .arg(shownFish(e));
+        return QCoreApplication::translate("Reasons", "ばらし：%1に逃げられました。").arg(shownFish(e));
     case EventKind::BaitTaken:
         if (e.reason == Reason::LetGo)
-            return QStringLiteral("あわせが遅れ、竿先が戻って魚はエサを離しました。");
+            return QCoreApplication::translate("Reasons", "あわせが遅れ、竿先が戻って魚はエサを離しました。");
         if (e.reason == Reason::NotStruck)
-            return QStringLiteral("見送り：竿先が動いている間、魚はハリに掛かっていました。あわせれば釣れていました。");
-        return QStringLiteral("エサだけ取られました：ハリには掛からない当たりでした。");
+            return QCoreApplication::translate(
+                "Reasons", "見送り：竿先が動いている間、魚はハリに掛かっていました。あわせれば釣れていました。");
+        return QCoreApplication::translate("Reasons", "エサだけ取られました：ハリには掛からない当たりでした。");
     case EventKind::BaitChanged:
-        return QStringLiteral("エサを%1に替えました。").arg(e.bait);
+        return QCoreApplication::translate("Reasons", "エサを%1に替えました。")
+            .arg(shownCaption(Vocabulary::Bait, e.bait));
     case EventKind::MulletEscaped:
-        return QStringLiteral("あわせる前に、ボラはエサを離して行きました。");
+        return QCoreApplication::translate("Reasons", "あわせる前に、ボラはエサを離して行きました。");
     case EventKind::DayEnded:
         if (e.reason == Reason::EndHour)
-            return QStringLiteral("時間です。船頭さんが迎えに来ました。");
-        return QStringLiteral("納竿。お疲れさまでした。");
+            return QCoreApplication::translate("Reasons", "時間です。船頭さんが迎えに来ました。");
+        return QCoreApplication::translate("Reasons", "納竿。お疲れさまでした。");
     case EventKind::Dropped:
     case EventKind::Bite:
     case EventKind::MulletTook:

@@ -1,9 +1,16 @@
 #include "app/gamewindow.h"
 #include "app/screens.h"
 #include "app/uilanguage.h"
+#include "charts/busyday.h"
+#include "charts/charttexts.h"
+#include "charts/daylogwindow.h"
+#include "charts/statsfixture.h"
+#include "charts/statswindow.h"
 #include "comforts/controlspage.h"
 #include "comforts/gyotaku.h"
 #include "comforts/settingsdialog.h"
+#include "daylog/reasons.h"
+#include "daylog/stats.h"
 #include "guides/form4.h"
 #include "guides/form7.h"
 #include "mainscreen/form1.h"
@@ -17,21 +24,38 @@
 #include "support/todayscatch.h"
 
 #include <QAbstractButton>
+#include <QAbstractAxis>
 #include <QAction>
+#include <QApplication>
+#include <QAbstractBarSeries>
+#include <QBarCategoryAxis>
+#include <QBarSet>
+#include <QCategoryAxis>
+#include <QChart>
+#include <QChartView>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QCoreApplication>
 #include <QDir>
 #include <QDirIterator>
 #include <QFile>
+#include <QGraphicsSimpleTextItem>
+#include <QGraphicsScene>
+#include <QGraphicsTextItem>
 #include <QGroupBox>
+#include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QRadioButton>
 #include <QRegularExpression>
+#include <QScopeGuard>
+#include <QTableWidget>
+#include <QTreeWidget>
 #include <QtTest>
 
 #include <functional>
+#include <optional>
 
 namespace {
 
@@ -65,9 +89,9 @@ bool isJapanese(const QString &text)
 
 // Texts that stay as they are in English: the language row, which names
 // each language in itself and says when a change counts in both; and, until
-// their folders are translated, the chart buttons and the raft table's words.
+// their folders are translated, the raft table's words.
 const QStringList keptTexts{QStringLiteral("日本語"), QStringLiteral("次の起動から / from the next start"),
-                            QStringLiteral("統計"), QStringLiteral("釣行記録"), QStringLiteral("深い"),
+                            QStringLiteral("深い"),
                             QStringLiteral("浅い"), QStringLiteral("ふつう"), QStringLiteral("速い"),
                             QStringLiteral("ゆるやか"), QStringLiteral("多い"), QStringLiteral("少ない"),
                             QStringLiteral("満ち潮"), QStringLiteral("引き潮")};
@@ -101,6 +125,43 @@ QStringList shownTexts(QWidget &window)
     }
     for (QAction *action : window.findChildren<QAction *>())
         texts << action->text();
+    // The lists and tables of 釣行記録 and 統計: headings, cells, tips.
+    for (auto *tree : window.findChildren<QTreeWidget *>()) {
+        for (int c = 0; c < tree->columnCount(); ++c)
+            texts << tree->headerItem()->text(c);
+        for (int r = 0; r < tree->topLevelItemCount(); ++r)
+            for (int c = 0; c < tree->columnCount(); ++c)
+                texts << tree->topLevelItem(r)->text(c) << tree->topLevelItem(r)->toolTip(c);
+    }
+    for (auto *table : window.findChildren<QTableWidget *>()) {
+        for (int c = 0; c < table->columnCount(); ++c)
+            texts << table->horizontalHeaderItem(c)->text();
+        for (int r = 0; r < table->rowCount(); ++r)
+            for (int c = 0; c < table->columnCount(); ++c)
+                if (const QTableWidgetItem *item = table->item(r, c))
+                    texts << item->text();
+    }
+    // The charts: titles, legends, axes and the words written on them.
+    for (auto *view : window.findChildren<QChartView *>()) {
+        QChart *chart = view->chart();
+        texts << chart->title();
+        for (QAbstractSeries *series : chart->series()) {
+            texts << series->name();
+            if (auto *bars = qobject_cast<QAbstractBarSeries *>(series))
+                for (QBarSet *set : bars->barSets())
+                    texts << set->label();
+        }
+        for (QAbstractAxis *axis : chart->axes()) {
+            texts << axis->titleText();
+            if (auto *categories = qobject_cast<QCategoryAxis *>(axis))
+                texts << categories->categoriesLabels();
+            if (auto *bars = qobject_cast<QBarCategoryAxis *>(axis))
+                texts << bars->categories();
+        }
+        for (QGraphicsItem *item : chart->childItems())
+            if (auto *words = dynamic_cast<QGraphicsSimpleTextItem *>(item))
+                texts << words->text();
+    }
     return texts;
 }
 
@@ -156,6 +217,9 @@ class TestEnglish : public QObject
 private slots:
     void everyWindowSpeaksEnglish_data();
     void everyWindowSpeaksEnglish();
+    void everyStepOfTheLogSpeaksEnglish();
+    void statisticsShowEveryNameWhole_data();
+    void statisticsShowEveryNameWhole();
     void aDaySavedInEnglishWritesTheSameBytes();
 };
 
@@ -192,6 +256,18 @@ void TestEnglish::everyWindowSpeaksEnglish_data()
         record.lengthCm = 52;
         return new comforts::GyotakuWindow(record);
     });
+    QTest::newRow("fishing log of a busy day, file deleted") << Open([](TestGame &) -> QWidget * {
+        return new DayLogWindow(busyday::make(3, QStringLiteral("Ken")), true);
+    });
+    QTest::newRow("statistics, per hour") << Open([](TestGame &) -> QWidget * {
+        std::vector<daylog::LoggedDay> days = statsfixture::days();
+        for (daylog::LoggedDay &day : days)
+            day.angler = QStringLiteral("Ken");
+        auto *stats = new StatsWindow([days](const daylog::StatsFilter &f) { return daylog::dayStats(days, f); },
+                                      {QStringLiteral("Ken")});
+        stats->perHourBox()->setChecked(true);
+        return stats;
+    });
 }
 
 void TestEnglish::everyWindowSpeaksEnglish()
@@ -215,6 +291,86 @@ void TestEnglish::everyWindowSpeaksEnglish()
     if (!leftJapanese.isEmpty())
         qDebug() << leftJapanese;
     QCOMPARE(leftJapanese, QStringList());
+}
+
+// Every kind of step with every reason, on every fish and bait the log
+// keeps: what happened, why, the point's tip and the status line are English
+// throughout, the kept captions shown by their English names.
+void TestEnglish::everyStepOfTheLogSpeaksEnglish()
+{
+    const English english;
+    QVERIFY(english.loaded());
+    const QStringList fish{QStringLiteral("チヌ"), QStringLiteral("ボラ"), QStringLiteral("フグ")};
+    QStringList leftJapanese;
+    for (int kind = 0; kind <= int(daylog::EventKind::DayEnded); ++kind) {
+        for (int reason = 0; reason <= int(daylog::Reason::NotStruck); ++reason) {
+            for (int biteClass : {2, 3, 4}) {
+                daylog::DayEvent e;
+                e.kind = daylog::EventKind(kind);
+                e.reason = daylog::Reason(reason);
+                e.biteClass = biteClass;
+                e.band = 4;
+                e.fish = fish[(kind + reason) % fish.size()];
+                e.length = 42;
+                e.leader = QStringLiteral("2号");
+                e.hook = QStringLiteral("吸い込み針");
+                e.bait = daylog::baitNames()[size_t(reason) % daylog::baitNames().size()];
+                e.tideDirection = reason % 2 ? QStringLiteral("満") : QStringLiteral("引");
+                for (const QString &text : {charttexts::eventWhat(e), charttexts::eventWhy(e),
+                                            charttexts::eventTooltip(e), daylog::statusText(e)})
+                    if (isJapanese(text) && !leftJapanese.contains(text))
+                        leftJapanese << text;
+            }
+        }
+    }
+    if (!leftJapanese.isEmpty())
+        qDebug() << leftJapanese;
+    QCOMPARE(leftJapanese, QStringList());
+}
+
+void TestEnglish::statisticsShowEveryNameWhole_data()
+{
+    QTest::addColumn<bool>("inEnglish");
+    QTest::newRow("Japanese") << false;
+    QTest::newRow("English") << true;
+}
+
+// The baits' English names are longer than the Japanese: under their bars
+// and in the biggest chinu's table they are read whole, never cut short.
+void TestEnglish::statisticsShowEveryNameWhole()
+{
+    QFETCH(bool, inEnglish);
+    std::optional<English> english;
+    if (inEnglish)
+        english.emplace();
+    // In the game's own font, as the program sets it.
+    const QFont before = QApplication::font();
+    QFont font(QStringLiteral("Noto Sans CJK JP"), 10);
+    font.setFamilies({QStringLiteral("Noto Sans CJK JP"), QStringLiteral("IPAGothic"), QStringLiteral("IPAPGothic")});
+    QApplication::setFont(font);
+    const auto restore = qScopeGuard([&before] { QApplication::setFont(before); });
+    const std::vector<daylog::LoggedDay> days = statsfixture::days();
+    StatsWindow stats([&days](const daylog::StatsFilter &f) { return daylog::dayStats(days, f); }, {});
+    stats.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&stats));
+    // A name that steps its font down lays its chart out once more.
+    QCoreApplication::processEvents();
+    QStringList cut;
+    for (auto *view : stats.findChildren<QChartView *>())
+        for (QGraphicsItem *item : view->scene()->items())
+            if (auto *words = dynamic_cast<QGraphicsTextItem *>(item); words && words->isVisible())
+                if (words->toPlainText().endsWith(QLatin1String("...")))
+                    cut << words->toPlainText();
+    QTableWidget *best = stats.bestTable();
+    const QFontMetrics metrics(best->font());
+    for (int row = 0; row < best->rowCount(); ++row) {
+        const QString name = best->item(row, 0)->text();
+        if (metrics.horizontalAdvance(name) + 6 > best->columnWidth(0))
+            cut << name;
+    }
+    if (!cut.isEmpty())
+        qDebug() << cut;
+    QCOMPARE(cut, QStringList());
 }
 
 void TestEnglish::aDaySavedInEnglishWritesTheSameBytes()
