@@ -1318,22 +1318,6 @@ Sometimes a fish is caught on the slightest dip of the tip; sometimes the tip di
         <source>納竿</source>
         <translation>Stop fishing</translation>
     </message>
-    <message>
-        <source>ふつう</source>
-        <translation>Average</translation>
-    </message>
-    <message>
-        <source>ゆるやか</source>
-        <translation>Slow</translation>
-    </message>
-    <message>
-        <source>少ない</source>
-        <translation>Few</translation>
-    </message>
-    <message>
-        <source>引き潮</source>
-        <translation>Ebb</translation>
-    </message>
 </context>
 <context>
     <name>Names</name>
@@ -1420,6 +1404,37 @@ Sometimes a fish is caught on the slightest dip of the tip; sometimes the tip di
     <message>
         <source>サナギ</source>
         <translation>Silkworm pupa</translation>
+    </message>
+</context>
+<context>
+    <name>Rafts</name>
+    <message>
+        <source>速い</source>
+        <translation>Fast</translation>
+    </message>
+    <message>
+        <source>ふつう</source>
+        <translation>Average</translation>
+    </message>
+    <message>
+        <source>ゆるやか</source>
+        <translation>Slow</translation>
+    </message>
+    <message>
+        <source>多い</source>
+        <translation>Many</translation>
+    </message>
+    <message>
+        <source>少ない</source>
+        <translation>Few</translation>
+    </message>
+    <message>
+        <source>満ち潮</source>
+        <translation>Flood</translation>
+    </message>
+    <message>
+        <source>引き潮</source>
+        <translation>Ebb</translation>
     </message>
 </context>
 <context>
@@ -1722,6 +1737,10 @@ Only the records that can be read are shown. The file is left as it is and will 
     <message>
         <source>納竿。お疲れさまでした。</source>
         <translation>You packed up. Well fished today!</translation>
+    </message>
+    <message>
+        <source>%1％</source>
+        <translation>%1%</translation>
     </message>
 </context>
 <context>

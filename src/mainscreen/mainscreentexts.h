@@ -138,17 +138,4 @@ inline QString MenuPackUp() { return QCoreApplication::translate("MainScreen", "
 // the six baits, in their fixed order
 inline QStringList baits() { return {QStringLiteral("アケミ貝"), QStringLiteral("ボケ"), QStringLiteral("エビ"), QStringLiteral("オキアミ"), QStringLiteral("カニ"), QStringLiteral("サナギ")}; }
 
-// A word of the raft table (depth, current, stealers, chinu, the tide to aim
-// at) as the spot's data shows it; the table itself keeps the Japanese.
-inline QString shownRaftWord(const QString &word)
-{
-    [[maybe_unused]] static constexpr const char *words[] = {
-        QT_TRANSLATE_NOOP("MainScreen", "速い"), QT_TRANSLATE_NOOP("MainScreen", "ふつう"),
-        QT_TRANSLATE_NOOP("MainScreen", "ゆるやか"), QT_TRANSLATE_NOOP("MainScreen", "多い"),
-        QT_TRANSLATE_NOOP("MainScreen", "少ない"), QT_TRANSLATE_NOOP("MainScreen", "満ち潮"),
-        QT_TRANSLATE_NOOP("MainScreen", "引き潮"),
-    };
-    return QCoreApplication::translate("MainScreen", word.toUtf8().constData());
-}
-
 } // namespace mainscreentexts

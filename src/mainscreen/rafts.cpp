@@ -1,5 +1,7 @@
 #include "rafts.h"
 
+#include <QCoreApplication>
+
 namespace rafts {
 
 namespace {
@@ -29,6 +31,17 @@ QString name(int spotNo)
 {
     const Raft *raft = byNumber(spotNo);
     return raft ? raft->name : QString();
+}
+
+QString shownCell(const QString &cell)
+{
+    [[maybe_unused]] static constexpr const char *words[] = {
+        QT_TRANSLATE_NOOP("Rafts", "速い"), QT_TRANSLATE_NOOP("Rafts", "ふつう"),
+        QT_TRANSLATE_NOOP("Rafts", "ゆるやか"), QT_TRANSLATE_NOOP("Rafts", "多い"),
+        QT_TRANSLATE_NOOP("Rafts", "少ない"), QT_TRANSLATE_NOOP("Rafts", "満ち潮"),
+        QT_TRANSLATE_NOOP("Rafts", "引き潮"),
+    };
+    return QCoreApplication::translate("Rafts", cell.toUtf8().constData());
 }
 
 } // namespace rafts
