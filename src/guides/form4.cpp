@@ -213,11 +213,13 @@ void Form4::ShowSpotTable()
         Label1->setText(rafts::name(spotNo));
         card->setTitle(spottexts::GuideTitle(Label1->text()));
     }
-    if (const Form3 *settings = game().screens().loadedForm3()) {
-        Label16->setText(settings->Label5->text());
-        Label17->setText(settings->Label6->text());
-        Label18->setText(settings->Label7->text());
-        Label19->setText(settings->Label8->text());
+    // Today's tide hours, once the settings screen has drawn them into the day.
+    if (game().screens().loadedForm3()) {
+        const Day &day = game().day;
+        Label16->setText(QString::number(day.firstHigh));
+        Label17->setText(QString::number(day.secondHigh));
+        Label18->setText(QString::number(day.earlierLow));
+        Label19->setText(QString::number(day.laterLow));
     }
 }
 

@@ -174,7 +174,7 @@ bool Form5::queryUnload(bool byCloseControl)
 
 Form5::Leaving Form5::AskToSaveBeforeLeaving()
 {
-    if (SavedFlag != 0 || numberformat::Val(Label5->text()) <= 0)
+    if (SavedFlag != 0 || state().ChinuCount <= 0)
         return Leaving::Nothing;
     state().Answer = message(catchtexts::SaveQuestion(), MessageButtons::YesNo);
     if (state().Answer != AnswerYes)
