@@ -926,6 +926,69 @@ The file or the angler&apos;s folder is a link or something else, not a plain fi
     </message>
 </context>
 <context>
+    <name>DayLog</name>
+    <message>
+        <source>ナミヨセ&#x3000;ＭＯＫＵ&#x3000;KT-93</source>
+        <translation>Namiyose   MOKU KT-93</translation>
+    </message>
+    <message>
+        <source>釣果のファイルは保存されています。</source>
+        <translation>The catch files are saved.</translation>
+    </message>
+    <message>
+        <source>釣行記録を書き込めませんでした。</source>
+        <translation>The fishing log could not be written.</translation>
+    </message>
+    <message>
+        <source>この日のファイルがまだあります。</source>
+        <translation>This day&apos;s file is still there.</translation>
+    </message>
+    <message>
+        <source>釣行記録のファイルが壊れていたため、%1 として残し、新しく作り直しました。</source>
+        <translation>The fishing log file was damaged: it was kept as %1 and a new one was made.</translation>
+    </message>
+    <message>
+        <source>釣行記録のファイル（データフォルダの %1 とその関連ファイル）が、ふつうのファイルではなくリンクやフォルダなどになっているため、今回は記録できませんでした。</source>
+        <translation>The fishing log file (%1 in the data folder, with its companion files) is a link, a folder or the like, not a plain file, so this day could not be logged.</translation>
+    </message>
+    <message>
+        <source>釣行記録のファイルが壊れていて、作り直せませんでした。</source>
+        <translation>The fishing log file is damaged and could not be made anew.</translation>
+    </message>
+    <message>
+        <source>釣行記録のファイルはこのゲームより新しい版で作られているため、今回は記録しません。</source>
+        <translation>The fishing log file was made by a newer version of this game, so this day is not logged.</translation>
+    </message>
+    <message>
+        <source>釣行記録のファイルがほかのプログラムに使われているため、今回は記録できませんでした。</source>
+        <translation>The fishing log file is in use by another program, so this day could not be logged.</translation>
+    </message>
+    <message>
+        <source>釣行記録のファイルに書き込めないため、今回は記録できませんでした。</source>
+        <translation>The fishing log file cannot be written, so this day could not be logged.</translation>
+    </message>
+    <message>
+        <source>釣行記録のファイル（データフォルダの %1 とその関連ファイル）が、ふつうのファイルではなくリンクやフォルダなどになっています。</source>
+        <translation>The fishing log file (%1 in the data folder, with its companion files) is a link, a folder or the like, not a plain file.</translation>
+    </message>
+    <message>
+        <source>釣行記録のファイルはこのゲームより新しい版で作られています。</source>
+        <translation>The fishing log file was made by a newer version of this game.</translation>
+    </message>
+    <message>
+        <source>釣行記録のファイルがほかのプログラムに使われています。</source>
+        <translation>The fishing log file is in use by another program.</translation>
+    </message>
+    <message>
+        <source>ディスクの空きが足りないため、釣行記録のファイルに書き込めません。</source>
+        <translation>The disk is too full to write the fishing log file.</translation>
+    </message>
+    <message>
+        <source>釣行記録のファイルに書き込めません。</source>
+        <translation>The fishing log file cannot be written.</translation>
+    </message>
+</context>
+<context>
     <name>Dialogs</name>
     <message>
         <source>キャンセル</source>

@@ -7,21 +7,15 @@
 
 #include <QDateTime>
 #include <QFile>
+#include <QCoreApplication>
 #include <QFileInfo>
 
 namespace daylog {
 namespace {
 
-QString caption() { return QStringLiteral("ナミヨセ　ＭＯＫＵ　KT-93"); }
+QString caption() { return QCoreApplication::translate("DayLog", "ナミヨセ　ＭＯＫＵ　KT-93"); }
 
-QString savedAnyway() { return QStringLiteral("釣果のファイルは保存されています。"); }
-
-// The start of the words for a log path the gate refused.
-QString notALog()
-{
-    return QStringLiteral("釣行記録のファイル（データフォルダの ") + DayLogStore::fileName()
-        + QStringLiteral(" とその関連ファイル）が、ふつうのファイルではなくリンクやフォルダなどに");
-}
+QString savedAnyway() { return QCoreApplication::translate("DayLog", "釣果のファイルは保存されています。"); }
 
 } // namespace
 
@@ -68,7 +62,7 @@ bool DayLog::daySaved(const QString &dayFileName)
         return false;
     const qint64 id = s->saveDay(m_today);
     if (id <= 0) {
-        tellOnce(QStringLiteral("釣行記録を書き込めませんでした。") + QStringLiteral("\n\n") + savedAnyway()
+        tellOnce(QCoreApplication::translate("DayLog", "釣行記録を書き込めませんでした。") + QStringLiteral("\n\n") + savedAnyway()
                  + QStringLiteral("\n") + s->lastError());
         return false;
     }
@@ -87,7 +81,7 @@ DayLog::Forgetting DayLog::dayDeleted(const QString &angler, const QString &dayF
     const std::optional<QString> file =
         datafolder::pathFor(dataDir(), {angler, dayFileName}, datafolder::Use::Read);
     if (!file || QFileInfo::exists(*file) || QFileInfo(*file).isSymLink()) {
-        result.words = QStringLiteral("この日のファイルがまだあります。");
+        result.words = QCoreApplication::translate("DayLog", "この日のファイルがまだあります。");
         return result;
     }
     if (m_today.angler == angler && m_today.dayFileName == dayFileName) {
@@ -163,8 +157,9 @@ QString DayLog::keptAsideNote()
 {
     if (m_keptAside.isEmpty())
         return QString();
-    const QString note = QStringLiteral("釣行記録のファイルが壊れていたため、") + m_keptAside
-        + QStringLiteral(" として残し、新しく作り直しました。");
+    const QString note =
+        QCoreApplication::translate("DayLog", "釣行記録のファイルが壊れていたため、%1 として残し、新しく作り直しました。")
+            .arg(m_keptAside);
     m_keptAside.clear();
     return note;
 }
@@ -192,40 +187,43 @@ QString DayLog::savingWords(Trouble trouble)
     const QString saved = QStringLiteral("\n\n") + savedAnyway();
     switch (trouble) {
     case Trouble::NotALog:
-        return notALog() + QStringLiteral("なっているため、今回は記録できませんでした。") + saved;
+        return QCoreApplication::translate("DayLog", "釣行記録のファイル（データフォルダの %1 とその関連ファイル）が、ふつうのファイルではなくリンクやフォルダなどになっているため、今回は記録できませんでした。")
+                   .arg(DayLogStore::fileName())
+            + saved;
     case Trouble::Corrupt:
-        return QStringLiteral("釣行記録のファイルが壊れていて、作り直せませんでした。") + saved;
+        return QCoreApplication::translate("DayLog", "釣行記録のファイルが壊れていて、作り直せませんでした。") + saved;
     case Trouble::Newer:
-        return QStringLiteral("釣行記録のファイルはこのゲームより新しい版で作られているため、今回は記録しません。") + saved;
+        return QCoreApplication::translate("DayLog", "釣行記録のファイルはこのゲームより新しい版で作られているため、今回は記録しません。") + saved;
     case Trouble::Locked:
-        return QStringLiteral("釣行記録のファイルがほかのプログラムに使われているため、今回は記録できませんでした。")
+        return QCoreApplication::translate("DayLog", "釣行記録のファイルがほかのプログラムに使われているため、今回は記録できませんでした。")
             + saved;
     case Trouble::None:
     case Trouble::Unwritable:
     case Trouble::Full:
         break;
     }
-    return QStringLiteral("釣行記録のファイルに書き込めないため、今回は記録できませんでした。") + saved;
+    return QCoreApplication::translate("DayLog", "釣行記録のファイルに書き込めないため、今回は記録できませんでした。") + saved;
 }
 
 QString DayLog::troubleWords(Trouble trouble)
 {
     switch (trouble) {
     case Trouble::NotALog:
-        return notALog() + QStringLiteral("なっています。");
+        return QCoreApplication::translate("DayLog", "釣行記録のファイル（データフォルダの %1 とその関連ファイル）が、ふつうのファイルではなくリンクやフォルダなどになっています。")
+            .arg(DayLogStore::fileName());
     case Trouble::Corrupt:
-        return QStringLiteral("釣行記録のファイルが壊れていて、作り直せませんでした。");
+        return QCoreApplication::translate("DayLog", "釣行記録のファイルが壊れていて、作り直せませんでした。");
     case Trouble::Newer:
-        return QStringLiteral("釣行記録のファイルはこのゲームより新しい版で作られています。");
+        return QCoreApplication::translate("DayLog", "釣行記録のファイルはこのゲームより新しい版で作られています。");
     case Trouble::Locked:
-        return QStringLiteral("釣行記録のファイルがほかのプログラムに使われています。");
+        return QCoreApplication::translate("DayLog", "釣行記録のファイルがほかのプログラムに使われています。");
     case Trouble::Full:
-        return QStringLiteral("ディスクの空きが足りないため、釣行記録のファイルに書き込めません。");
+        return QCoreApplication::translate("DayLog", "ディスクの空きが足りないため、釣行記録のファイルに書き込めません。");
     case Trouble::None:
     case Trouble::Unwritable:
         break;
     }
-    return QStringLiteral("釣行記録のファイルに書き込めません。");
+    return QCoreApplication::translate("DayLog", "釣行記録のファイルに書き込めません。");
 }
 
 // Renames the damaged file and its journals to a name not yet taken:
