@@ -308,7 +308,7 @@ The file or the angler&apos;s folder is a link or something else, not a plain fi
     </message>
     <message>
         <source>統計</source>
-        <translation>Statistics</translation>
+        <translation>Stats</translation>
     </message>
     <message>
         <source>この日の釣行記録はありません。</source>

@@ -5,6 +5,7 @@
 // hand on a display, with a folder to write into.
 #include "app/game.h"
 #include "app/screens.h"
+#include "app/uilanguage.h"
 #include "mainscreen/form1.h"
 #include "mainscreen/mainscreentexts.h"
 #include "mainscreen/rafts.h"
@@ -12,6 +13,7 @@
 #include "prep/form3.h"
 
 #include <QApplication>
+#include <QTranslator>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QLabel>
@@ -46,6 +48,10 @@ int main(int argc, char *argv[])
     QFont font(QStringLiteral("Noto Sans CJK JP"), 10);
     font.setFamilies({QStringLiteral("Noto Sans CJK JP"), QStringLiteral("IPAGothic")});
     QApplication::setFont(font);
+    // The desktop's language, as the game takes it (LANGUAGE=en for English).
+    const std::unique_ptr<QTranslator> words = loadGameTranslation(uiLanguageFor(LocaleEnvironment::current()));
+    if (words)
+        QCoreApplication::installTranslator(words.get());
     out = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QDir::currentPath();
     QDir().mkpath(out);
 

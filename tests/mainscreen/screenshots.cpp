@@ -6,6 +6,7 @@
 #include "support/todayscatch.h"
 #include "app/game.h"
 #include "app/screens.h"
+#include "app/uilanguage.h"
 #include "mainscreen/form1.h"
 #include "records/dayend.h"
 #include "records/form5.h"
@@ -18,6 +19,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QTranslator>
 #include <QComboBox>
 #include <QDir>
 #include <QGridLayout>
@@ -82,6 +84,10 @@ int main(int argc, char *argv[])
     QFont font(QStringLiteral("Noto Sans CJK JP"), 10);
     font.setFamilies({QStringLiteral("Noto Sans CJK JP"), QStringLiteral("IPAGothic")});
     QApplication::setFont(font);
+    // The desktop's language, as the game takes it (LANGUAGE=en for English).
+    const std::unique_ptr<QTranslator> words = loadGameTranslation(uiLanguageFor(LocaleEnvironment::current()));
+    if (words)
+        QCoreApplication::installTranslator(words.get());
     out = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QDir::currentPath();
     QDir().mkpath(out);
 
