@@ -188,37 +188,13 @@ QMap<QString, QByteArray> playOneDay()
 {
     TestGame tg;
     Screens &screens = tg.screens();
-    Form3 &settings = screens.form3();
-    settings.Combo3->setEditText(QStringLiteral("釣人Ａ"));
-    settings.OpenRaftChoice();
-    settings.Option2->setChecked(true);
-    settings.ShowTargetList();
-    settings.Combo1->setCurrentIndex(0);
-    settings.ShowEndTimes();
-    settings.Combo2->setCurrentIndex(2);
-    settings.CrossToRaft();
-    Form1 &mainScreen = screens.form1();
+    Form1 &mainScreen = crossToRaft2(tg, QStringLiteral("釣人Ａ"));
     for (const QString &entry : {CatchEntry(QStringLiteral("チヌ"), 45), CatchEntry(QStringLiteral("ボラ"), 40),
                                  CatchEntry(QStringLiteral("チヌ"), 38)})
         listFish(mainScreen, entry);
     mainScreen.dayEnd().釣果を保存Click();
     screens.loadedForm5()->保存->trigger();
     return dataFiles(tg.dir() + QStringLiteral("/fishingdata"));
-}
-
-// Raft 2, チヌ until 15:00, crossed over: the main screen of the day.
-Form1 &onTheRaft(TestGame &tg)
-{
-    Form3 &settings = tg.screens().form3();
-    settings.Combo3->setEditText(QStringLiteral("Ken"));
-    settings.OpenRaftChoice();
-    settings.Option2->setChecked(true);
-    settings.ShowTargetList();
-    settings.Combo1->setCurrentIndex(0);
-    settings.ShowEndTimes();
-    settings.Combo2->setCurrentIndex(2);
-    settings.CrossToRaft();
-    return tg.screens().form1();
 }
 
 } // namespace
@@ -257,13 +233,13 @@ void TestEnglish::everyWindowSpeaksEnglish_data()
     // The main screen on the raft with a rig, and the day's catch shown at
     // its end: the fish, the rig and the raft's table in the player's words.
     QTest::newRow("main screen with a rig") << Open([](TestGame &tg) -> QWidget * {
-        Form1 &f = onTheRaft(tg);
+        Form1 &f = crossToRaft2(tg, QStringLiteral("Ken"));
         f.setRig(QStringLiteral("2号"), QStringLiteral("4号"), QStringLiteral("オキアミ"));
         f.showTarget();
         return &f;
     });
     QTest::newRow("today's catch with the day's fish") << Open([](TestGame &tg) -> QWidget * {
-        Form1 &f = onTheRaft(tg);
+        Form1 &f = crossToRaft2(tg, QStringLiteral("Ken"));
         f.day().catches = {{QStringLiteral("チヌ"), 45}, {QStringLiteral("フグ"), 12}, {QStringLiteral("ボラ"), 40}};
         f.dayEnd().釣果を保存Click();
         return tg.screens().loadedForm5();

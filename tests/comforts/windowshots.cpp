@@ -183,16 +183,7 @@ int main(int argc, char *argv[])
         // Today's catch at the end of a day with a few fish.
         TestGame g;
         g.state().AppDir = g.dir();
-        Form3 &settings = g.screens().form3();
-        settings.Combo3->setEditText(QStringLiteral("Christopher"));
-        settings.OpenRaftChoice();
-        settings.Option2->setChecked(true);
-        settings.ShowTargetList();
-        settings.Combo1->setCurrentIndex(0);
-        settings.ShowEndTimes();
-        settings.Combo2->setCurrentIndex(2);
-        settings.CrossToRaft();
-        Form1 &mainScreen = g.screens().form1();
+        Form1 &mainScreen = crossToRaft2(g, QStringLiteral("Christopher"));
         for (const QString &entry : {CatchEntry(QStringLiteral("チヌ"), 45), CatchEntry(QStringLiteral("ボラ"), 40),
                                      CatchEntry(QStringLiteral("チヌ"), 38), CatchEntry(QStringLiteral("アイナメ"), 22)})
             listFish(mainScreen, entry);

@@ -1,9 +1,14 @@
 #pragma once
 
+#include "app/screens.h"
 #include "day/dayengine.h"
 #include "mainscreen/form1.h"
+#include "prep/form3.h"
+#include "support/testgame.h"
 
+#include <QComboBox>
 #include <QListWidget>
+#include <QRadioButton>
 #include <QString>
 
 // Puts a fish on today's catch as the fishing lists it: in the day and on
@@ -26,4 +31,19 @@ inline void landFish(Form1 &form, const QString &kind, int length)
     landed.length = length;
     form.fishing().report(landed);
     listFish(form, kind + QStringLiteral("  ") + QString::number(length) + QStringLiteral("センチ"));
+}
+
+// The angler crosses to raft 2 for チヌ until 15:00: the main screen of the day.
+inline Form1 &crossToRaft2(TestGame &game, const QString &angler)
+{
+    Form3 &settings = game.screens().form3();
+    settings.Combo3->setEditText(angler);
+    settings.OpenRaftChoice();
+    settings.Option2->setChecked(true);
+    settings.ShowTargetList();
+    settings.Combo1->setCurrentIndex(0);
+    settings.ShowEndTimes();
+    settings.Combo2->setCurrentIndex(2);
+    settings.CrossToRaft();
+    return game.screens().form1();
 }
