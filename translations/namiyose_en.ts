@@ -85,7 +85,7 @@ Deleting it does not change the rankings.</translation>
 このファイルか釣り人のフォルダが、ふつうのファイルやフォルダではなくリンクなどになっているためです。ファイルも釣行記録もそのままです。</source>
         <translation>The file of %1 was not deleted.
 
-The file or the angler's folder is a link or something else, not a plain file or folder. The file and the fishing log are unchanged.</translation>
+The file or the angler&apos;s folder is a link or something else, not a plain file or folder. The file and the fishing log are unchanged.</translation>
     </message>
     <message>
         <source>%1のファイルを削除できませんでした。
@@ -101,7 +101,7 @@ The file or the angler's folder is a link or something else, not a plain file or
     </message>
     <message>
         <source>釣り人のフォルダが読み取り専用か、変更を許されていません。</source>
-        <translation>The angler's folder is read-only or may not be changed.</translation>
+        <translation>The angler&apos;s folder is read-only or may not be changed.</translation>
     </message>
     <message>
         <source>ほかのプログラムがこのファイルを使っています。</source>
@@ -176,7 +176,7 @@ The file or the angler's folder is a link or something else, not a plain file or
     </message>
     <message>
         <source>ボラの口から針がはずれました。</source>
-        <translation>The hook came out of the mullet's mouth.</translation>
+        <translation>The hook came out of the mullet&apos;s mouth.</translation>
     </message>
     <message>
         <source>エサ取りにエサを取られました。</source>
@@ -223,11 +223,11 @@ The file or the angler's folder is a link or something else, not a plain file or
         <translation>Bite</translation>
     </message>
     <message>
-        <source>あわせ　針がかり！</source>
+        <source>あわせ&#x3000;針がかり！</source>
         <translation>Strike: hooked!</translation>
     </message>
     <message>
-        <source>あわせ　遅すぎ</source>
+        <source>あわせ&#x3000;遅すぎ</source>
         <translation>Strike: too late</translation>
     </message>
     <message>
@@ -235,15 +235,15 @@ The file or the angler's folder is a link or something else, not a plain file or
         <translation>Strike at nothing</translation>
     </message>
     <message>
-        <source>あわせ　エサ取り</source>
+        <source>あわせ&#x3000;エサ取り</source>
         <translation>Strike: bait stealer</translation>
     </message>
     <message>
-        <source>あわせ　早すぎ</source>
+        <source>あわせ&#x3000;早すぎ</source>
         <translation>Strike: too early</translation>
     </message>
     <message>
-        <source>%1　%2センチ　釣り上げ</source>
+        <source>%1&#x3000;%2センチ&#x3000;釣り上げ</source>
         <translation>Landed: %1, %2 cm</translation>
     </message>
     <message>
@@ -287,19 +287,19 @@ The file or the angler's folder is a link or something else, not a plain file or
         <translation>Bait %1</translation>
     </message>
     <message>
-        <source>　</source>
+        <source>&#x3000;</source>
         <translation>, </translation>
     </message>
     <message>
-        <source>%1　%2</source>
+        <source>%1&#x3000;%2</source>
         <translation>%1  %2</translation>
     </message>
     <message>
-        <source>ナミヨセ-釣行記録　  　ＭＯＫＵ　KT-93</source>
+        <source>ナミヨセ-釣行記録&#x3000;  &#x3000;ＭＯＫＵ&#x3000;KT-93</source>
         <translation>Namiyose - Fishing log   MOKU KT-93</translation>
     </message>
     <message>
-        <source>ナミヨセ-統計　  　ＭＯＫＵ　KT-93</source>
+        <source>ナミヨセ-統計&#x3000;  &#x3000;ＭＯＫＵ&#x3000;KT-93</source>
         <translation>Namiyose - Statistics   MOKU KT-93</translation>
     </message>
     <message>
@@ -327,16 +327,16 @@ The file or the angler's folder is a link or something else, not a plain file or
         <translation>Target: %1</translation>
     </message>
     <message>
-        <source>満潮 %1時・%2時　干潮 %3時・%4時</source>
+        <source>満潮 %1時・%2時&#x3000;干潮 %3時・%4時</source>
         <translation>High water %1:00, %2:00   Low water %3:00, %4:00</translation>
     </message>
     <message>
         <source>この日の釣果ファイルは削除されています。残っている釣行記録だけを表示しています。</source>
-        <translation>This day's catch file has been deleted. Only what the fishing log kept is shown.</translation>
+        <translation>This day&apos;s catch file has been deleted. Only what the fishing log kept is shown.</translation>
     </message>
     <message>
         <source>この日の釣果はまだ保存されていません。</source>
-        <translation>This day's catch has not been saved yet.</translation>
+        <translation>This day&apos;s catch has not been saved yet.</translation>
     </message>
     <message>
         <source>この日の記録はありません。</source>
@@ -449,7 +449,7 @@ The file or the angler's folder is a link or something else, not a plain file or
         <translation>All rafts</translation>
     </message>
     <message>
-        <source>釣行日数 %1日　　釣りをした時間 %2時間</source>
+        <source>釣行日数 %1日&#x3000;&#x3000;釣りをした時間 %2時間</source>
         <translation>Days out: %1    Hours fished: %2</translation>
     </message>
     <message>
@@ -481,19 +481,19 @@ The file or the angler's folder is a link or something else, not a plain file or
         <translation>Strikes</translation>
     </message>
     <message>
-        <source>　針がかり</source>
+        <source>&#x3000;針がかり</source>
         <translation>   Hooked</translation>
     </message>
     <message>
-        <source>　早あわせ</source>
+        <source>&#x3000;早あわせ</source>
         <translation>   Too early</translation>
     </message>
     <message>
-        <source>　遅あわせ</source>
+        <source>&#x3000;遅あわせ</source>
         <translation>   Too late</translation>
     </message>
     <message>
-        <source>　から振り</source>
+        <source>&#x3000;から振り</source>
         <translation>   At nothing</translation>
     </message>
     <message>
@@ -590,7 +590,7 @@ The file or the angler's folder is a link or something else, not a plain file or
     </message>
     <message>
         <source>P キーか「一時停止」でつづける</source>
-        <translation>Press P or "Pause" to go on</translation>
+        <translation>Press P or &quot;Pause&quot; to go on</translation>
     </message>
     <message>
         <source>チヌ</source>
@@ -706,20 +706,20 @@ The file or the angler's folder is a link or something else, not a plain file or
     </message>
     <message>
         <source>まだ時間があります。納竿して今日の釣りを終えますか？</source>
-        <translation>There is still time. Pack up and end today's fishing?</translation>
+        <translation>There is still time. Pack up and end today&apos;s fishing?</translation>
     </message>
     <message>
-        <source>チヌ　%1センチ</source>
+        <source>チヌ&#x3000;%1センチ</source>
         <translation>Chinu %1 cm</translation>
     </message>
     <message>
-        <source>%1　釣</source>
+        <source>%1&#x3000;釣</source>
         <translation>Caught by %1</translation>
     </message>
     <message>
         <source>%1</source>
         <comment>raft</comment>
-        <extracomment>The raft's line of the 魚拓; the Japanese print shows the name alone.</extracomment>
+        <extracomment>The raft&apos;s line of the 魚拓; the Japanese print shows the name alone.</extracomment>
         <translation>Raft: %1</translation>
     </message>
     <message>
@@ -728,7 +728,7 @@ The file or the angler's folder is a link or something else, not a plain file or
         <translation>d MMMM yyyy</translation>
     </message>
     <message>
-        <source>潮　%1</source>
+        <source>潮&#x3000;%1</source>
         <translation>%1 tide</translation>
     </message>
     <message>
@@ -740,7 +740,7 @@ The file or the angler's folder is a link or something else, not a plain file or
         <translation>Ebb</translation>
     </message>
     <message>
-        <source>餌　%1</source>
+        <source>餌&#x3000;%1</source>
         <translation>Bait: %1</translation>
     </message>
     <message>
@@ -754,27 +754,27 @@ The file or the angler's folder is a link or something else, not a plain file or
     </message>
     <message>
         <source>縦書き</source>
-        <extracomment>"horizontal" for a language written left to right in lines: the 魚拓's lettering then runs in lines.</extracomment>
+        <extracomment>&quot;horizontal&quot; for a language written left to right in lines: the 魚拓&apos;s lettering then runs in lines.</extracomment>
         <translation>horizontal</translation>
     </message>
 </context>
 <context>
     <name>Controls</name>
     <message>
-        <source>&lt;h3 style='margin:0 0 4px 0'&gt;マウスで遊ぶ&lt;/h3&gt;</source>
-        <translation>&lt;h3 style='margin:0 0 4px 0'&gt;Playing with the mouse&lt;/h3&gt;</translation>
+        <source>&lt;h3 style=&apos;margin:0 0 4px 0&apos;&gt;マウスで遊ぶ&lt;/h3&gt;</source>
+        <translation>&lt;h3 style=&apos;margin:0 0 4px 0&apos;&gt;Playing with the mouse&lt;/h3&gt;</translation>
     </message>
     <message>
-        <source>&lt;p style='margin:0 0 8px 0'&gt;ボタンやメニューをクリックします。釣りのボタンは、次に押すものが&lt;span style='background:#ffc0ff'&gt;&amp;nbsp;ピンク&amp;nbsp;&lt;/span&gt;で、いま押せないものは灰色です。&lt;/p&gt;</source>
-        <translation>&lt;p style='margin:0 0 8px 0'&gt;Click the buttons and menus. Among the fishing buttons, the one to press next is &lt;span style='background:#ffc0ff'&gt;&amp;nbsp;pink&amp;nbsp;&lt;/span&gt;; those you cannot press now are grey.&lt;/p&gt;</translation>
+        <source>&lt;p style=&apos;margin:0 0 8px 0&apos;&gt;ボタンやメニューをクリックします。釣りのボタンは、次に押すものが&lt;span style=&apos;background:#ffc0ff&apos;&gt;&amp;nbsp;ピンク&amp;nbsp;&lt;/span&gt;で、いま押せないものは灰色です。&lt;/p&gt;</source>
+        <translation>&lt;p style=&apos;margin:0 0 8px 0&apos;&gt;Click the buttons and menus. Among the fishing buttons, the one to press next is &lt;span style=&apos;background:#ffc0ff&apos;&gt;&amp;nbsp;pink&amp;nbsp;&lt;/span&gt;; those you cannot press now are grey.&lt;/p&gt;</translation>
     </message>
     <message>
-        <source>&lt;h3 style='margin:0 0 4px 0'&gt;キーボードで遊ぶ&lt;/h3&gt;</source>
-        <translation>&lt;h3 style='margin:0 0 4px 0'&gt;Playing with the keyboard&lt;/h3&gt;</translation>
+        <source>&lt;h3 style=&apos;margin:0 0 4px 0&apos;&gt;キーボードで遊ぶ&lt;/h3&gt;</source>
+        <translation>&lt;h3 style=&apos;margin:0 0 4px 0&apos;&gt;Playing with the keyboard&lt;/h3&gt;</translation>
     </message>
     <message>
-        <source>&lt;p style='margin:0 0 4px 0'&gt;ピンクのボタンにはいつもフォーカスがあるので、&lt;b&gt;スペース&lt;/b&gt;か&lt;b&gt;Enter&lt;/b&gt;だけで一回の流れ（投入・割る・あわせ・O K）を進められます。一回押すと一つ進みます。押しつづけても、ピンクが次のボタンへ移ってすぐ（0.3秒以内）に押しても、次のボタンは押されません。メッセージが出たら Enter で閉じます。&lt;/p&gt;</source>
-        <translation>&lt;p style='margin:0 0 4px 0'&gt;The pink button always has the focus, so &lt;b&gt;Space&lt;/b&gt; or &lt;b&gt;Enter&lt;/b&gt; alone takes you through a cast (throw, break, strike, OK). One press is one step. Holding the key, or pressing again right after the pink moves on (within 0.3 s), does not press the next button. Close a message with Enter.&lt;/p&gt;</translation>
+        <source>&lt;p style=&apos;margin:0 0 4px 0&apos;&gt;ピンクのボタンにはいつもフォーカスがあるので、&lt;b&gt;スペース&lt;/b&gt;か&lt;b&gt;Enter&lt;/b&gt;だけで一回の流れ（投入・割る・あわせ・O K）を進められます。一回押すと一つ進みます。押しつづけても、ピンクが次のボタンへ移ってすぐ（0.3秒以内）に押しても、次のボタンは押されません。メッセージが出たら Enter で閉じます。&lt;/p&gt;</source>
+        <translation>&lt;p style=&apos;margin:0 0 4px 0&apos;&gt;The pink button always has the focus, so &lt;b&gt;Space&lt;/b&gt; or &lt;b&gt;Enter&lt;/b&gt; alone takes you through a cast (throw, break, strike, OK). One press is one step. Holding the key, or pressing again right after the pink moves on (within 0.3 s), does not press the next button. Close a message with Enter.&lt;/p&gt;</translation>
     </message>
     <message>
         <source>スペース / Enter</source>
@@ -862,7 +862,7 @@ The file or the angler's folder is a link or something else, not a plain file or
     </message>
     <message>
         <source>今日の釣果: Ctrl+S</source>
-        <translation>Today's catch: Ctrl+S</translation>
+        <translation>Today&apos;s catch: Ctrl+S</translation>
     </message>
     <message>
         <source>保存</source>
@@ -870,7 +870,7 @@ The file or the angler's folder is a link or something else, not a plain file or
     </message>
     <message>
         <source>今日の釣果: Ctrl+G</source>
-        <translation>Today's catch: Ctrl+G</translation>
+        <translation>Today&apos;s catch: Ctrl+G</translation>
     </message>
     <message>
         <source>魚拓</source>
@@ -878,7 +878,7 @@ The file or the angler's folder is a link or something else, not a plain file or
     </message>
     <message>
         <source>今日の釣果: Ctrl+L</source>
-        <translation>Today's catch: Ctrl+L</translation>
+        <translation>Today&apos;s catch: Ctrl+L</translation>
     </message>
     <message>
         <source>釣行記録</source>
@@ -886,7 +886,7 @@ The file or the angler's folder is a link or something else, not a plain file or
     </message>
     <message>
         <source>今日の釣果: Ctrl+R</source>
-        <translation>Today's catch: Ctrl+R</translation>
+        <translation>Today&apos;s catch: Ctrl+R</translation>
     </message>
     <message>
         <source>過去の記録</source>
@@ -905,30 +905,30 @@ The file or the angler's folder is a link or something else, not a plain file or
         <translation>Close raft details, hints, log, statistics, this page</translation>
     </message>
     <message>
-        <source>&lt;p style='margin:4px 0 8px 0'&gt;文字のキーは、メッセージが開いている間は効きません。思わぬ投入やあわせは起きません。&lt;/p&gt;</source>
-        <translation>&lt;p style='margin:4px 0 8px 0'&gt;Letter keys do nothing while a message is open, so no throw or strike happens by surprise.&lt;/p&gt;</translation>
+        <source>&lt;p style=&apos;margin:4px 0 8px 0&apos;&gt;文字のキーは、メッセージが開いている間は効きません。思わぬ投入やあわせは起きません。&lt;/p&gt;</source>
+        <translation>&lt;p style=&apos;margin:4px 0 8px 0&apos;&gt;Letter keys do nothing while a message is open, so no throw or strike happens by surprise.&lt;/p&gt;</translation>
     </message>
     <message>
-        <source>&lt;h3 style='margin:0 0 4px 0'&gt;竿先のあたり&lt;/h3&gt;</source>
-        <translation>&lt;h3 style='margin:0 0 4px 0'&gt;Bites on the rod tip&lt;/h3&gt;</translation>
+        <source>&lt;h3 style=&apos;margin:0 0 4px 0&apos;&gt;竿先のあたり&lt;/h3&gt;</source>
+        <translation>&lt;h3 style=&apos;margin:0 0 4px 0&apos;&gt;Bites on the rod tip&lt;/h3&gt;</translation>
     </message>
     <message>
-        <source>&lt;p style='margin:0 0 8px 0'&gt;ダンゴが割れたら竿先を見ます。小さく震えるのはエサ取りや前あたり。竿先がぐっと入って止まったら、すかさずあわせ。早すぎても遅すぎても掛かりません。&lt;/p&gt;</source>
-        <translation>&lt;p style='margin:0 0 8px 0'&gt;Once the ball breaks, watch the rod tip. A small tremble is a bait stealer or a first nibble. When the tip pulls down hard and holds, strike at once. Too early or too late and the fish is not hooked.&lt;/p&gt;</translation>
+        <source>&lt;p style=&apos;margin:0 0 8px 0&apos;&gt;ダンゴが割れたら竿先を見ます。小さく震えるのはエサ取りや前あたり。竿先がぐっと入って止まったら、すかさずあわせ。早すぎても遅すぎても掛かりません。&lt;/p&gt;</source>
+        <translation>&lt;p style=&apos;margin:0 0 8px 0&apos;&gt;Once the ball breaks, watch the rod tip. A small tremble is a bait stealer or a first nibble. When the tip pulls down hard and holds, strike at once. Too early or too late and the fish is not hooked.&lt;/p&gt;</translation>
     </message>
     <message>
-        <source>&lt;h3 style='margin:0 0 4px 0'&gt;ボタンの下の一行&lt;/h3&gt;</source>
-        <translation>&lt;h3 style='margin:0 0 4px 0'&gt;The line under the buttons&lt;/h3&gt;</translation>
+        <source>&lt;h3 style=&apos;margin:0 0 4px 0&apos;&gt;ボタンの下の一行&lt;/h3&gt;</source>
+        <translation>&lt;h3 style=&apos;margin:0 0 4px 0&apos;&gt;The line under the buttons&lt;/h3&gt;</translation>
     </message>
     <message>
-        <source>&lt;p style='margin:0'&gt;釣りのボタンの下の一行は、いま起きたこと（あたり、あわせ、取り込み、エサを取られた など）とそのわけを短く知らせます。&lt;/p&gt;</source>
-        <translation>&lt;p style='margin:0'&gt;The line under the fishing buttons tells in a few words what just happened (a bite, a strike, a fish landed, a bait stolen...) and why.&lt;/p&gt;</translation>
+        <source>&lt;p style=&apos;margin:0&apos;&gt;釣りのボタンの下の一行は、いま起きたこと（あたり、あわせ、取り込み、エサを取られた など）とそのわけを短く知らせます。&lt;/p&gt;</source>
+        <translation>&lt;p style=&apos;margin:0&apos;&gt;The line under the fishing buttons tells in a few words what just happened (a bite, a strike, a fish landed, a bait stolen...) and why.&lt;/p&gt;</translation>
     </message>
 </context>
 <context>
     <name>DayLog</name>
     <message>
-        <source>ナミヨセ　ＭＯＫＵ　KT-93</source>
+        <source>ナミヨセ&#x3000;ＭＯＫＵ&#x3000;KT-93</source>
         <translation>Namiyose   MOKU KT-93</translation>
     </message>
     <message>
@@ -941,7 +941,7 @@ The file or the angler's folder is a link or something else, not a plain file or
     </message>
     <message>
         <source>この日のファイルがまだあります。</source>
-        <translation>This day's file is still there.</translation>
+        <translation>This day&apos;s file is still there.</translation>
     </message>
     <message>
         <source>釣行記録のファイルが壊れていたため、%1 として残し、新しく作り直しました。</source>
@@ -1018,8 +1018,8 @@ The file or the angler's folder is a link or something else, not a plain file or
         <translation>An unexpected error occurred. The game will end.</translation>
     </message>
     <message>
-        <source>ここまでの記録を保存する場合は　『 釣果を保存 』　をクリックしてください。</source>
-        <translation>To keep the catch so far, click "Save the catch".</translation>
+        <source>ここまでの記録を保存する場合は&#x3000;『 釣果を保存 』&#x3000;をクリックしてください。</source>
+        <translation>To keep the catch so far, click &quot;Save the catch&quot;.</translation>
     </message>
     <message>
         <source>バラシた！</source>
@@ -1057,7 +1057,7 @@ The file or the angler's folder is a link or something else, not a plain file or
 <context>
     <name>Hints</name>
     <message>
-        <source>ナミヨセ-ヒント  　ＭＯＫＵ　KT-93</source>
+        <source>ナミヨセ-ヒント  &#x3000;ＭＯＫＵ&#x3000;KT-93</source>
         <translation>Namiyose - Hints   MOKU KT-93</translation>
     </message>
     <message>
@@ -1065,7 +1065,7 @@ The file or the angler's folder is a link or something else, not a plain file or
         <translation>What would you like to ask?</translation>
     </message>
     <message>
-        <source>Ｏ　Ｋ</source>
+        <source>Ｏ&#x3000;Ｋ</source>
         <translation>OK</translation>
     </message>
     <message>
@@ -1077,10 +1077,10 @@ The file or the angler's folder is a link or something else, not a plain file or
         <translation>About the rafts</translation>
     </message>
     <message>
-        <source>釣り場の地図の　　　　　　をクリックすると各釣り場の詳細が見れます。
+        <source>釣り場の地図の&#x3000;&#x3000;&#x3000;&#x3000;&#x3000;&#x3000;をクリックすると各釣り場の詳細が見れます。
 各釣り場とも，５０センチ以上が泳いでいます。
 ちなみに最大で６６センチのチヌがいるはずですので，夢の６０センチオーバーにチャレンジしてください。</source>
-        <translation>Click the 　　　 on the bay map to see each raft's details.
+        <translation>Click the &#x3000;&#x3000;&#x3000; on the bay map to see each raft&apos;s details.
 At every raft there are chinu of 50 cm and more.
 The biggest should be about 66 cm, so go for the dream: a chinu over 60 cm.</translation>
     </message>
@@ -1096,7 +1096,7 @@ The biggest should be about 66 cm, so go for the dream: a chinu over 60 cm.</tra
         <source>干潮から満潮にかけての潮（満ち潮)，
 満潮から干潮にかけての潮（引き潮)
 によって釣果が大きく違ってきます。例えば，満ち潮のときに，釣り場のねらい目が満ち潮の場合は，チヌの食いも良く，反対の場合は食いも悪くエサ取りが多くなってきます。釣り場のねらい目の潮と干潮・満潮時間をよく確認していかだに渡ってください。</source>
-        <translation>From low to high water the tide floods, from high to low water it ebbs, and the catch changes greatly with it. When the tide floods at a raft whose best tide is the flood, the chinu feed well; the other way round they feed poorly and the bait stealers swarm. Check the raft's best tide and the times of high and low water before you cross.</translation>
+        <translation>From low to high water the tide floods, from high to low water it ebbs, and the catch changes greatly with it. When the tide floods at a raft whose best tide is the flood, the chinu feed well; the other way round they feed poorly and the bait stealers swarm. Check the raft&apos;s best tide and the times of high and low water before you cross.</translation>
     </message>
     <message>
         <source>水深・潮の流れ</source>
@@ -1123,7 +1123,7 @@ A fast current also gives fewer bites, a gentle one more.</translation>
     <message>
         <source>エサは６種類ありますが，その日によって，
 食いの良いエサ=３種類
-食いの悪いエサ=３種類　があります。
+食いの悪いエサ=３種類&#x3000;があります。
 あまりあたりがないようならエサを取り替えるようにしてください。</source>
         <translation>There are six baits, and each day three of them are taken well and three poorly.
 If the bites are few, change your bait.</translation>
@@ -1139,7 +1139,7 @@ If the bites are few, change your bait.</translation>
     <message>
         <source>ハリスの太さ・針の大きさによって，食いがちがってきます。
 しかしあまりハリスを細くしすぎると，せっかく魚がかかってもバラシが多くなります。</source>
-        <translation>The leader's strength and the hook's size change how well the fish bite.
+        <translation>The leader&apos;s strength and the hook&apos;s size change how well the fish bite.
 But with too fine a leader you will lose many of the fish you hook.</translation>
     </message>
     <message>
@@ -1178,7 +1178,7 @@ Sometimes a fish is caught on the slightest dip of the tip; sometimes the tip di
 <context>
     <name>MainScreen</name>
     <message>
-        <source>ナミヨセ　ＭＯＫＵ　KT-93</source>
+        <source>ナミヨセ&#x3000;ＭＯＫＵ&#x3000;KT-93</source>
         <translation>Namiyose   MOKU KT-93</translation>
     </message>
     <message>
@@ -1338,7 +1338,7 @@ Sometimes a fish is caught on the slightest dip of the tip; sometimes the tip di
         <translation>Break ball</translation>
     </message>
     <message>
-        <source>あ　わ　せ</source>
+        <source>あ&#x3000;わ&#x3000;せ</source>
         <translation>Strike</translation>
     </message>
     <message>
@@ -1503,7 +1503,7 @@ Sometimes a fish is caught on the slightest dip of the tip; sometimes the tip di
 <context>
     <name>Rankings</name>
     <message>
-        <source>ナミヨセ-過去の記録　  　ＭＯＫＵ　KT-93</source>
+        <source>ナミヨセ-過去の記録&#x3000;  &#x3000;ＭＯＫＵ&#x3000;KT-93</source>
         <translation>Namiyose - Past records   MOKU KT-93</translation>
     </message>
     <message>
@@ -1615,27 +1615,27 @@ Sometimes a fish is caught on the slightest dip of the tip; sometimes the tip di
         <translation>Rafts: all</translation>
     </message>
     <message>
-        <source>最長寸　記録 %1回</source>
+        <source>最長寸&#x3000;記録 %1回</source>
         <translation>Longest: %1 days</translation>
     </message>
     <message>
-        <source>最長寸　記録 %1名</source>
+        <source>最長寸&#x3000;記録 %1名</source>
         <translation>Longest: %1 anglers</translation>
     </message>
     <message>
-        <source>枚数　記録 %1回</source>
+        <source>枚数&#x3000;記録 %1回</source>
         <translation>Most chinu: %1 days</translation>
     </message>
     <message>
-        <source>枚数　記録 %1名</source>
+        <source>枚数&#x3000;記録 %1名</source>
         <translation>Most chinu: %1 anglers</translation>
     </message>
     <message>
-        <source>合計長寸　記録 %1回</source>
+        <source>合計長寸&#x3000;記録 %1回</source>
         <translation>Total: %1 days</translation>
     </message>
     <message>
-        <source>合計長寸　記録 %1名</source>
+        <source>合計長寸&#x3000;記録 %1名</source>
         <translation>Total: %1 anglers</translation>
     </message>
     <message>
@@ -1653,14 +1653,14 @@ Sometimes a fish is caught on the slightest dip of the tip; sometimes the tip di
 
 ランキングに関係のないデータだけを削除します。
 
-よろしければ 『　はい　』 ボタンをクリックしてください。</source>
+よろしければ 『&#x3000;はい&#x3000;』 ボタンをクリックしてください。</source>
         <translation>There are more than 200 records to search, so deleting the ones you do not need is recommended.
 
 With this many, searching the rankings takes long and the data file is too big.
 
 Only records that take no part in the rankings will be deleted.
 
-If that is all right, click "Yes".</translation>
+If that is all right, click &quot;Yes&quot;.</translation>
     </message>
     <message>
         <source>ランキングに関係のないデータを削除しました。
@@ -1795,7 +1795,7 @@ Only the records that can be read are shown. The file is left as it is and will 
     </message>
     <message>
         <source>時間です。船頭さんが迎えに来ました。</source>
-        <translation>Time's up. The boatman has come to fetch you.</translation>
+        <translation>Time&apos;s up. The boatman has come to fetch you.</translation>
     </message>
     <message>
         <source>納竿。お疲れさまでした。</source>
@@ -1813,12 +1813,12 @@ Only the records that can be read are shown. The file is left as it is and will 
         <translation>%1-%2-%3</translation>
     </message>
     <message>
-        <source>ナミヨセ-記録　  　ＭＯＫＵ　KT-93</source>
+        <source>ナミヨセ-記録&#x3000;  &#x3000;ＭＯＫＵ&#x3000;KT-93</source>
         <translation>Namiyose - Catch   MOKU KT-93</translation>
     </message>
     <message>
         <source>本日の釣果</source>
-        <translation>Today's catch</translation>
+        <translation>Today&apos;s catch</translation>
     </message>
     <message>
         <source>釣り人</source>
@@ -1854,7 +1854,7 @@ Only the records that can be read are shown. The file is left as it is and will 
     </message>
     <message>
         <source>本日の大物</source>
-        <translation>Today's best</translation>
+        <translation>Today&apos;s best</translation>
     </message>
     <message>
         <source>チヌのみを表示</source>
@@ -1878,7 +1878,7 @@ Only the records that can be read are shown. The file is left as it is and will 
     </message>
     <message>
         <source>今日のチヌの釣果を記録に残しますか？</source>
-        <translation>Keep today's chinu in the records?</translation>
+        <translation>Keep today&apos;s chinu in the records?</translation>
     </message>
     <message>
         <source>閉じるボタンで終了してください。</source>
@@ -1886,11 +1886,11 @@ Only the records that can be read are shown. The file is left as it is and will 
     </message>
     <message>
         <source>今日の釣果を保存しますか？</source>
-        <translation>Save today's catch?</translation>
+        <translation>Save today&apos;s catch?</translation>
     </message>
     <message>
         <source>今日の記録はすでに保存されています。</source>
-        <translation>Today's catch is already saved.</translation>
+        <translation>Today&apos;s catch is already saved.</translation>
     </message>
     <message>
         <source>チヌ以外の記録は保存できません。</source>
@@ -1902,7 +1902,7 @@ Only the records that can be read are shown. The file is left as it is and will 
     </message>
     <message>
         <source>過去の釣りデータを見るには，『 過去の記録 』 をクリックしてください。</source>
-        <translation>To see your past days, click "Past records".</translation>
+        <translation>To see your past days, click &quot;Past records&quot;.</translation>
     </message>
     <message>
         <source>チヌの釣果はありません。</source>
@@ -1910,7 +1910,7 @@ Only the records that can be read are shown. The file is left as it is and will 
     </message>
     <message>
         <source>今日の釣果を保存できませんでした。</source>
-        <translation>Today's catch could not be saved.</translation>
+        <translation>Today&apos;s catch could not be saved.</translation>
     </message>
     <message>
         <source>釣りデータのファイルを書き込めませんでした。</source>
@@ -1918,19 +1918,19 @@ Only the records that can be read are shown. The file is left as it is and will 
     </message>
     <message>
         <source>釣りデータのファイルは書き込みましたが、記録ファイルに今日の記録を書き込めませんでした。</source>
-        <translation>The day file was written, but today's record could not be added to the record file.</translation>
+        <translation>The day file was written, but today&apos;s record could not be added to the record file.</translation>
     </message>
     <message>
         <source>今日の記録はまだ保存されていません。</source>
-        <translation>Today's catch is not saved yet.</translation>
+        <translation>Today&apos;s catch is not saved yet.</translation>
     </message>
     <message>
         <source>もう一度保存するには『 釣果の保存 』をクリックしてください。</source>
-        <translation>To try again, click "Save catch".</translation>
+        <translation>To try again, click &quot;Save catch&quot;.</translation>
     </message>
     <message>
         <source>記録ファイルに今日の記録を書き込めませんでした。</source>
-        <translation>Today's record could not be added to the record file.</translation>
+        <translation>Today&apos;s record could not be added to the record file.</translation>
     </message>
     <message>
         <source>同じ釣りデータ（fishingdata）を、もう一つのナミヨセが使っています。
@@ -1942,7 +1942,7 @@ You can fish on. Saves are written one after the other, so neither record is los
     </message>
     <message>
         <source>「%1」の場所に、ゲームのロックファイルではないもの（リンクやフォルダなど）があるため、書き込みませんでした。これを取り除いてから、もう一度お試しください。</source>
-        <translation>Nothing was written: where "%1" should be there is something that is not the game's lock file (a link, a folder...). Remove it, then try again.</translation>
+        <translation>Nothing was written: where &quot;%1&quot; should be there is something that is not the game&apos;s lock file (a link, a folder...). Remove it, then try again.</translation>
     </message>
     <message>
         <source>次の釣行へ</source>
@@ -1952,7 +1952,7 @@ You can fish on. Saves are written one after the other, so neither record is los
 <context>
     <name>Rig</name>
     <message>
-        <source>ナミヨセ-仕掛け    　ＭＯＫＵ　KT-93</source>
+        <source>ナミヨセ-仕掛け    &#x3000;ＭＯＫＵ&#x3000;KT-93</source>
         <translation>Namiyose - Rig   MOKU KT-93</translation>
     </message>
     <message>
@@ -2001,7 +2001,7 @@ You can fish on. Saves are written one after the other, so neither record is los
     </message>
     <message>
         <source> 『 仕掛け完了ボタン 』 をクリックしてください。</source>
-        <translation>Please click "Rig done".</translation>
+        <translation>Please click &quot;Rig done&quot;.</translation>
     </message>
     <message>
         <source>スタートボタンをクリックしてください</source>
@@ -2067,26 +2067,26 @@ You can fish today, but the name will not be offered next time.</translation>
     <message>
         <source>「%1」は釣り人名には使えません。
 別の名前を入力してください。</source>
-        <translation>"%1" cannot be an angler's name.
+        <translation>&quot;%1&quot; cannot be an angler&apos;s name.
 Please enter another name.</translation>
     </message>
     <message>
         <source>「%1」は記録の画面で釣り人全員を表す言葉なので、釣り人名には使えません。
 別の名前を入力してください。</source>
-        <translation>"%1" is the records' word for all anglers, so it cannot be an angler's name.
+        <translation>&quot;%1&quot; is the records&apos; word for all anglers, so it cannot be an angler&apos;s name.
 Please enter another name.</translation>
     </message>
     <message>
         <source>「%1」は釣りの記録を収めるファイルの名前なので、釣り人名には使えません。
 別の名前を入力してください。</source>
-        <translation>"%1" is the name of a file that holds the records, so it cannot be an angler's name.
+        <translation>&quot;%1&quot; is the name of a file that holds the records, so it cannot be an angler&apos;s name.
 Please enter another name.</translation>
     </message>
     <message>
         <source>釣り人名に記号「%1」は使えません。
-/ \ : * ? " &lt; &gt; | の記号は使わずに入力してください。</source>
-        <translation>The mark "%1" cannot be used in an angler's name.
-Please enter the name without / \ : * ? " &lt; &gt; |</translation>
+/ \ : * ? &quot; &lt; &gt; | の記号は使わずに入力してください。</source>
+        <translation>The mark &quot;%1&quot; cannot be used in an angler&apos;s name.
+Please enter the name without / \ : * ? &quot; &lt; &gt; |</translation>
     </message>
     <message>
         <source>釣り人名に使えない見えない文字が入っています。
@@ -2103,11 +2103,11 @@ Please enter a shorter name.</translation>
     <message>
         <source>釣り人名の「%1」は釣りの記録に書けない文字です。
 別の名前を入力してください。</source>
-        <translation>The "%1" in the name cannot be written to the records.
+        <translation>The &quot;%1&quot; in the name cannot be written to the records.
 Please enter another name.</translation>
     </message>
     <message>
-        <source>ナミヨセ-設定  　ＭＯＫＵ　KT-93</source>
+        <source>ナミヨセ-設定  &#x3000;ＭＯＫＵ&#x3000;KT-93</source>
         <translation>Namiyose - Setup   MOKU KT-93</translation>
     </message>
     <message>
@@ -2218,7 +2218,7 @@ Please enter another name.</translation>
 <context>
     <name>Spot</name>
     <message>
-        <source>ナミヨセ-釣り場詳細　  　ＭＯＫＵ　KT-93　</source>
+        <source>ナミヨセ-釣り場詳細&#x3000;  &#x3000;ＭＯＫＵ&#x3000;KT-93&#x3000;</source>
         <translation>Namiyose - Raft details   MOKU KT-93</translation>
     </message>
     <message>
@@ -2235,7 +2235,7 @@ Please enter another name.</translation>
     </message>
     <message>
         <source>今日の潮時</source>
-        <translation>Today's tides</translation>
+        <translation>Today&apos;s tides</translation>
     </message>
     <message>
         <source>満潮</source>
@@ -2278,11 +2278,11 @@ Please enter another name.</translation>
         <translation>Best tide</translation>
     </message>
     <message>
-        <source>←　満ち潮</source>
+        <source>←&#x3000;満ち潮</source>
         <translation>←  Flood</translation>
     </message>
     <message>
-        <source>引き潮　→</source>
+        <source>引き潮&#x3000;→</source>
         <translation>Ebb  →</translation>
     </message>
     <message>
@@ -2290,11 +2290,11 @@ Please enter another name.</translation>
         <translation>Few bites, but a 60 cm chinu is possible: a spot for one big fish.</translation>
     </message>
     <message>
-        <source>←　引き潮</source>
+        <source>←&#x3000;引き潮</source>
         <translation>←  Ebb</translation>
     </message>
     <message>
-        <source>満ち潮　→</source>
+        <source>満ち潮&#x3000;→</source>
         <translation>Flood  →</translation>
     </message>
     <message>

@@ -321,14 +321,7 @@ void DayEngine::StartDay()
     if (d.ending)
         return; // one run is one day
     musicTimer(true);
-    daystart::Shown shown;
-    if (const rafts::Raft *raft = rafts::byNumber(m_state.SpotNo))
-        shown.raft = raft->cells;
-    shown.target = m_state.TargetFish;
-    shown.leader = d.leader;
-    shown.hook = d.hook;
-    shown.bait = d.bait;
-    daystart::applyClasses(shown, m_state);
+    daystart::applyClasses({rafts::byNumber(m_state.SpotNo), m_state.TargetFish, d.leader, d.hook, d.bait}, m_state);
     d.controls.startMenuEnabled = false;
     m_screen.showRod(0);
     Timer時間管理->setEnabled(true);

@@ -101,7 +101,7 @@ Form4::Form4(Game &game)
             Label4.set(QStringLiteral("Label4"), (k - 1) * 6 + (row - 1),
                        makeLabel(water, QString(), headings.at(row - 1), { HeadingLeft, top, HeadingWidth, 24 }));
             QLabel *value = makeBox(water, QString(), { ValueLeft, top, ValueWidth, 24 });
-            value->setText(raft ? rafts::shownCell(raft->cells[std::size_t(row)]) : QString());
+            value->setText(raft ? rafts::shownCell(raft->cells()[std::size_t(row)]) : QString());
             valueArrays[k]->set(arrayNames[k], row, value);
         }
         makeLabel(water, QString(), T::DepthUnit(), { UnitLeft, RowsTop, 28, 24 });

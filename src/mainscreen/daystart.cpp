@@ -8,45 +8,31 @@ namespace daystart {
 
 namespace T = mainscreentexts;
 
-std::optional<int> depthLevel(const QString &depth)
+std::optional<int> depthLevel(int metres)
 {
-    if (depth == T::Depth8())
+    if (metres == 8)
         return 1;
-    if (depth == T::Depth10())
+    if (metres == 10)
         return 2;
-    if (depth == T::Depth13() || depth == T::Depth15())
+    if (metres == 13 || metres == 15)
         return 3;
     return std::nullopt;
 }
 
-std::optional<int> currentLevel(const QString &current)
+int currentLevel(rafts::Level current)
 {
-    if (current == T::CurrentFast())
-        return 3;
-    if (current == T::CurrentNormal())
-        return 2;
-    if (current == T::CurrentSlow())
-        return 1;
-    return std::nullopt;
+    return int(current);
 }
 
-std::optional<int> stealerLevel(const QString &stealers)
+int stealerLevel(rafts::Level stealers)
 {
-    if (stealers == T::Many())
-        return 3;
-    if (stealers == T::Some())
-        return 2;
-    if (stealers == T::Few())
-        return 1;
-    return std::nullopt;
+    return int(stealers);
 }
 
-std::optional<Density> chinuDensity(const QString &number)
+Density chinuDensity(rafts::Level chinu)
 {
-    const std::optional<int> level = stealerLevel(number); // the same three words
-    if (!level)
-        return std::nullopt;
-    return Density{*level, 4 - *level};
+    const int level = int(chinu);
+    return Density{level, 4 - level};
 }
 
 std::optional<int> targetCode(const QString &targetFish)
@@ -58,25 +44,25 @@ std::optional<int> targetCode(const QString &targetFish)
     return std::nullopt;
 }
 
-void applyClasses(const Shown &shown, GameState &state)
+void applyClasses(const Outing &outing, GameState &state)
 {
-    if (const auto v = depthLevel(shown.raft[1]))
-        state.DepthLevel = *v;
-    if (const auto v = currentLevel(shown.raft[2]))
-        state.CurrentLevel = *v;
-    if (const auto v = stealerLevel(shown.raft[3]))
-        state.StealerLevel = *v;
-    if (const auto v = chinuDensity(shown.raft[4])) {
-        state.ChinuDensity = v->density;
-        state.SizeFactor = v->sizeFactor;
+    if (const rafts::Raft *raft = outing.raft) {
+        if (const auto v = depthLevel(raft->depthM))
+            state.DepthLevel = *v;
+        state.CurrentLevel = currentLevel(raft->current);
+        state.StealerLevel = stealerLevel(raft->stealers);
+        const Density density = chinuDensity(raft->chinu);
+        state.ChinuDensity = density.density;
+        state.SizeFactor = density.sizeFactor;
+        // The fishing reads these two as the spot's data shows them.
+        state.FavourableTide = rafts::aimWord(raft->aim);
+        state.AverageSize = QString::number(raft->averageCm);
     }
-    if (const auto v = targetCode(shown.target))
+    if (const auto v = targetCode(outing.target))
         state.TargetCode = *v;
-    state.FavourableTide = shown.raft[6];
-    state.AverageSize = shown.raft[5];
-    state.Leader = shown.leader;
-    state.Hook = shown.hook;
-    state.Bait = shown.bait;
+    state.Leader = outing.leader;
+    state.Hook = outing.hook;
+    state.Bait = outing.bait;
 }
 
 QStringList baits()

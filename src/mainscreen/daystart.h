@@ -1,5 +1,7 @@
 #pragma once
 
+#include "rafts.h"
+
 #include <QString>
 #include <QStringList>
 
@@ -9,38 +11,37 @@
 class RandomSource;
 struct GameState;
 
-// The start of a fishing day: the raft's shown conditions become the classes
-// the fishing works with, and the day's three good baits are drawn.
+// The start of a fishing day: the raft's conditions become the classes the
+// fishing works with, and the day's three good baits are drawn.
 namespace daystart {
 
-// 水深 in metres: "8" → 1, "10" → 2, "13" and "15" → 3.
-std::optional<int> depthLevel(const QString &depth);
-// 潮の流れ: "速い" → 3, "ふつう" → 2, "ゆるやか" → 1.
-std::optional<int> currentLevel(const QString &current);
-// 餌取り: "多い" → 3, "ふつう" → 2, "少ない" → 1.
-std::optional<int> stealerLevel(const QString &stealers);
+// 水深 in metres: 8 → 1, 10 → 2, 13 and 15 → 3.
+std::optional<int> depthLevel(int metres);
+// 潮の流れ: 速い → 3, ふつう → 2, ゆるやか → 1.
+int currentLevel(rafts::Level current);
+// 餌取り: 多い → 3, ふつう → 2, 少ない → 1.
+int stealerLevel(rafts::Level stealers);
 // チヌの数 gives the density and the size factor: the fewer chinu, the larger.
 struct Density
 {
     int density = 0;
     int sizeFactor = 0;
 };
-std::optional<Density> chinuDensity(const QString &number);
+Density chinuDensity(rafts::Level chinu);
 // "チヌ" → 1, "ボラ" → 2.
 std::optional<int> targetCode(const QString &targetFish);
 
-// What the main screen shows when the day starts: the six raft-data values
-// (1 水深, 2 潮の流れ, 3 餌取り, 4 チヌの数, 5 チヌの大きさ, 6 ねらい目), the
+// What the day starts from: the raft (none before one is chosen), the
 // target fish and the rig.
-struct Shown
+struct Outing
 {
-    std::array<QString, 7> raft; // index 0 unused
+    const rafts::Raft *raft = nullptr;
     QString target;
     QString leader, hook, bait;
 };
-// Writes the classes into the state; a text outside a mapping leaves its
-// field as it was.
-void applyClasses(const Shown &shown, GameState &state);
+// Writes the classes into the state; a depth or a target outside a mapping,
+// or no raft, leaves its fields as they were.
+void applyClasses(const Outing &outing, GameState &state);
 
 // The six baits in their fixed order.
 QStringList baits();

@@ -442,7 +442,7 @@ void Form1::initialise()
     if (const rafts::Raft *raft = rafts::byNumber(state().SpotNo)) {
         QLabel *cells[7] = {nullptr, La1, La2, La3, La4, La5, La6};
         for (int i = 1; i <= 6; ++i)
-            cells[i]->setText(rafts::shownCell(raft->cells[std::size_t(i)]));
+            cells[i]->setText(rafts::shownCell(raft->cells()[std::size_t(i)]));
     }
 }
 

@@ -100,11 +100,6 @@ inline QString BoatmanBaits(const QString &first, const QString &second, const Q
 {
     return QCoreApplication::translate("MainScreen", "      今日は%1 %2 %3が良かったみたいです。").arg(first, second, third);
 }
-// depths of the raft table
-inline QString Depth8() { return QStringLiteral("8"); }
-inline QString Depth10() { return QStringLiteral("10"); }
-inline QString Depth13() { return QStringLiteral("13"); }
-inline QString Depth15() { return QStringLiteral("15"); }
 // currents of the raft table
 inline QString CurrentFast() { return QStringLiteral("速い"); }
 inline QString CurrentNormal() { return QStringLiteral("ふつう"); }

@@ -1,5 +1,8 @@
 #include "rafts.h"
 
+#include "mainscreen/fishing/fishingtexts.h"
+#include "mainscreentexts.h"
+
 #include <QCoreApplication>
 
 namespace rafts {
@@ -8,17 +11,30 @@ namespace {
 
 const std::array<Raft, Count> &table()
 {
+    using L = Level;
+    using T = TideDirection;
     static const std::array<Raft, Count> rows{{
-        {QStringLiteral("湾入り口"), {QString(), QStringLiteral("15"), QStringLiteral("速い"), QStringLiteral("少ない"), QStringLiteral("少ない"), QStringLiteral("30"), QStringLiteral("満ち潮")}},
-        {QStringLiteral("北の離れ"), {QString(), QStringLiteral("10"), QStringLiteral("ふつう"), QStringLiteral("ふつう"), QStringLiteral("ふつう"), QStringLiteral("25"), QStringLiteral("満ち潮")}},
-        {QStringLiteral("大浜"), {QString(), QStringLiteral("8"), QStringLiteral("ゆるやか"), QStringLiteral("多い"), QStringLiteral("多い"), QStringLiteral("20"), QStringLiteral("引き潮")}},
-        {QStringLiteral("南の離れ"), {QString(), QStringLiteral("10"), QStringLiteral("ゆるやか"), QStringLiteral("多い"), QStringLiteral("多い"), QStringLiteral("20"), QStringLiteral("満ち潮")}},
-        {QStringLiteral("鴨の越し"), {QString(), QStringLiteral("13"), QStringLiteral("ふつう"), QStringLiteral("ふつう"), QStringLiteral("多い"), QStringLiteral("25"), QStringLiteral("引き潮")}},
+        {QStringLiteral("湾入り口"), 15, L::High, L::Low, L::Low, 30, T::Flood},
+        {QStringLiteral("北の離れ"), 10, L::Middle, L::Middle, L::Middle, 25, T::Flood},
+        {QStringLiteral("大浜"), 8, L::Low, L::High, L::High, 20, T::Ebb},
+        {QStringLiteral("南の離れ"), 10, L::Low, L::High, L::High, 20, T::Flood},
+        {QStringLiteral("鴨の越し"), 13, L::Middle, L::Middle, L::High, 25, T::Ebb},
     }};
     return rows;
 }
 
 } // namespace
+
+std::array<QString, 7> Raft::cells() const
+{
+    return {QString(),
+            QString::number(depthM),
+            currentWord(current),
+            amountWord(stealers),
+            amountWord(chinu),
+            QString::number(averageCm),
+            aimWord(aim)};
+}
 
 const Raft *byNumber(int spotNo)
 {
@@ -31,6 +47,33 @@ QString name(int spotNo)
 {
     const Raft *raft = byNumber(spotNo);
     return raft ? raft->name : QString();
+}
+
+QString currentWord(Level current)
+{
+    namespace T = mainscreentexts;
+    switch (current) {
+    case Level::High: return T::CurrentFast();
+    case Level::Middle: return T::CurrentNormal();
+    case Level::Low: break;
+    }
+    return T::CurrentSlow();
+}
+
+QString amountWord(Level amount)
+{
+    namespace T = mainscreentexts;
+    switch (amount) {
+    case Level::High: return T::Many();
+    case Level::Middle: return T::Some();
+    case Level::Low: break;
+    }
+    return T::Few();
+}
+
+QString aimWord(TideDirection aim)
+{
+    return aim == TideDirection::Ebb ? fishingtexts::EbbTide() : fishingtexts::FloodTide();
 }
 
 QString shownCell(const QString &cell)

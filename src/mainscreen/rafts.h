@@ -1,5 +1,7 @@
 #pragma once
 
+#include "day/day.h"
+
 #include <QString>
 
 #include <array>
@@ -9,12 +11,24 @@ namespace rafts {
 
 constexpr int Count = 5;
 
+// How much of something a raft has: its current (ゆるやか, ふつう, 速い), its
+// bait stealers and its chinu (少ない, ふつう, 多い).
+enum class Level { Low = 1, Middle = 2, High = 3 };
+
 struct Raft
 {
     QString name;
-    // Cells 1..6 (index 0 unused): 1 水深 (m), 2 潮の流れ, 3 餌取り,
-    // 4 チヌの数, 5 チヌの大きさ (average cm), 6 ねらい目.
-    std::array<QString, 7> cells;
+    int depthM = 0;                 // 水深
+    Level current = Level::Middle;  // 潮の流れ
+    Level stealers = Level::Middle; // 餌取り
+    Level chinu = Level::Middle;    // チヌの数
+    int averageCm = 0;              // チヌの大きさ (average)
+    TideDirection aim = TideDirection::Flood; // ねらい目: the tide that favours the chinu
+
+    // The six cells as the game shows them in Japanese (index 0 unused):
+    // 1 水深 "15", 2 潮の流れ "速い", 3 餌取り "少ない", 4 チヌの数 "少ない",
+    // 5 チヌの大きさ "30", 6 ねらい目 "満ち潮".
+    std::array<QString, 7> cells() const;
 };
 
 // The raft of a raft number 1..5; nullptr for any other number.
@@ -24,5 +38,10 @@ QString name(int spotNo);
 // A cell of the table (a depth, "速い", "多い", "満ち潮", ...) as the screens
 // show it, in the player's language; the table keeps the Japanese.
 QString shownCell(const QString &cell);
+
+// The words of the cells.
+QString currentWord(Level current); // 速い, ふつう, ゆるやか
+QString amountWord(Level amount);   // 多い, ふつう, 少ない
+QString aimWord(TideDirection aim);  // 満ち潮, 引き潮
 
 } // namespace rafts

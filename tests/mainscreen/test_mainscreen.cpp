@@ -129,7 +129,7 @@ void TestMainScreen::crossingFillsTheScreen()
     const QStringList design{T::La1(), T::La2(), T::La3(), T::La4(), T::La5(), T::La6()};
     const QList<QLabel *> cells{f.La1, f.La2, f.La3, f.La4, f.La5, f.La6};
     for (int i = 1; i <= 6; ++i)
-        QCOMPARE(cells[i - 1]->text(), raft ? raft->cells[std::size_t(i)] : design[i - 1]);
+        QCOMPARE(cells[i - 1]->text(), raft ? raft->cells()[std::size_t(i)] : design[i - 1]);
 
     QCOMPARE(f.windowTitle(), T::Caption());
     QCOMPARE(f.Label6->text(), t.state().AnglerName);
@@ -218,8 +218,8 @@ void TestMainScreen::promptOpensTheRigScreenThenStartsTheDay()
     // 鴨の越し: 13 m, normal current, some stealers, many chinu of 25 cm, on the falling tide.
     QCOMPARE((QList<int>{s.DepthLevel, s.CurrentLevel, s.StealerLevel, s.ChinuDensity, s.SizeFactor}),
              (QList<int>{3, 2, 2, 3, 1}));
-    QCOMPARE(s.AverageSize, rafts::byNumber(5)->cells[5]);
-    QCOMPARE(s.FavourableTide, rafts::byNumber(5)->cells[6]);
+    QCOMPARE(s.AverageSize, rafts::byNumber(5)->cells()[5]);
+    QCOMPARE(s.FavourableTide, rafts::byNumber(5)->cells()[6]);
 }
 
 void TestMainScreen::startAfterACompletedRig()

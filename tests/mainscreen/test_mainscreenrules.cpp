@@ -13,6 +13,11 @@ namespace {
 
 constexpr float Gauge = 257;
 
+QString s(const char *utf8)
+{
+    return QString::fromUtf8(utf8);
+}
+
 // Runs the tide from 7:00 for the given number of game minutes.
 clocktide::Tide tideAfter(const QString &earlierLow, int minutes)
 {
@@ -52,51 +57,55 @@ void TestMainScreenRules::raftConditionsBecomeClasses_data()
 {
     QTest::addColumn<int>("spot");
     QTest::addColumn<QList<int>>("classes"); // depth, current, stealers, density, size factor
-    QTest::newRow("湾入り口") << 1 << QList<int>{3, 3, 1, 1, 3};
-    QTest::newRow("北の離れ") << 2 << QList<int>{2, 2, 2, 2, 2};
-    QTest::newRow("大浜") << 3 << QList<int>{1, 1, 3, 3, 1};
-    QTest::newRow("南の離れ") << 4 << QList<int>{2, 1, 3, 3, 1};
-    QTest::newRow("鴨の越し") << 5 << QList<int>{3, 2, 2, 3, 1};
+    // The spot's data exactly as the game shows and writes it.
+    QTest::addColumn<QStringList>("cells");
+    QTest::newRow("湾入り口") << 1 << QList<int>{3, 3, 1, 1, 3}
+                           << QStringList{s("15"), s("速い"), s("少ない"), s("少ない"), s("30"), s("満ち潮")};
+    QTest::newRow("北の離れ") << 2 << QList<int>{2, 2, 2, 2, 2}
+                           << QStringList{s("10"), s("ふつう"), s("ふつう"), s("ふつう"), s("25"), s("満ち潮")};
+    QTest::newRow("大浜") << 3 << QList<int>{1, 1, 3, 3, 1}
+                         << QStringList{s("8"), s("ゆるやか"), s("多い"), s("多い"), s("20"), s("引き潮")};
+    QTest::newRow("南の離れ") << 4 << QList<int>{2, 1, 3, 3, 1}
+                           << QStringList{s("10"), s("ゆるやか"), s("多い"), s("多い"), s("20"), s("満ち潮")};
+    QTest::newRow("鴨の越し") << 5 << QList<int>{3, 2, 2, 3, 1}
+                           << QStringList{s("13"), s("ふつう"), s("ふつう"), s("多い"), s("25"), s("引き潮")};
 }
 
 void TestMainScreenRules::raftConditionsBecomeClasses()
 {
     QFETCH(int, spot);
     QFETCH(QList<int>, classes);
+    QFETCH(QStringList, cells);
     const rafts::Raft *raft = rafts::byNumber(spot);
     QVERIFY(raft);
-    daystart::Shown shown;
-    shown.raft = raft->cells;
-    shown.target = T::Mullet();
-    shown.leader = QStringLiteral("2号");
-    shown.hook = QStringLiteral("4号");
-    shown.bait = T::baits().at(2);
-    GameState s;
-    daystart::applyClasses(shown, s);
-    QCOMPARE((QList<int>{s.DepthLevel, s.CurrentLevel, s.StealerLevel, s.ChinuDensity, s.SizeFactor}), classes);
-    QCOMPARE(s.TargetCode, 2);
-    QCOMPARE(s.AverageSize, raft->cells[5]);
-    QCOMPARE(s.FavourableTide, raft->cells[6]);
-    QCOMPARE((QStringList{s.Leader, s.Hook, s.Bait}), (QStringList{shown.leader, shown.hook, shown.bait}));
+    const std::array<QString, 7> shown = raft->cells();
+    QCOMPARE(QStringList(shown.begin() + 1, shown.end()), cells);
+    const daystart::Outing outing{raft, T::Mullet(), QStringLiteral("2号"), QStringLiteral("4号"), T::baits().at(2)};
+    GameState st;
+    daystart::applyClasses(outing, st);
+    QCOMPARE((QList<int>{st.DepthLevel, st.CurrentLevel, st.StealerLevel, st.ChinuDensity, st.SizeFactor}), classes);
+    QCOMPARE(st.TargetCode, 2);
+    QCOMPARE(st.AverageSize, cells[4]);
+    QCOMPARE(st.FavourableTide, cells[5]);
+    QCOMPARE((QStringList{st.Leader, st.Hook, st.Bait}), (QStringList{outing.leader, outing.hook, outing.bait}));
 }
 
-// A shown text outside a mapping keeps what the field held; the rig and the
-// favourable tide are copied whatever they say.
+// Before a raft is chosen, and for a target outside the mapping, the classes
+// keep what they held; the rig is copied whatever it says. A depth the table
+// does not know has no class.
 void TestMainScreenRules::unknownTextsLeaveClassesAlone()
 {
-    GameState s;
-    s.DepthLevel = s.CurrentLevel = s.StealerLevel = s.ChinuDensity = s.SizeFactor = s.TargetCode = 9;
-    daystart::Shown shown;
-    shown.raft = {QString(), QStringLiteral("12"), QString(), QStringLiteral("x"), T::Mullet(), QStringLiteral("20"),
-                  QString()};
-    shown.target = QString();
-    shown.leader = shown.hook = shown.bait = T::NotSet();
-    daystart::applyClasses(shown, s);
-    QCOMPARE((QList<int>{s.DepthLevel, s.CurrentLevel, s.StealerLevel, s.ChinuDensity, s.SizeFactor, s.TargetCode}),
+    GameState st;
+    st.DepthLevel = st.CurrentLevel = st.StealerLevel = st.ChinuDensity = st.SizeFactor = st.TargetCode = 9;
+    daystart::Outing outing;
+    outing.leader = outing.hook = outing.bait = T::NotSet();
+    daystart::applyClasses(outing, st);
+    QCOMPARE((QList<int>{st.DepthLevel, st.CurrentLevel, st.StealerLevel, st.ChinuDensity, st.SizeFactor, st.TargetCode}),
              (QList<int>{9, 9, 9, 9, 9, 9}));
-    QCOMPARE(s.Leader, T::NotSet());
-    QCOMPARE(s.Bait, T::NotSet());
-    QCOMPARE(s.FavourableTide, QString());
+    QCOMPARE(st.Leader, T::NotSet());
+    QCOMPARE(st.Bait, T::NotSet());
+    QCOMPARE(st.FavourableTide, QString());
+    QCOMPARE(daystart::depthLevel(12), std::nullopt);
 }
 
 void TestMainScreenRules::goodBaitsCoverEverySetOfThree_data()
