@@ -35,7 +35,7 @@ public:
 
     // ---- what the screen would show ----
     void showMessage(const QString &text) override { heard(text); }
-    void fishListed(bool) override { listed(m_day.catches.back().kind, m_day.catches.back().length); }
+    void fishListed(bool) override { listed(daylog::displayName(m_day.catches.back().kind), m_day.catches.back().length); }
     void yieldEvents() override { m_scheduler.yieldEvents(); }
 
     // ---- the day's events, kept for the day log ----

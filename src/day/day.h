@@ -1,5 +1,7 @@
 #pragma once
 
+#include "daylog/ids.h"
+
 #include <QString>
 
 #include <array>
@@ -22,7 +24,7 @@ enum class DayControl { None, Drop, Break, Strike, Ok, Bait };
 // One fish of the day's catch, in the order it was landed.
 struct CaughtFish
 {
-    QString kind; // "チヌ", "ボラ", "フグ", ...
+    daylog::Fish kind = daylog::Fish::Chinu;
     int length = 0; // cm
 };
 

@@ -911,14 +911,19 @@ void DayEngine::StrikeFailed()
     c.startMenuEnabled = false;
 }
 
+CaughtFish DayEngine::landedFish() const
+{
+    // The fish choice names only fish the game knows.
+    return {daylog::fishFromCaption(m_state.FishKind).value_or(daylog::Fish::Fugu), m_state.FishLength};
+}
+
 void DayEngine::listFish()
 {
     Day &d = m_day;
-    const GameState &s = m_state;
-    d.catches.push_back({s.FishKind, s.FishLength});
+    d.catches.push_back(landedFish());
     int chinu = 0;
     for (const CaughtFish &fish : d.catches)
-        if (fish.kind.left(2) == fishingtexts::Chinu())
+        if (fish.kind == daylog::Fish::Chinu)
             ++chinu;
     d.chinuCount = chinu;
     m_screen.fishListed(true);
@@ -1160,7 +1165,7 @@ void DayEngine::MulletFightTick()
     } else {
         message(fightrules::landedMessage(s.FishKind, s.FishLength));
         // Mullet are listed but not counted.
-        d.catches.push_back({s.FishKind, s.FishLength});
+        d.catches.push_back(landedFish());
         m_screen.fishListed(false);
     }
     Timer竿のしなり->setEnabled(false);

@@ -189,6 +189,8 @@ private:
     void sendCommands(std::size_t first, const QString &command, const QString &then);
     void rodSoundTimer(bool on);
     void listFish();
+    // The fish on the line, as the catch keeps it.
+    CaughtFish landedFish() const;
     void reportStrike(daylog::EventKind kind, daylog::Reason reason);
     fishchoice::Input fishChoiceInput() const;
     void setFish(const std::optional<fishchoice::Fish> &fish);

@@ -77,7 +77,7 @@ void DayEnd::ShowTodaysCatch()
     for (const CaughtFish &caught : m_form.day().catches) {
         form5.List1->addItem(fightrules::shownCatchEntry(caught.kind, caught.length));
         ++fish;
-        if (caught.kind.left(2) == fishingtexts::Chinu()) {
+        if (caught.kind == daylog::Fish::Chinu) {
             total += caught.length;
             s.LongestChinu = std::max(s.LongestChinu, caught.length);
             ++s.ChinuCount;

@@ -209,7 +209,7 @@ std::vector<CaughtFish> Form5::chinuOfToday() const
 {
     std::vector<CaughtFish> chinu;
     for (const CaughtFish &fish : game().day.catches)
-        if (fish.kind == fishingtexts::Chinu())
+        if (fish.kind == daylog::Fish::Chinu)
             chinu.push_back(fish);
     return chinu;
 }

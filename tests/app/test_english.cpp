@@ -240,7 +240,7 @@ void TestEnglish::everyWindowSpeaksEnglish_data()
     });
     QTest::newRow("today's catch with the day's fish") << Open([](TestGame &tg) -> QWidget * {
         Form1 &f = crossToRaft2(tg, QStringLiteral("Ken"));
-        f.day().catches = {{QStringLiteral("チヌ"), 45}, {QStringLiteral("フグ"), 12}, {QStringLiteral("ボラ"), 40}};
+        f.day().catches = {{daylog::Fish::Chinu, 45}, {daylog::Fish::Fugu, 12}, {daylog::Fish::Mullet, 40}};
         f.dayEnd().釣果を保存Click();
         return tg.screens().loadedForm5();
     });

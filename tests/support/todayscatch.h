@@ -18,7 +18,8 @@ inline void listFish(Form1 &form, const QString &entry)
     const int gap = entry.indexOf(QLatin1Char(' '));
     QString cm = entry.mid(gap + 1).trimmed();
     cm.chop(3); // センチ
-    form.day().catches.push_back({gap < 0 ? entry : entry.left(gap), cm.toInt()});
+    const QString kind = gap < 0 ? entry : entry.left(gap);
+    form.day().catches.push_back({daylog::fishFromCaption(kind).value_or(daylog::Fish::Fugu), cm.toInt()});
     form.List1->addItem(entry);
 }
 

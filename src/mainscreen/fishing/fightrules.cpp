@@ -73,9 +73,14 @@ int chinuCount(const QStringList &entries)
     return count;
 }
 
-QString shownCatchEntry(const QString &kind, int length)
+QString catchEntry(daylog::Fish kind, int length)
 {
-    return fishingtexts::ShownEntry(daylog::shownCaption(daylog::Vocabulary::Fish, kind), length);
+    return catchEntry(daylog::displayName(kind), length);
+}
+
+QString shownCatchEntry(daylog::Fish kind, int length)
+{
+    return fishingtexts::ShownEntry(daylog::shownName(kind), length);
 }
 
 QString landedMessage(const QString &kind, int length)

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "daylog/ids.h"
+
 #include <QtGlobal>
 
 #include <QString>
@@ -20,8 +22,9 @@ int chinuFightRounds(int length);
 // "チヌ  42センチ": the kind, two spaces, the length, "センチ", as the
 // day's files keep it.
 QString catchEntry(const QString &kind, int length);
+QString catchEntry(daylog::Fish kind, int length);
 // The same entry as a catch list shows it, in the player's language.
-QString shownCatchEntry(const QString &kind, int length);
+QString shownCatchEntry(daylog::Fish kind, int length);
 // Entries of the catch list that are chinu.
 int chinuCount(const QStringList &entries);
 
