@@ -5,6 +5,7 @@
 #include <QString>
 
 #include <array>
+#include <optional>
 #include <vector>
 
 // Which way the tide runs, as the gauge's arrows show it.
@@ -53,8 +54,12 @@ struct DayControls
 // raft's classes) and the bite in progress live in GameState beside it.
 struct Day
 {
-    // The rig on the line, as the rig screen made it (empty before a rig).
-    QString leader, hook, bait;
+    // The rig on the line, as the rig screen made it: none before a rig is
+    // made, and the mullet rig has no bait.
+    bool rigMade = false;
+    std::optional<daylog::Leader> leader;
+    std::optional<daylog::Hook> hook;
+    std::optional<daylog::Bait> bait;
     bool rigAskedFor = false; // the rig menu has been used: its caption changed
 
     // Today's tide hours as the settings screen drew them.

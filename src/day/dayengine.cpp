@@ -116,11 +116,6 @@ void keepTide(Day &d, const clocktide::Tide &tide)
     d.floodShown = tide.floodShown;
 }
 
-int rigNumberOf(const QString &part)
-{
-    return biterules::rigNumber(part).value_or(0);
-}
-
 } // namespace
 
 // ---- construction ------------------------------------------------------------
@@ -266,9 +261,9 @@ daylog::DayEvent DayEngine::event(EventKind kind, Reason reason) const
     e.tideDirection = tideWord(d.tide);
     e.raft = m_state.SpotNo;
     e.targetFish = m_state.TargetFish;
-    e.leader = d.leader;
-    e.hook = d.hook;
-    e.bait = d.bait;
+    e.leader = leaderCaption(d);
+    e.hook = hookCaption(d);
+    e.bait = baitCaption(d);
     e.biteClass = m_state.BiteClass;
     e.hookPhase = m_state.HookPhase;
     return e;
@@ -291,11 +286,28 @@ void DayEngine::reportStrike(EventKind kind, Reason reason)
 
 // ---- the start of the day --------------------------------------------------------
 
+namespace {
+
+template <typename Part>
+QString rigCaption(const Day &day, const std::optional<Part> &part)
+{
+    if (!day.rigMade)
+        return mainscreentexts::NotSet();
+    return part ? daylog::displayName(*part) : QString();
+}
+
+} // namespace
+
+QString leaderCaption(const Day &day) { return rigCaption(day, day.leader); }
+QString hookCaption(const Day &day) { return rigCaption(day, day.hook); }
+QString baitCaption(const Day &day) { return rigCaption(day, day.bait); }
+
 void DayEngine::setRig(const QString &leader, const QString &hook, const QString &bait)
 {
-    m_day.leader = leader;
-    m_day.hook = hook;
-    m_day.bait = bait;
+    m_day.rigMade = true;
+    m_day.leader = daylog::leaderFromCaption(leader);
+    m_day.hook = daylog::hookFromCaption(hook);
+    m_day.bait = daylog::baitFromCaption(bait);
 }
 
 void DayEngine::PrepareDay()
@@ -321,7 +333,8 @@ void DayEngine::StartDay()
     if (d.ending)
         return; // one run is one day
     musicTimer(true);
-    daystart::applyClasses({rafts::byNumber(m_state.SpotNo), m_state.TargetFish, d.leader, d.hook, d.bait}, m_state);
+    daystart::applyClasses({rafts::byNumber(m_state.SpotNo), m_state.TargetFish, leaderCaption(d), hookCaption(d), baitCaption(d)},
+                            m_state);
     d.controls.startMenuEnabled = false;
     m_screen.showRod(0);
     Timer時間管理->setEnabled(true);
@@ -700,7 +713,7 @@ void DayEngine::RodTipTick()
 void DayEngine::BiteGate()
 {
     // Without a rig there is no leader to weigh, and nothing bites.
-    const std::optional<int> leader = biterules::rigNumber(m_day.leader);
+    const std::optional<int> leader = m_day.leader ? std::optional<int>(daylog::sizeNumber(*m_day.leader)) : std::nullopt;
     if (!leader)
         return;
     m_day.rigFigure = biterules::rigFigure(*leader, m_state.DepthLevel, m_state.CurrentLevel);
@@ -710,7 +723,7 @@ void DayEngine::BiteGate()
 
 void DayEngine::ChooseBiteClass()
 {
-    const bool good = biterules::isGoodBait(m_day.bait, m_day.goodBaits);
+    const bool good = biterules::isGoodBait(baitCaption(m_day), m_day.goodBaits);
     const int cls = biterules::biteClass(densityDraw(), good);
     if (cls == 0)
         return;
@@ -1019,7 +1032,8 @@ void DayEngine::DecideLoss()
     GameState &s = m_state;
     m_day.fishLost = 0;
     const int r = random().draw(20);
-    const int strain = fightrules::lineStrain(s.FishLength, rigNumberOf(m_day.leader), rigNumberOf(m_day.hook));
+    const int strain = fightrules::lineStrain(s.FishLength, m_day.leader ? daylog::sizeNumber(*m_day.leader) : 0,
+                                                  m_day.hook ? daylog::sizeNumber(*m_day.hook).value_or(0) : 0);
     if (fightrules::losesFish(strain, r))
         m_day.fishLost = 1;
     m_lineStrain = strain;
@@ -1187,7 +1201,7 @@ void DayEngine::MulletFightTick()
 
 void DayEngine::ChangeBaitTo(const QString &bait)
 {
-    m_day.bait = bait;
+    m_day.bait = daylog::baitFromCaption(bait);
     report(EventKind::BaitChanged);
 }
 

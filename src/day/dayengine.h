@@ -60,6 +60,12 @@ public:
 // tells the screen what to show and reports its events, each with the reason
 // its own decision gave. The engine's timers run on the platform scheduler:
 // the event loop in the game, virtual time in tests and the simulator.
+// The rig's parts as the game shows and logs them: "未設定" before a rig is
+// made, else the part's caption (empty for the mullet rig's bait).
+QString leaderCaption(const Day &day);
+QString hookCaption(const Day &day);
+QString baitCaption(const Day &day);
+
 class DayEngine
 {
 public:
@@ -114,6 +120,7 @@ public:
     void CloseLandedChinu(); // Command4
     // The bait list's choice: the new bait goes on the hook.
     void ChangeBaitTo(const QString &bait);
+    // The rig the rig screen made, from its captions.
     void setRig(const QString &leader, const QString &hook, const QString &bait);
 
     // ---- the steps the timers drive ----

@@ -164,6 +164,27 @@ QString logKey(Leader leader) { return QString::fromLatin1(entryOf(kLeaders, lea
 QString logKey(Hook hook) { return QString::fromLatin1(entryOf(kHooks, hook).key); }
 QString logKey(Bait bait) { return QString::fromLatin1(entryOf(kBaits, bait).key); }
 
+int sizeNumber(Leader leader)
+{
+    switch (leader) {
+    case Leader::No1: return 1;
+    case Leader::No2: return 2;
+    case Leader::No3: break;
+    }
+    return 3;
+}
+
+std::optional<int> sizeNumber(Hook hook)
+{
+    switch (hook) {
+    case Hook::No3: return 3;
+    case Hook::No4: return 4;
+    case Hook::No5: return 5;
+    case Hook::Suikomi: break;
+    }
+    return std::nullopt;
+}
+
 const std::vector<Bait> &allBaits()
 {
     static const std::vector<Bait> baits = [] {

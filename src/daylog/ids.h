@@ -53,6 +53,11 @@ QString logKey(Leader leader);
 QString logKey(Hook hook);
 QString logKey(Bait bait);
 
+// The size a leader or a hook is sold by (1号 is 1); the mullet rig's
+// 吸い込み針 has none.
+int sizeNumber(Leader leader);
+std::optional<int> sizeNumber(Hook hook);
+
 // Every bait in the rig screen's order.
 const std::vector<Bait> &allBaits();
 

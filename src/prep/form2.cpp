@@ -187,7 +187,7 @@ void Form2::activate()
     if (fish() == T::Chinu()) {
         PreselectRig();
         for (int i = 7; i <= 12; ++i)
-            if (part(i) == mainScreen->day().bait)
+            if (part(i) == baitCaption(mainScreen->day()))
                 selectOption(i);
     } else if (fish() == T::Mullet()) {
         PreselectRig();
@@ -219,9 +219,9 @@ void Form2::PreselectRig()
 {
     Form1 &mainScreen = game().screens().form1();
     for (int i = 1; i <= 3; ++i) {
-        if (part(i) == mainScreen.day().leader)
+        if (part(i) == leaderCaption(mainScreen.day()))
             selectOption(i);
-        if (part(i + 3) == mainScreen.day().hook)
+        if (part(i + 3) == hookCaption(mainScreen.day()))
             selectOption(i + 3);
     }
 }

@@ -1032,10 +1032,10 @@ void TestComforts::gyotakuOfTodayTakesTheLongestChinu()
     Form1 &f = *day.form;
     f.day().tide = TideDirection::Flood;
     landFish(f, s("チヌ"), 31);
-    f.day().bait = s("カニ");
+    f.day().bait = daylog::Bait::Kani;
     f.day().tide = TideDirection::Ebb;
     landFish(f, s("チヌ"), 47);
-    f.day().bait = s("エビ");
+    f.day().bait = daylog::Bait::Ebi;
     landFish(f, s("ボラ"), 52);
     landFish(f, s("チヌ"), 47);
     day.game.clock.set(QDateTime(QDate(2026, 12, 10), QTime(15, 2)));

@@ -1,3 +1,4 @@
+#include "daylog/ids.h"
 #include "mainscreen/fishing/biterules.h"
 #include "mainscreen/fishing/tipmotion.h"
 
@@ -19,8 +20,8 @@ class BiteRulesTest : public QObject
     Q_OBJECT
 
 private slots:
-    void rigNumberIsTheCaptionsLeadingNumber_data();
-    void rigNumberIsTheCaptionsLeadingNumber();
+    void eachRigPartHasItsSize_data();
+    void eachRigPartHasItsSize();
     void gateLimitFallsAsTheRigFigureRises_data();
     void gateLimitFallsAsTheRigFigureRises();
     void gatePassesDrawsFromOneToTheLimit_data();
@@ -45,7 +46,7 @@ private slots:
     void singlePullTables();
 };
 
-void BiteRulesTest::rigNumberIsTheCaptionsLeadingNumber_data()
+void BiteRulesTest::eachRigPartHasItsSize_data()
 {
     QTest::addColumn<QString>("caption");
     QTest::addColumn<int>("number"); // -1: none
@@ -58,11 +59,17 @@ void BiteRulesTest::rigNumberIsTheCaptionsLeadingNumber_data()
     QTest::newRow("empty") << QString() << -1;
 }
 
-void BiteRulesTest::rigNumberIsTheCaptionsLeadingNumber()
+void BiteRulesTest::eachRigPartHasItsSize()
 {
     QFETCH(QString, caption);
     QFETCH(int, number);
-    QCOMPARE(rigNumber(caption).value_or(-1), number);
+    // The rig keeps its parts by id; a caption that names no part has no size.
+    int size = -1;
+    if (const auto leader = daylog::leaderFromCaption(caption))
+        size = daylog::sizeNumber(*leader);
+    else if (const auto hook = daylog::hookFromCaption(caption))
+        size = daylog::sizeNumber(*hook).value_or(-1);
+    QCOMPARE(size, number);
 }
 
 void BiteRulesTest::gateLimitFallsAsTheRigFigureRises_data()

@@ -362,8 +362,8 @@ void FishingActionTest::biteComesWhereTideGateAndClassAllow()
     st.FavourableTide = favourable;
     st.ChinuDensity = density;
     st.DepthLevel = depth;
-    p.form.day().leader = leader;
-    p.form.day().bait = goodBait ? s("カニ") : s("エビ");
+    p.form.day().leader = daylog::leaderFromCaption(leader);
+    p.form.day().bait = goodBait ? daylog::Bait::Kani : daylog::Bait::Ebi;
     p.form.day().tideMatch = -1;
     Pond::Tick d;
     d.t16 = d.t12 = d.t8 = n; // whichever slot the density reads
@@ -841,8 +841,8 @@ void FishingActionTest::lineStrainDecidesTheLoss()
     Pond p;
     Form1 &f = p.form;
     GameState &st = p.state();
-    f.day().leader = leader;
-    f.day().hook = hook;
+    f.day().leader = daylog::leaderFromCaption(leader);
+    f.day().hook = daylog::hookFromCaption(hook);
     p.dropAndTick(Pond::biteTick(4, 1));
     st.FishLength = qint16(length);
     f.Command3->click();

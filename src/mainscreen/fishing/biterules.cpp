@@ -4,21 +4,6 @@
 
 namespace biterules {
 
-std::optional<int> rigNumber(const QString &caption)
-{
-    int value = 0;
-    int digits = 0;
-    for (const QChar c : caption) {
-        if (c < QLatin1Char('0') || c > QLatin1Char('9'))
-            break;
-        value = value * 10 + (c.unicode() - '0');
-        ++digits;
-    }
-    if (digits == 0)
-        return std::nullopt;
-    return value;
-}
-
 int rigFigure(int leader, int depthLevel, int currentLevel)
 {
     return leader + depthLevel + currentLevel;

@@ -9,10 +9,6 @@
 // its bite sequence opens. Plain functions over the tick's draws.
 namespace biterules {
 
-// The number a rig caption starts with ("2号" -> 2); none for a caption
-// without one ("未設定" before any rig, "吸い込み針").
-std::optional<int> rigNumber(const QString &caption);
-
 // Leader number + depth class + current class: 3..9 for a chinu rig.
 int rigFigure(int leader, int depthLevel, int currentLevel);
 // The highest tick draw that still lets a fish come: light rigs in shallow,
