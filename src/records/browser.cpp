@@ -14,11 +14,11 @@ QString DayItem(const QString &fileName)
 {
     // Cut by position, as the name was built: date 1-11, count 18-20, the
     // raft name from 21 up to ".txt".
-    const QString raft = fileName.size() > 24 ? fileName.mid(20, fileName.size() - 24) : QString();
+    const DayFileNameParts parts = ReadDayFileNameLeniently(fileName);
     const QStringView name(fileName);
     const bool dated = name.size() >= 11 && name.at(4) == u'年' && name.at(7) == u'月' && name.at(10) == u'日';
     const QString date = dated ? T::DayDate(name.mid(0, 4), name.mid(5, 2), name.mid(8, 2)) : fileName.left(11);
-    return T::DayItem(date, raft, numberformat::Format(name.mid(17, 3), u"#"));
+    return T::DayItem(date, parts.raftName, numberformat::Format(parts.countText, u"#"));
 }
 
 std::optional<int> PlausibleLength(const QString &entry)

@@ -371,7 +371,7 @@ DayFile ReadDayFile(const FileSystem &fs, const QString &dataDir, const QString 
         return file;
     file.found = true;
     QStringList lines = textLines(*bytes, &file.validEncoding);
-    const qint64 count = numberformat::Val(QStringView(fileName).mid(17, 3));
+    const qint64 count = ReadDayFileNameLeniently(fileName).count;
     if (lines.size() > count + 1)
         lines.erase(lines.begin() + qsizetype(count + 1), lines.end());
     for (QString &line : lines) {

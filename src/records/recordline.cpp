@@ -51,14 +51,19 @@ std::optional<DayFileNameParts> ParseDayFileName(const QString &name)
 {
     if (name.size() < 24 || !name.endsWith(QStringLiteral(".txt")))
         return std::nullopt;
-    const QStringView count = QStringView(name).mid(17, 3);
-    if (!allDigits(count))
+    if (!allDigits(QStringView(name).mid(17, 3)))
         return std::nullopt;
+    return ReadDayFileNameLeniently(name);
+}
+
+DayFileNameParts ReadDayFileNameLeniently(const QString &name)
+{
     DayFileNameParts parts;
     parts.stamp = name.left(17);
     parts.date = name.left(11);
-    parts.count = digitsValue(count);
-    parts.raftName = name.mid(20, name.size() - 24);
+    parts.countText = name.mid(17, 3);
+    parts.count = int(numberformat::Val(parts.countText));
+    parts.raftName = name.size() > 24 ? name.mid(20, name.size() - 24) : QString();
     return parts;
 }
 

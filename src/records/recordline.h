@@ -56,12 +56,18 @@ struct DayFileNameParts
     QString stamp;    // characters 1-17
     QString date;     // characters 1-11, year to 日
     int count = 0;    // characters 18-20 as a number
+    QString countText; // characters 18-20 as they stand
     QString raftName; // characters 21 to the end less ".txt"
 };
 
 // Nothing for a name shorter than 24 characters, without ".txt", or whose
 // characters 18-20 are not digits.
 std::optional<DayFileNameParts> ParseDayFileName(const QString &name);
+// The same parts of any name, by position, for the browser's list and the
+// reading of a day file, which still show and read a name that
+// ParseDayFileName refuses: the count as far as it is digits (0 for none),
+// no raft name unless the name is longer than 24 characters.
+DayFileNameParts ReadDayFileNameLeniently(const QString &name);
 
 // A catch-list entry, "チヌ  45センチ": the kind, two spaces, the length in
 // cm, "センチ".

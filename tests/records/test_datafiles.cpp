@@ -239,13 +239,20 @@ void TestDataFiles::dayFileNames_data()
     QTest::addColumn<bool>("valid");
     QTest::addColumn<int>("count");
     QTest::addColumn<QString>("raft");
+    // What the browser and the day-file reader take from any name, valid or not.
+    QTest::addColumn<int>("leniently"); // the count
+    QTest::addColumn<QString>("leniencyRaft");
     QTest::newRow("worked example") << QStringLiteral("2002年10月05日14時30分002北の離れ.txt") << true << 2
-                                    << QStringLiteral("北の離れ");
-    QTest::newRow("大浜") << QStringLiteral("2002年10月05日14時30分005大浜.txt") << true << 5 << QStringLiteral("大浜");
-    QTest::newRow("no raft name") << QStringLiteral("2002年10月05日14時30分005.txt") << true << 5 << QString();
-    QTest::newRow("too short") << QStringLiteral("memo.txt") << false << 0 << QString();
-    QTest::newRow("count not digits") << QStringLiteral("2002年10月05日14時30分0x5大浜.txt") << false << 0 << QString();
-    QTest::newRow("not .txt") << QStringLiteral("2002年10月05日14時30分005大浜.txt.tmp") << false << 0 << QString();
+                                    << QStringLiteral("北の離れ") << 2 << QStringLiteral("北の離れ");
+    QTest::newRow("大浜") << QStringLiteral("2002年10月05日14時30分005大浜.txt") << true << 5 << QStringLiteral("大浜") << 5
+                        << QStringLiteral("大浜");
+    QTest::newRow("no raft name") << QStringLiteral("2002年10月05日14時30分005.txt") << true << 5 << QString() << 5
+                                  << QString();
+    QTest::newRow("too short") << QStringLiteral("memo.txt") << false << 0 << QString() << 0 << QString();
+    QTest::newRow("count not digits") << QStringLiteral("2002年10月05日14時30分0x5大浜.txt") << false << 0 << QString() << 0
+                                      << QStringLiteral("大浜");
+    QTest::newRow("not .txt") << QStringLiteral("2002年10月05日14時30分005大浜.txt.tmp") << false << 0 << QString() << 5
+                              << QStringLiteral("大浜.txt");
 }
 
 void TestDataFiles::dayFileNames()
@@ -254,6 +261,11 @@ void TestDataFiles::dayFileNames()
     QFETCH(bool, valid);
     QFETCH(int, count);
     QFETCH(QString, raft);
+    QFETCH(int, leniently);
+    QFETCH(QString, leniencyRaft);
+    const DayFileNameParts read = ReadDayFileNameLeniently(name);
+    QCOMPARE(read.count, leniently);
+    QCOMPARE(read.raftName, leniencyRaft);
     const std::optional<DayFileNameParts> parts = ParseDayFileName(name);
     QCOMPARE(parts.has_value(), valid);
     if (!parts)
