@@ -41,12 +41,13 @@ private:
 
 DayReport::DayReport(Form1 &form)
 {
-    // Under the fishing buttons, as wide as the four of them.
+    // Under the fishing buttons, as wide as the four of them, with room for
+    // the longest reasons' second line above the band's edge.
     QWidget *area = form.Command1->parentWidget();
     const QRect first = form.Command1->geometry();
     const QRect last = form.Command5->geometry();
     m_status = makeLabel(area, QStringLiteral("Label状況"), QString(),
-                         QRect(first.left(), first.bottom() + 7, last.right() - first.left() + 1, 34),
+                         QRect(first.left(), first.bottom() + 5, last.right() - first.left() + 1, 38),
                          Qt::AlignLeft | Qt::AlignTop);
     m_status->setWordWrap(true);
     QFont font = m_status->font();
