@@ -5,9 +5,9 @@
 // a PNG folder it draws the windows there and ends, without one it leaves
 // them open on the screen. They speak the desktop's language (LANGUAGE=en
 // for the English edition), as the game does with nothing chosen in 設定.
-#include "app/uilanguage.h"
 #include "charts/charts.h"
 #include "daylog/store.h"
+#include "support/shotsetup.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -21,13 +21,7 @@
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
-    QFont font(QStringLiteral("Noto Sans CJK JP"), 10);
-    font.setFamilies({QStringLiteral("Noto Sans CJK JP"), QStringLiteral("IPAGothic")});
-    QApplication::setFont(font);
-    const UiLanguage language = uiLanguageFor(LocaleEnvironment::current());
-    const std::unique_ptr<QTranslator> words = loadGameTranslation(language);
-    if (words)
-        QCoreApplication::installTranslator(words.get());
+    const std::unique_ptr<QTranslator> words = drawAsTheGame();
     if (argc < 2) {
         std::fputs("usage: namiyose_chart_shots <data folder> [<folder for PNGs>]\n", stderr);
         return 2;

@@ -6,7 +6,6 @@
 #include "support/testgame.h"
 
 #include "app/screens.h"
-#include "app/uilanguage.h"
 #include "comforts/controlspage.h"
 #include "comforts/gyotaku.h"
 #include "comforts/mainscreencomforts.h"
@@ -17,6 +16,7 @@
 #include "platform/picturebox.h"
 #include "prep/form3.h"
 #include "prep/rigtexts.h"
+#include "support/shotsetup.h"
 
 #include <QApplication>
 #include <QDir>
@@ -63,13 +63,7 @@ void pushTick(TestGame &g, int n, int v3, int v4, int v5, int v6, int v7, int w)
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
-    const std::unique_ptr<QTranslator> words =
-        loadGameTranslation(uiLanguageFor(std::nullopt, LocaleEnvironment::current()));
-    if (words)
-        QCoreApplication::installTranslator(words.get());
-    QFont font(QStringLiteral("Noto Sans CJK JP"), 10);
-    font.setFamilies({QStringLiteral("Noto Sans CJK JP"), QStringLiteral("IPAGothic")});
-    QApplication::setFont(font);
+    const std::unique_ptr<QTranslator> words = drawAsTheGame();
     out = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral(".");
     QDir().mkpath(out);
 

@@ -9,7 +9,6 @@
 #include "support/todayscatch.h"
 
 #include "app/screens.h"
-#include "app/uilanguage.h"
 #include "comforts/controlspage.h"
 #include "comforts/settingsdialog.h"
 #include "guides/form4.h"
@@ -25,6 +24,7 @@
 #include "records/dayend.h"
 #include "records/form5.h"
 #include "records/recordline.h"
+#include "support/shotsetup.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -84,13 +84,7 @@ QStringList recordLines(int n)
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
-    const UiLanguage language = uiLanguageFor(std::nullopt, LocaleEnvironment::current());
-    const std::unique_ptr<QTranslator> words = loadGameTranslation(language);
-    if (words)
-        QCoreApplication::installTranslator(words.get());
-    QFont font(QStringLiteral("Noto Sans CJK JP"), 10);
-    font.setFamilies({QStringLiteral("Noto Sans CJK JP"), QStringLiteral("IPAGothic")});
-    QApplication::setFont(font);
+    const std::unique_ptr<QTranslator> words = drawAsTheGame();
     out = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral(".");
     QDir().mkpath(out);
 
@@ -196,7 +190,8 @@ int main(int argc, char *argv[])
         }
     }
 
-    comforts::SettingsDialog dialog(comforts::ComfortSettings{{80, 60, false}, true}, nullptr, language);
+    comforts::SettingsDialog dialog(comforts::ComfortSettings{{80, 60, false}, true}, nullptr,
+                                   uiLanguageFor(std::nullopt, LocaleEnvironment::current()));
     save(dialog, QStringLiteral("settings_dialog"));
     comforts::ControlsPage page;
     save(page, QStringLiteral("controls_page"));

@@ -6,6 +6,7 @@
 #include "guides/form7.h"
 #include "prep/form3.h"
 #include "support/testgame.h"
+#include "support/shotsetup.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -17,9 +18,7 @@
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
-    QFont font(QStringLiteral("Noto Sans CJK JP"), 10);
-    font.setFamilies({ QStringLiteral("Noto Sans CJK JP"), QStringLiteral("IPAGothic") });
-    QApplication::setFont(font);
+    const std::unique_ptr<QTranslator> words = drawAsTheGame();
     const QString out = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QDir::currentPath();
     QDir().mkpath(out);
     const auto save = [&](QWidget &w, const QString &name) {

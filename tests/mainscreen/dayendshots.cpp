@@ -5,12 +5,12 @@
 // hand on a display, with a folder to write into.
 #include "app/game.h"
 #include "app/screens.h"
-#include "app/uilanguage.h"
 #include "mainscreen/form1.h"
 #include "mainscreen/mainscreentexts.h"
 #include "mainscreen/rafts.h"
 #include "platform/qtdialogs.h"
 #include "prep/form3.h"
+#include "support/shotsetup.h"
 
 #include <QApplication>
 #include <QTranslator>
@@ -45,13 +45,7 @@ void saveScreen(const QString &name)
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
-    QFont font(QStringLiteral("Noto Sans CJK JP"), 10);
-    font.setFamilies({QStringLiteral("Noto Sans CJK JP"), QStringLiteral("IPAGothic")});
-    QApplication::setFont(font);
-    // The desktop's language, as the game takes it (LANGUAGE=en for English).
-    const std::unique_ptr<QTranslator> words = loadGameTranslation(uiLanguageFor(LocaleEnvironment::current()));
-    if (words)
-        QCoreApplication::installTranslator(words.get());
+    const std::unique_ptr<QTranslator> words = drawAsTheGame();
     out = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QDir::currentPath();
     QDir().mkpath(out);
 

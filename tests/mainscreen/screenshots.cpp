@@ -6,7 +6,6 @@
 #include "support/todayscatch.h"
 #include "app/game.h"
 #include "app/screens.h"
-#include "app/uilanguage.h"
 #include "mainscreen/form1.h"
 #include "records/dayend.h"
 #include "records/form5.h"
@@ -16,6 +15,7 @@
 #include "platform/qtdialogs.h"
 #include "prep/form2.h"
 #include "prep/form3.h"
+#include "support/shotsetup.h"
 
 #include <QAction>
 #include <QApplication>
@@ -81,13 +81,7 @@ void saveFrames(Form1 &f)
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
-    QFont font(QStringLiteral("Noto Sans CJK JP"), 10);
-    font.setFamilies({QStringLiteral("Noto Sans CJK JP"), QStringLiteral("IPAGothic")});
-    QApplication::setFont(font);
-    // The desktop's language, as the game takes it (LANGUAGE=en for English).
-    const std::unique_ptr<QTranslator> words = loadGameTranslation(uiLanguageFor(LocaleEnvironment::current()));
-    if (words)
-        QCoreApplication::installTranslator(words.get());
+    const std::unique_ptr<QTranslator> words = drawAsTheGame();
     out = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QDir::currentPath();
     QDir().mkpath(out);
 
