@@ -1499,6 +1499,26 @@ Sometimes a fish is caught on the slightest dip of the tip; sometimes the tip di
         <source>引き潮</source>
         <translation>Ebb</translation>
     </message>
+    <message>
+        <source>湾入り口</source>
+        <translation>湾入り口 (Bay Mouth)</translation>
+    </message>
+    <message>
+        <source>北の離れ</source>
+        <translation>北の離れ (North Reef)</translation>
+    </message>
+    <message>
+        <source>大浜</source>
+        <translation>大浜 (Ōhama Beach)</translation>
+    </message>
+    <message>
+        <source>南の離れ</source>
+        <translation>南の離れ (South Reef)</translation>
+    </message>
+    <message>
+        <source>鴨の越し</source>
+        <translation>鴨の越し (Duck Pass)</translation>
+    </message>
 </context>
 <context>
     <name>Rankings</name>

@@ -211,7 +211,8 @@ void Form4::ShowSpotTable()
         card->move(card->x(), CardTop);
         card->show();
         Label1->setText(rafts::name(spotNo));
-        card->setTitle(spottexts::GuideTitle(Label1->text()));
+        // The card's title has room for the name's gloss.
+        card->setTitle(spottexts::GuideTitle(rafts::shownName(spotNo)));
     }
     // Today's tide hours, once the settings screen has drawn them into the day.
     if (game().screens().loadedForm3()) {

@@ -461,7 +461,7 @@ void Form1::load()
     Day &d = day();
     Label6->setText(s.AnglerName);
     showTarget();
-    Label8->setText(rafts::name(s.SpotNo));
+    Label8->setText(rafts::shownName(s.SpotNo));
     // Today's tide hours, as the settings screen drew them into the day.
     Label22->setText(QString::number(d.firstHigh));
     Label24->setText(QString::number(d.secondHigh));

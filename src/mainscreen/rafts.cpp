@@ -49,6 +49,17 @@ QString name(int spotNo)
     return raft ? raft->name : QString();
 }
 
+QString shownName(int spotNo)
+{
+    [[maybe_unused]] static constexpr const char *names[] = {
+        QT_TRANSLATE_NOOP("Rafts", "湾入り口"), QT_TRANSLATE_NOOP("Rafts", "北の離れ"),
+        QT_TRANSLATE_NOOP("Rafts", "大浜"), QT_TRANSLATE_NOOP("Rafts", "南の離れ"),
+        QT_TRANSLATE_NOOP("Rafts", "鴨の越し"),
+    };
+    const QString raft = name(spotNo);
+    return raft.isEmpty() ? raft : QCoreApplication::translate("Rafts", raft.toUtf8().constData());
+}
+
 QString currentWord(Level current)
 {
     namespace T = mainscreentexts;

@@ -35,6 +35,9 @@ struct Raft
 const Raft *byNumber(int spotNo);
 // "湾入り口", "北の離れ", "大浜", "南の離れ", "鴨の越し" for 1..5; empty otherwise.
 QString name(int spotNo);
+// The raft's name as the screens show it: the name itself, with a gloss in
+// another language ("湾入り口 (Bay Mouth)"); the files keep the name alone.
+QString shownName(int spotNo);
 // A cell of the table (a depth, "速い", "多い", "満ち潮", ...) as the screens
 // show it, in the player's language; the table keeps the Japanese.
 QString shownCell(const QString &cell);

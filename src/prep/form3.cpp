@@ -9,6 +9,7 @@
 #include "guides/form4.h"
 #include "guides/form7.h"
 #include "mainscreen/form1.h"
+#include "mainscreen/rafts.h"
 #include "platform/picturebox.h"
 #include "records/datafiles.h"
 #include "rankings/form6.h"
@@ -191,6 +192,10 @@ Form3::Form3(Game &game)
     for (int k = 1; k <= 5; ++k) {
         auto *opt = new QRadioButton(raftNames.at(k - 1), Picture1);
         opt->setObjectName(QStringLiteral("Option") + QString::number(k));
+        // The map keeps the names short; a gloss in the player's language
+        // comes on hovering.
+        if (rafts::shownName(k) != raftNames.at(k - 1))
+            opt->setToolTip(rafts::shownName(k));
         // A light tag keeps the name readable over sea and land alike.
         // The tag with the keyboard's focus wears a thicker blue edge, as
         // the style's own focus frame does not show on a dressed tag.
