@@ -3,6 +3,7 @@
 #include <QCoreApplication>
 
 #include <array>
+#include <tuple>
 
 namespace daylog {
 namespace {
@@ -110,11 +111,31 @@ auto withTable(Vocabulary vocabulary, F f)
 
 } // namespace
 
-QString displayName(Fish fish) { return QString::fromUtf16(entryOf(kFish, fish).caption); }
-QString displayName(Tide tide) { return QString::fromUtf16(entryOf(kTides, tide).caption); }
-QString displayName(Leader leader) { return QString::fromUtf16(entryOf(kLeaders, leader).caption); }
-QString displayName(Hook hook) { return QString::fromUtf16(entryOf(kHooks, hook).caption); }
-QString displayName(Bait bait) { return QString::fromUtf16(entryOf(kBaits, bait).caption); }
+namespace {
+
+// The captions made once: a day names its rig and fish at every step.
+template <typename Table, typename Id>
+QString cachedCaption(const Table &table, Id id)
+{
+    static const auto captions = [&table] {
+        std::array<QString, std::tuple_size_v<Table>> all;
+        for (std::size_t i = 0; i < all.size(); ++i)
+            all[i] = QString::fromUtf16(table[i].caption);
+        return all;
+    }();
+    for (std::size_t i = 0; i < captions.size(); ++i)
+        if (table[i].id == id)
+            return captions[i];
+    return captions.front(); // every id is in its table
+}
+
+} // namespace
+
+QString displayName(Fish fish) { return cachedCaption(kFish, fish); }
+QString displayName(Tide tide) { return cachedCaption(kTides, tide); }
+QString displayName(Leader leader) { return cachedCaption(kLeaders, leader); }
+QString displayName(Hook hook) { return cachedCaption(kHooks, hook); }
+QString displayName(Bait bait) { return cachedCaption(kBaits, bait); }
 
 std::optional<Fish> fishFromCaption(const QString &caption) { return fromCaption(kFish, caption); }
 std::optional<Tide> tideFromCaption(const QString &caption) { return fromCaption(kTides, caption); }

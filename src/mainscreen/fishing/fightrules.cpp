@@ -5,6 +5,7 @@
 #include "daylog/ids.h"
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <vector>
 
@@ -133,7 +134,9 @@ bool lost(int tick5)
     return tick5 == 2 || tick5 == 4;
 }
 
-double lossChanceAt(qint64 msSinceTake)
+namespace {
+
+double walkLossChance(qint64 msSinceTake)
 {
     // Walk every run of draws from the take (its tick at 0 ms): a draw whose
     // tick is still running at the strike decides; the others lead to the
@@ -173,6 +176,26 @@ double lossChanceAt(qint64 msSinceTake)
         paths = std::move(next);
     }
     return stillOn > 0 ? losing / stillOn : 0.0;
+}
+
+} // namespace
+
+double lossChanceAt(qint64 msSinceTake)
+{
+    // Every pull lasts a whole number of 80 ms, so the chance only changes
+    // on those steps: worked out once for each step up to the tenth pull.
+    constexpr qint64 Step = 80;
+    constexpr qint64 Steps = 9 * 5 + 1; // nine pulls of at most 400 ms
+    static const auto table = [] {
+        std::array<double, Steps> chances{};
+        for (qint64 i = 0; i < Steps; ++i)
+            chances[std::size_t(i)] = walkLossChance(i * Step);
+        return chances;
+    }();
+    if (msSinceTake < 0)
+        return table.front();
+    const qint64 step = msSinceTake / Step;
+    return step < Steps ? table[std::size_t(step)] : 0.0;
 }
 
 } // namespace mulletrules
