@@ -27,6 +27,8 @@ private slots:
     void catchListEntriesAndCount();
     void messagesOfTheCatch();
     void mulletRules();
+    void mulletLossChanceAtTheStrike_data();
+    void mulletLossChanceAtTheStrike();
 };
 
 void FightRulesTest::lineStrain_data()
@@ -132,6 +134,31 @@ void FightRulesTest::mulletRules()
         if (mulletrules::lost(t5))
             lost << t5;
     QCOMPARE(lost, (QList<int>{2, 4}));
+}
+
+// The chance that a struck mullet comes off, by when it is struck after the
+// take: the exact fractions worked out by hand over every run of draws (the
+// long pulls are the likelier to be under way at a given moment).
+void FightRulesTest::mulletLossChanceAtTheStrike_data()
+{
+    QTest::addColumn<int>("ms");
+    QTest::addColumn<double>("chance");
+    QTest::newRow("in the take's own pull") << 10 << 0.4;
+    QTest::newRow("just before the shortest pull ends") << 79 << 0.4;
+    QTest::newRow("the shortest pull has ended") << 80 << 0.48;
+    QTest::newRow("100 ms") << 100 << 0.48;
+    QTest::newRow("200 ms") << 200 << 0.376;
+    QTest::newRow("300 ms, the simulated angler's") << 300 << 0.4512;
+    QTest::newRow("500 ms") << 500 << 0.4116736;
+    QTest::newRow("after the tenth pull it has let go") << 3600 << 0.0;
+}
+
+void FightRulesTest::mulletLossChanceAtTheStrike()
+{
+    QFETCH(int, ms);
+    QFETCH(double, chance);
+    QVERIFY2(std::abs(mulletrules::lossChanceAt(ms) - chance) < 1e-12,
+             qPrintable(QString::number(mulletrules::lossChanceAt(ms), 'g', 15)));
 }
 
 QTEST_GUILESS_MAIN(FightRulesTest)
