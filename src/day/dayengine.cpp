@@ -333,8 +333,8 @@ void DayEngine::StartDay()
     if (d.ending)
         return; // one run is one day
     musicTimer(true);
-    daystart::applyClasses({rafts::byNumber(m_state.SpotNo), m_state.TargetFish, leaderCaption(d), hookCaption(d), baitCaption(d)},
-                            m_state);
+    daystart::applyClasses(
+        {rafts::byNumber(m_state.SpotNo), m_state.TargetFish, leaderCaption(d), hookCaption(d), baitCaption(d)}, m_state);
     d.controls.startMenuEnabled = false;
     m_screen.showRod(0);
     Timer時間管理->setEnabled(true);
@@ -713,10 +713,9 @@ void DayEngine::RodTipTick()
 void DayEngine::BiteGate()
 {
     // Without a rig there is no leader to weigh, and nothing bites.
-    const std::optional<int> leader = m_day.leader ? std::optional<int>(daylog::sizeNumber(*m_day.leader)) : std::nullopt;
-    if (!leader)
+    if (!m_day.leader)
         return;
-    m_day.rigFigure = biterules::rigFigure(*leader, m_state.DepthLevel, m_state.CurrentLevel);
+    m_day.rigFigure = biterules::rigFigure(daylog::sizeNumber(*m_day.leader), m_state.DepthLevel, m_state.CurrentLevel);
     if (biterules::passesGate(densityDraw(), biterules::gateLimit(m_day.rigFigure)))
         ChooseBiteClass();
 }

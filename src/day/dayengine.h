@@ -54,18 +54,18 @@ public:
     virtual bool programEnding() const { return false; }
 };
 
-// The fishing day's procedures over its model: groundbait, bites, rod-tip
-// motion, strike, fight, landing, mullet, bait change, the clock, the tide,
-// the music and the end of the day. Each step changes the Day and GameState,
-// tells the screen what to show and reports its events, each with the reason
-// its own decision gave. The engine's timers run on the platform scheduler:
-// the event loop in the game, virtual time in tests and the simulator.
 // The rig's parts as the game shows and logs them: "未設定" before a rig is
 // made, else the part's caption (empty for the mullet rig's bait).
 QString leaderCaption(const Day &day);
 QString hookCaption(const Day &day);
 QString baitCaption(const Day &day);
 
+// The fishing day's procedures over its model: groundbait, bites, rod-tip
+// motion, strike, fight, landing, mullet, bait change, the clock, the tide,
+// the music and the end of the day. Each step changes the Day and GameState,
+// tells the screen what to show and reports its events, each with the reason
+// its own decision gave. The engine's timers run on the platform scheduler:
+// the event loop in the game, virtual time in tests and the simulator.
 class DayEngine
 {
 public:

@@ -141,7 +141,6 @@ Form1::Form1(Game &game)
     m_engine = std::make_unique<DayEngine>(game.day, game.state, game.platform, game.dayEvents,
                                            static_cast<DayScreen &>(*this), options);
     m_engine->onDayBegun = [&game](const daylog::LoggedDay &header) { game.dayLog().beginDay(header); };
-    // Before a rig is made the rig reads 未設定, as its labels do.
     Timer時間管理 = m_engine->Timer時間管理.get();
     Timer1音楽1 = m_engine->Timer1音楽1.get();
     Timer竿の音 = m_engine->Timer竿の音.get();
@@ -576,8 +575,9 @@ void Form1::ChangeBait()
     if (EndHourReached())
         return; // nothing to bait once the day is over
     // The list opens on the bait on the hook, so the arrows start from it.
+    const QString onTheHook = baitCaption(day());
     for (int i = 0; i < List2->count(); ++i)
-        if (List2->item(i)->data(Qt::UserRole).toString() == baitCaption(day()))
+        if (List2->item(i)->data(Qt::UserRole).toString() == onTheHook)
             List2->setCurrentRow(i);
     List2->setVisible(true);
     List2->raise();

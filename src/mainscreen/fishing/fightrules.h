@@ -2,8 +2,6 @@
 
 #include "daylog/ids.h"
 
-#include <QtGlobal>
-
 #include <QString>
 #include <QStringList>
 
