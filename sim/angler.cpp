@@ -55,12 +55,12 @@ void SimAngler::tell(SimEvent::Kind kind, SimEvent e)
     m_listener->dayEvent(e);
 }
 
-void SimAngler::heard(const QString &text)
+void SimAngler::heard(DayMessage kind, const QString &text)
 {
-    namespace FT = fishingtexts;
     SimEvent e;
     e.text = text;
-    if (text.startsWith(mainscreentexts::BoatmanTimeUp())) {
+    switch (kind) {
+    case DayMessage::BoatmanTimeUp:
         // Counted before it is told, so that the event reads as the end itself.
         tell(SimEvent::Boatman, e);
         if (++m_report.boatman == 1) {
@@ -69,25 +69,32 @@ void SimAngler::heard(const QString &text)
             m_report.endMs = now();
         }
         return;
-    }
-    if (text == FT::TooEarly()) {
+    case DayMessage::TooEarly:
         ++m_report.tooEarly;
         tell(SimEvent::TooEarly, e);
-    } else if (text == FT::BaitTaken()) {
+        return;
+    case DayMessage::BaitTaken:
         ++m_report.baitTaken;
         tell(SimEvent::BaitTaken, e);
-    } else if (text == FT::MulletEscaped()) {
+        return;
+    case DayMessage::MulletEscaped:
         ++m_report.mulletEscaped;
         tell(SimEvent::MulletEscaped, e);
-    } else if (text.startsWith(FT::Lost()) || text == FT::MulletLost()) {
+        return;
+    case DayMessage::FishLost:
+    case DayMessage::MulletLost: {
         ++m_report.losses;
         const Fish f = fish();
         e.fish = f.kind;
         e.length = f.length;
         tell(SimEvent::Lost, e);
-    } else {
-        tell(SimEvent::Message, e);
+        return;
     }
+    case DayMessage::StrikeFailed:
+    case DayMessage::FishLanded:
+        break;
+    }
+    tell(SimEvent::Message, e);
 }
 
 void SimAngler::listed(const QString &kind, int length)

@@ -2,9 +2,9 @@
 
 #include "simday.h"
 
-#include <QString>
+#include "day/dayengine.h"
 
-class DayEngine;
+#include <QString>
 
 // The simulated angler of one day, whatever he plays on: he watches the
 // day's model, keeps the day's report, tells the listener what he sees, and
@@ -34,8 +34,8 @@ protected:
 
     // The clock as the main screen reads it.
     QString clock() const;
-    // A message box of the game, read at once.
-    void heard(const QString &text);
+    // A box of the day, as the engine tells it opens.
+    void heard(DayMessage kind, const QString &text);
     // A fish put on the catch list.
     void listed(const QString &kind, int length);
     void observe();

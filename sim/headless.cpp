@@ -34,7 +34,6 @@ public:
     SimDayReport play();
 
     // ---- what the screen would show ----
-    void showMessage(const QString &text) override { heard(text); }
     void fishListed(bool) override { listed(daylog::displayName(m_day.catches.back().kind), m_day.catches.back().length); }
     void yieldEvents() override { m_scheduler.yieldEvents(); }
 
@@ -89,6 +88,7 @@ void HeadlessRun::setUp()
     DayEngine::Options options;
     options.sound = false;
     m_engine = std::make_unique<DayEngine>(m_day, m_state, m_platform, *this, *this, options);
+    m_engine->onMessage = [this](DayMessage kind, const QString &text) { heard(kind, text); };
     m_engine->onDayBegun = [this](const daylog::LoggedDay &header) {
         if (!listening())
             return; // only a listener wants the day's log

@@ -116,13 +116,6 @@ public:
         : SimAngler(config, day, seed, listener)
         , m_sim(seed)
     {
-        m_sim.dialogs.onMessage = [this](const MessageRecord &m) {
-            // A fish is listed just before its message is shown: take the
-            // list in first, so that a catch comes before the boatman who
-            // follows it.
-            catchUp();
-            heard(m.text);
-        };
     }
 
     SimDayReport play();
@@ -163,6 +156,12 @@ void DayRun::setUp()
 
     Form1 &f = m_game->screens().form1();
     m_form = &f;
+    f.fishing().onMessage = [this](DayMessage kind, const QString &text) {
+        // A fish is listed just before its message is shown: take the list
+        // in first, so that a catch comes before the boatman who follows it.
+        catchUp();
+        heard(kind, text);
+    };
     if (f.Label46)
         f.Label46->setText(s.EndHour + settingstexts::EndHourSuffix());
     // The rig as the rig screen writes it.

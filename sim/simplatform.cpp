@@ -6,8 +6,6 @@
 
 int SimDialogs::show(const MessageRecord &message)
 {
-    if (onMessage)
-        onMessage(message);
     return message.buttons == MessageButtons::YesNo ? AnswerYes : AnswerOk;
 }
 

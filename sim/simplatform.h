@@ -33,13 +33,12 @@ private:
     int m_reseeds = 0;
 };
 
-// Reads every message at once and answers it by its first button (OK, or
-// Yes), as an angler who presses Enter would; hands each text on.
+// Answers every message at once by its first button (OK, or Yes), as an
+// angler who presses Enter would.
 class SimDialogs final : public Dialogs
 {
 public:
     using Dialogs::Dialogs;
-    std::function<void(const MessageRecord &)> onMessage;
 
 protected:
     int show(const MessageRecord &message) override;

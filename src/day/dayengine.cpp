@@ -192,16 +192,20 @@ void DayEngine::focusOn(DayControl control)
     m_screen.focusOn(control);
 }
 
-void DayEngine::message(const QString &text)
+void DayEngine::message(DayMessage kind, const QString &text)
 {
     m_screen.showControls();
-    m_screen.showMessage(text);
+    if (onMessage)
+        onMessage(kind, text);
+    m_screen.showMessage(kind, text);
 }
 
-void DayEngine::notice(const QString &text)
+void DayEngine::notice(DayMessage kind, const QString &text)
 {
     m_screen.showControls();
-    m_screen.showNotice(text);
+    if (onMessage)
+        onMessage(kind, text);
+    m_screen.showNotice(kind, text);
 }
 
 void DayEngine::musicTimer(bool on)
@@ -245,7 +249,7 @@ void DayEngine::baitGone()
     report(e);
     m_state.HookPhase = 0;
     EndBiteCycle();
-    notice(fishingtexts::BaitTaken());
+    notice(DayMessage::BaitTaken, fishingtexts::BaitTaken());
 }
 
 // ---- the day's events ----------------------------------------------------------
@@ -492,7 +496,7 @@ void DayEngine::EndDay()
     c.startMenuEnabled = false;
     m_screen.dayClosed();
     const auto bait = [](const QString &caption) { return daylog::shownCaption(daylog::Vocabulary::Bait, caption); };
-    message(T::BoatmanTimeUp() + QStringLiteral("\n\n")
+    message(DayMessage::BoatmanTimeUp, T::BoatmanTimeUp() + QStringLiteral("\n\n")
             + T::BoatmanBaits(bait(d.goodBaits[1]), bait(d.goodBaits[2]), bait(d.goodBaits[3])));
     if (!d.catches.empty())
         c.saveMenuEnabled = true;
@@ -890,7 +894,7 @@ void DayEngine::Strike()
                     // The tip moved, but no fish had been chosen for it.
                     reportStrike(EventKind::StrikeMissed, Reason::StruckNoFish);
                     s.HookPhase = 0;
-                    notice(fishingtexts::TooEarly());
+                    notice(DayMessage::TooEarly, fishingtexts::TooEarly());
                     EndBiteCycle();
                 }
             } else if (d.biteArmed == 1) {
@@ -898,7 +902,7 @@ void DayEngine::Strike()
                 Timerダンゴ管理->setEnabled(false);
                 Timer竿の動き->setEnabled(false);
                 Timerあたり->setEnabled(false);
-                notice(fishingtexts::TooEarly());
+                notice(DayMessage::TooEarly, fishingtexts::TooEarly());
                 EndBiteCycle();
             } else {
                 // Nothing at the bait: the groundbait is given up.
@@ -917,7 +921,7 @@ void DayEngine::StrikeFailed()
 {
     const Drawn drawn(m_screen);
     DayControls &c = m_day.controls;
-    message(fightrules::strikeFailedMessage());
+    message(DayMessage::StrikeFailed, fightrules::strikeFailedMessage());
     c.closeCycle();
     c.rigMenuEnabled = false;
     c.startMenuEnabled = false;
@@ -987,7 +991,7 @@ void DayEngine::FightTick()
         PlayEffect(fishingtexts::WaveLost());
         m_screen.showTip(1);
         m_screen.showRod(0);
-        message(fightrules::lostMessage(s.FishKind, s.FishLength));
+        message(DayMessage::FishLost, fightrules::lostMessage(s.FishKind, s.FishLength));
         m_screen.yieldEvents();
         StopEffect();
     } else {
@@ -1003,7 +1007,7 @@ void DayEngine::FightTick()
             ShowLandedChinu();
             focusOn(DayControl::Ok);
         } else {
-            message(fightrules::landedMessage(s.FishKind, s.FishLength));
+            message(DayMessage::FishLanded, fightrules::landedMessage(s.FishKind, s.FishLength));
         }
     }
 
@@ -1105,7 +1109,7 @@ void DayEngine::MulletTick()
             d.mulletTicks = 0;
             m_screen.showTip(1);
             report(EventKind::MulletEscaped, Reason::LetGo);
-            notice(fishingtexts::MulletEscaped());
+            notice(DayMessage::MulletEscaped, fishingtexts::MulletEscaped());
             DayControls &c = d.controls;
             c.handOver(DayControl::Strike, DayControl::Drop);
             c.dropEnabled = !EndHourReached();
@@ -1174,9 +1178,9 @@ void DayEngine::MulletFightTick()
         StopMusic();
         StopEffect();
         PlayEffect(fishingtexts::WaveLost());
-        message(fishingtexts::MulletLost());
+        message(DayMessage::MulletLost, fishingtexts::MulletLost());
     } else {
-        message(fightrules::landedMessage(s.FishKind, s.FishLength));
+        message(DayMessage::FishLanded, fightrules::landedMessage(s.FishKind, s.FishLength));
         // Mullet are listed but not counted.
         d.catches.push_back(landedFish());
         m_screen.fishListed(false);

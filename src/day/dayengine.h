@@ -17,6 +17,19 @@ struct Platform;
 class RandomSource;
 class QObject;
 
+// What a box of the day tells: its text is the game's own, its kind is for
+// whoever counts the day's boxes without reading them.
+enum class DayMessage {
+    BoatmanTimeUp, // the boatman has come: the day is over
+    TooEarly,      // the strike came too early (also on a bait stealer's hold)
+    BaitTaken,     // the bait is gone
+    StrikeFailed,  // the strike could not be carried out
+    FishLost,      // the fight lost the fish
+    FishLanded,    // a fish is landed (not the big chinu, which has its picture)
+    MulletEscaped, // the mullet let go before the strike
+    MulletLost,    // the mullet came off the hook
+};
+
 // What the engine asks of whoever shows the day. The main screen draws the
 // model; the simulator's angler watches it; every call does nothing unless
 // overridden, so a headless day needs none of them.
@@ -45,9 +58,9 @@ public:
     // The boatman closes the day: the end-of-day picture, no bait list.
     virtual void dayClosed() {}
     // A box the angler must close; the clock stands while it is open.
-    virtual void showMessage(const QString & /*text*/) {}
+    virtual void showMessage(DayMessage /*kind*/, const QString & /*text*/) {}
     // A box that only tells of a miss or a lost bait (may go quietly).
-    virtual void showNotice(const QString &text) { showMessage(text); }
+    virtual void showNotice(DayMessage kind, const QString &text) { showMessage(kind, text); }
     // Lets queued events run inside a long step (the time bar's drain).
     virtual void yieldEvents() {}
     // The program is ending: a long step stops at once.
@@ -88,6 +101,10 @@ public:
     const Day &day() const { return m_day; }
     // The outing and the bite in progress, beside the day.
     const GameState &state() const { return m_state; }
+
+    // Each box of the day as it opens (or goes quietly), before the angler
+    // has closed it.
+    std::function<void(DayMessage, const QString &)> onMessage;
 
     // The day's log starts with this header at スタート.
     std::function<void(const daylog::LoggedDay &)> onDayBegun;
@@ -190,8 +207,8 @@ private:
     void openStrikeWindow();
     void baitGone();
     void focusOn(DayControl control);
-    void message(const QString &text);
-    void notice(const QString &text);
+    void message(DayMessage kind, const QString &text);
+    void notice(DayMessage kind, const QString &text);
     void musicTimer(bool on);
     void sendCommands(std::size_t first, const QString &command, const QString &then);
     void rodSoundTimer(bool on);

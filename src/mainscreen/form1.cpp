@@ -495,7 +495,7 @@ void Form1::notice(const QString &text)
     m_dayReport->statusLabel()->setText(line);
 }
 
-void Form1::showMessage(const QString &text)
+void Form1::showMessage(DayMessage, const QString &text)
 {
     message(text);
 }

@@ -131,8 +131,8 @@ private:
     void landedChinuClosed() override;
     void strikeWindowOpened() override;
     void dayClosed() override;
-    void showMessage(const QString &text) override;
-    void showNotice(const QString &text) override { notice(text); }
+    void showMessage(DayMessage kind, const QString &text) override;
+    void showNotice(DayMessage, const QString &text) override { notice(text); }
     void yieldEvents() override;
     bool programEnding() const override;
 
