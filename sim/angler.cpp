@@ -2,8 +2,6 @@
 
 #include "day/dayengine.h"
 #include "mainscreen/fishing/fightrules.h"
-#include "mainscreen/fishing/fishingtexts.h"
-#include "mainscreen/mainscreentexts.h"
 #include "state/gamestate.h"
 
 SimAngler::SimAngler(const AnglerConfig &config, int day, quint64 seed, DayListener *listener)
@@ -31,7 +29,7 @@ SimAngler::Sight SimAngler::sight() const
 SimAngler::Fish SimAngler::fish() const
 {
     const GameState &s = engine().state();
-    return {s.BiteClass, s.FishKind, s.FishLength};
+    return {s.BiteClass, s.FishKind ? daylog::displayName(*s.FishKind) : QString(), s.FishLength};
 }
 
 bool SimAngler::dayMoves() const
@@ -97,14 +95,15 @@ void SimAngler::heard(DayMessage kind, const QString &text)
     tell(SimEvent::Message, e);
 }
 
-void SimAngler::listed(const QString &kind, int length)
+void SimAngler::listed(daylog::Fish fish, int length)
 {
+    const QString kind = daylog::displayName(fish);
     ++m_report.fish[kind];
-    if (kind == fishingtexts::Chinu())
+    if (fish == daylog::Fish::Chinu)
         m_report.chinuLengths.push_back(length);
     if (!m_report.ended && !m_listener)
         return;
-    const QString entry = fightrules::catchEntry(kind, length);
+    const QString entry = fightrules::catchEntry(fish, length);
     if (m_report.ended)
         m_report.listedAfterBoatman << entry;
     SimEvent e;

@@ -37,7 +37,7 @@ protected:
     // A box of the day, as the engine tells it opens.
     void heard(DayMessage kind, const QString &text);
     // A fish put on the catch list.
-    void listed(const QString &kind, int length);
+    void listed(daylog::Fish kind, int length);
     void observe();
     void act();
     // Once the boatman has come, nothing can happen any more when every

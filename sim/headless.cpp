@@ -34,7 +34,7 @@ public:
     SimDayReport play();
 
     // ---- what the screen would show ----
-    void fishListed(bool) override { listed(daylog::displayName(m_day.catches.back().kind), m_day.catches.back().length); }
+    void fishListed(bool) override { listed(m_day.catches.back().kind, m_day.catches.back().length); }
     void yieldEvents() override { m_scheduler.yieldEvents(); }
 
     // ---- the day's events, kept for the day log ----

@@ -180,7 +180,7 @@ void DayRun::catchUp()
         return;
     const std::vector<CaughtFish> &catches = m_form->day().catches;
     for (; m_listCount < catches.size(); ++m_listCount)
-        listed(daylog::displayName(catches[m_listCount].kind), catches[m_listCount].length);
+        listed(catches[m_listCount].kind, catches[m_listCount].length);
 }
 
 SimDayReport DayRun::play()

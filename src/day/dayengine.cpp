@@ -244,7 +244,7 @@ void DayEngine::openStrikeWindow()
 void DayEngine::baitGone()
 {
     daylog::DayEvent e = event(EventKind::BaitTaken, daylog::baitGoneReason(strikeWindowOpen(), m_state.HookPhase));
-    e.fish = m_state.FishKind;
+    e.fish = fishCaption();
     e.length = m_state.FishLength;
     report(e);
     m_state.HookPhase = 0;
@@ -282,7 +282,7 @@ void DayEngine::reportStrike(EventKind kind, Reason reason)
 {
     daylog::DayEvent e = event(kind, reason);
     if (kind == EventKind::StrikeHooked) {
-        e.fish = m_state.FishKind;
+        e.fish = fishCaption();
         e.length = m_state.FishLength;
     }
     report(e);
@@ -749,7 +749,7 @@ void DayEngine::StartBiteSequence()
     const biterules::Opening opening = biterules::opening(s.BiteClass, s.BiteRolls[3]);
     const int pattern = biterules::bitePattern(s.BiteClass, opening);
     daylog::DayEvent bite = event(EventKind::Bite, daylog::openingReason(opening));
-    bite.fish = s.FishKind;
+    bite.fish = fishCaption();
     bite.length = s.FishLength;
     report(bite);
     switch (opening) {
@@ -785,7 +785,7 @@ void DayEngine::BiteTick()
 {
     const Drawn drawn(m_screen);
     GameState &s = m_state;
-    const bool chinu = s.FishKind == fishingtexts::Chinu();
+    const bool chinu = s.FishKind == daylog::Fish::Chinu;
 
     switch (s.BiteStep) {
     case tipmotion::StartOrNibble: {
@@ -855,7 +855,7 @@ void DayEngine::TwitchTip()
     s.TipToggle = twitch.toggle;
     s.BiteTicks += 1;
     if (tipmotion::nibbleEnds(s.BiteTicks, s.BiteRolls[12])) {
-        if (tipmotion::nibbleGoesOn(s.FishKind == fishingtexts::Chinu(), s.BiteRolls[3])) {
+        if (tipmotion::nibbleGoesOn(s.FishKind == daylog::Fish::Chinu, s.BiteRolls[3])) {
             s.BiteStep = tipmotion::SlowPull;
             Timerあたり->setInterval(tipmotion::slowPullInterval(s.BiteRolls[12]));
         } else {
@@ -927,10 +927,15 @@ void DayEngine::StrikeFailed()
     c.startMenuEnabled = false;
 }
 
+QString DayEngine::fishCaption() const
+{
+    return m_state.FishKind ? daylog::displayName(*m_state.FishKind) : QString();
+}
+
 CaughtFish DayEngine::landedFish() const
 {
     // The fish choice names only fish the game knows.
-    return {daylog::fishFromCaption(m_state.FishKind).value_or(daylog::Fish::Fugu), m_state.FishLength};
+    return {m_state.FishKind.value_or(daylog::Fish::Fugu), m_state.FishLength};
 }
 
 void DayEngine::listFish()
@@ -976,7 +981,7 @@ void DayEngine::FightTick()
         const bool lost = d.fishLost == 1;
         daylog::DayEvent e =
             event(lost ? EventKind::FishLost : EventKind::FishLanded, lost ? Reason::LineParted : Reason::None);
-        e.fish = s.FishKind;
+        e.fish = fishCaption();
         e.length = s.FishLength;
         e.lineStrain = m_lineStrain;
         e.draw = m_lossDraw;
@@ -991,7 +996,7 @@ void DayEngine::FightTick()
         PlayEffect(fishingtexts::WaveLost());
         m_screen.showTip(1);
         m_screen.showRod(0);
-        message(DayMessage::FishLost, fightrules::lostMessage(s.FishKind, s.FishLength));
+        message(DayMessage::FishLost, fightrules::lostMessage(landedFish().kind, s.FishLength));
         m_screen.yieldEvents();
         StopEffect();
     } else {
@@ -1000,14 +1005,14 @@ void DayEngine::FightTick()
         m_screen.showRod(0);
         listFish();
         s.ChinuCount = d.chinuCount;
-        if (s.FishKind == fishingtexts::Chinu() && s.FishLength >= 30) {
+        if (s.FishKind == daylog::Fish::Chinu && s.FishLength >= 30) {
             StopMusic();
             d.music = MusicMode::Big;
             musicTimer(true);
             ShowLandedChinu();
             focusOn(DayControl::Ok);
         } else {
-            message(DayMessage::FishLanded, fightrules::landedMessage(s.FishKind, s.FishLength));
+            message(DayMessage::FishLanded, fightrules::landedMessage(landedFish().kind, s.FishLength));
         }
     }
 
@@ -1166,7 +1171,7 @@ void DayEngine::MulletFightTick()
     {
         daylog::DayEvent e =
             event(lost ? EventKind::FishLost : EventKind::FishLanded, lost ? Reason::HookPulled : Reason::None);
-        e.fish = s.FishKind;
+        e.fish = fishCaption();
         e.length = s.FishLength;
         e.draw = s.TickRolls[5];
         // No strain table decides a mullet: its last pull's draw does.
@@ -1180,7 +1185,7 @@ void DayEngine::MulletFightTick()
         PlayEffect(fishingtexts::WaveLost());
         message(DayMessage::MulletLost, fishingtexts::MulletLost());
     } else {
-        message(DayMessage::FishLanded, fightrules::landedMessage(s.FishKind, s.FishLength));
+        message(DayMessage::FishLanded, fightrules::landedMessage(landedFish().kind, s.FishLength));
         // Mullet are listed but not counted.
         d.catches.push_back(landedFish());
         m_screen.fishListed(false);

@@ -73,11 +73,6 @@ QString CatchEntry(const QString &kind, int length)
     return fightrules::catchEntry(kind, length);
 }
 
-bool IsChinuEntry(const QString &entry)
-{
-    return entry.startsWith(QStringLiteral("チヌ"));
-}
-
 int EntryLength(const QString &entry)
 {
     return int(numberformat::Val(QStringView(entry).mid(4)));

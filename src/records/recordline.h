@@ -72,7 +72,5 @@ DayFileNameParts ReadDayFileNameLeniently(const QString &name);
 // A catch-list entry, "チヌ  45センチ": the kind, two spaces, the length in
 // cm, "センチ".
 QString CatchEntry(const QString &kind, int length);
-// Whether the entry is a chinu (its first two characters are "チヌ").
-bool IsChinuEntry(const QString &entry);
 // The length of an entry: the digits from character 5 on (0 when none).
 int EntryLength(const QString &entry);

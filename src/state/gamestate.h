@@ -1,10 +1,13 @@
 #pragma once
 
+#include "daylog/ids.h"
+
 #include <QString>
 #include <QStringList>
 
 #include <array>
 #include <cstdint>
+#include <optional>
 
 // The one record of game-wide values that every screen reads and writes.
 // Unset numbers are 0 and unset texts are empty, so "not chosen yet" tests
@@ -33,7 +36,7 @@ struct GameState
 
     // Current bite and fight
     int HookPhase = 0;         // 0 nothing pending, 1 a fish holds the bait, 2 bait taken without hook-up
-    QString FishKind;
+    std::optional<daylog::Fish> FishKind; // the fish at the bait, none before the first bite
     std::int16_t FishLength = 0;
     std::array<int, 16> BiteRolls{};
     std::array<std::int16_t, 7> TickRolls{};

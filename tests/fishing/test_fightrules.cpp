@@ -24,7 +24,7 @@ private slots:
     void losingDrawsByBand();
     void chinuFightsLongerTheLongerItIs_data();
     void chinuFightsLongerTheLongerItIs();
-    void catchListEntriesAndCount();
+    void catchListEntries();
     void messagesOfTheCatch();
     void mulletRules();
     void mulletLossChanceAtTheStrike_data();
@@ -99,19 +99,18 @@ void FightRulesTest::chinuFightsLongerTheLongerItIs()
     QCOMPARE(fightrules::chinuFightRounds(length), rounds);
 }
 
-void FightRulesTest::catchListEntriesAndCount()
+void FightRulesTest::catchListEntries()
 {
     QCOMPARE(fightrules::catchEntry(s("チヌ"), 42), s("チヌ  42センチ"));
     QCOMPARE(fightrules::catchEntry(s("フグ"), 8), s("フグ  8センチ"));
     QCOMPARE(fightrules::catchEntry(s("ボラ"), 45), s("ボラ  45センチ"));
-    QCOMPARE(fightrules::chinuCount({s("チヌ  42センチ"), s("フグ  8センチ"), s("ボラ  45センチ"), s("チヌ  42センチ")}), 2);
-    QCOMPARE(fightrules::chinuCount({}), 0);
+    QCOMPARE(fightrules::catchEntry(daylog::Fish::Konoshiro, 21), s("コノシロ  21センチ"));
 }
 
 void FightRulesTest::messagesOfTheCatch()
 {
-    QCOMPARE(fightrules::landedMessage(s("チヌ"), 28), s("28 センチの チヌを釣り上げた。"));
-    QCOMPARE(fightrules::lostMessage(s("チヌ"), 48), s("バラシた！") + QStringLiteral("\n\n") + s("今のは48センチ くらいの チヌだった。"));
+    QCOMPARE(fightrules::landedMessage(daylog::Fish::Chinu, 28), s("28 センチの チヌを釣り上げた。"));
+    QCOMPARE(fightrules::lostMessage(daylog::Fish::Chinu, 48), s("バラシた！") + QStringLiteral("\n\n") + s("今のは48センチ くらいの チヌだった。"));
     QCOMPARE(fightrules::strikeFailedMessage(), s("予期せぬエラーが発生しました。ゲームは終了します。") + QStringLiteral("\n\n") + s("ここまでの記録を保存する場合は　『 釣果を保存 』　をクリックしてください。"));
 }
 

@@ -427,7 +427,7 @@ void FishingActionTest::biteOpening()
     p.dropAndTick(Pond::biteTick(cls, v3, w, v1));
     QCOMPARE(p.game.random.remaining(), 0);
     QCOMPARE(st.BiteClass, cls);
-    QCOMPARE(st.FishKind, s("チヌ"));
+    QVERIFY(st.FishKind == daylog::Fish::Chinu);
     QCOMPARE(int(st.FishLength), 26);
     QCOMPARE(st.HookPhase, hookPhase);
     QCOMPARE(st.BiteStep, 0);
@@ -587,7 +587,7 @@ void FishingActionTest::slowPullOfAStealerWaitsThenPullsOnce()
     QFETCH(int, pullTip);
     Pond p;
     p.dropAndTick(Pond::stealer(Pond::biteTick(cls, v3, w, 2)));
-    QCOMPARE(p.state().FishKind, s("フグ"));
+    QVERIFY(p.state().FishKind == daylog::Fish::Fugu);
     p.pushBiteTick(1, v12); // v11 1 would hook a chinu's fast pull, never a stealer's
     p.game.advance(p.form.Timerあたり->interval());
     QCOMPARE(p.state().BiteStep, 3);
@@ -998,7 +998,7 @@ void FishingActionTest::mulletFightTakesLengthAndLossFromTheLastTick()
     p.game.advance(f.Timer1ボラのタイマー->interval());
     QCOMPARE(p.form.day().mulletTicks, 2);
     f.Command3->click();
-    QCOMPARE(st.FishKind, s("ボラ"));
+    QVERIFY(st.FishKind == daylog::Fish::Mullet);
     QCOMPARE(int(st.FishLength), length);
     QCOMPARE(p.form.day().mulletOn, 0);
     QVERIFY(!f.Timer1ボラのタイマー->isEnabled());

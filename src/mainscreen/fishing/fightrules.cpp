@@ -65,15 +65,6 @@ QString catchEntry(const QString &kind, int length)
     return kind + QStringLiteral("  ") + QString::number(length) + fishingtexts::Centi();
 }
 
-int chinuCount(const QStringList &entries)
-{
-    int count = 0;
-    for (const QString &entry : entries)
-        if (entry.left(2) == fishingtexts::Chinu())
-            ++count;
-    return count;
-}
-
 QString catchEntry(daylog::Fish kind, int length)
 {
     return catchEntry(daylog::displayName(kind), length);
@@ -84,15 +75,14 @@ QString shownCatchEntry(daylog::Fish kind, int length)
     return fishingtexts::ShownEntry(daylog::shownName(kind), length);
 }
 
-QString landedMessage(const QString &kind, int length)
+QString landedMessage(daylog::Fish kind, int length)
 {
-    return fishingtexts::Landed(length, daylog::shownCaption(daylog::Vocabulary::Fish, kind));
+    return fishingtexts::Landed(length, daylog::shownName(kind));
 }
 
-QString lostMessage(const QString &kind, int length)
+QString lostMessage(daylog::Fish kind, int length)
 {
-    return fishingtexts::Lost() + QStringLiteral("\n\n")
-        + fishingtexts::LostWas(length, daylog::shownCaption(daylog::Vocabulary::Fish, kind));
+    return fishingtexts::Lost() + QStringLiteral("\n\n") + fishingtexts::LostWas(length, daylog::shownName(kind));
 }
 
 QString strikeFailedMessage()

@@ -23,13 +23,11 @@ QString catchEntry(const QString &kind, int length);
 QString catchEntry(daylog::Fish kind, int length);
 // The same entry as a catch list shows it, in the player's language.
 QString shownCatchEntry(daylog::Fish kind, int length);
-// Entries of the catch list that are chinu.
-int chinuCount(const QStringList &entries);
 
 // "28 センチの チヌを釣り上げた。"
-QString landedMessage(const QString &kind, int length);
+QString landedMessage(daylog::Fish kind, int length);
 // "バラシた！", two line feeds, "今のは48センチ くらいの チヌだった。"
-QString lostMessage(const QString &kind, int length);
+QString lostMessage(daylog::Fish kind, int length);
 // The strike's failure message.
 QString strikeFailedMessage();
 

@@ -1,6 +1,5 @@
 #include "fishchoice.h"
 
-#include "fishingtexts.h"
 
 namespace fishchoice {
 
@@ -8,7 +7,7 @@ namespace {
 
 Fish chinu(int length)
 {
-    return {fishingtexts::Chinu(), length};
+    return {daylog::Fish::Chinu, length};
 }
 
 } // namespace
@@ -105,23 +104,23 @@ std::optional<Fish> chooseOtherFish(const Input &in)
         Fish fish;
         int base = 0;
         switch (in.v7) {
-        case 1: case 2: case 3: fish.kind = fishingtexts::Mullet(); base = 38; break;
-        case 4: fish.kind = fishingtexts::Ainame(); base = 18; break;
-        case 5: fish.kind = fishingtexts::Aji(); base = 17; break;
-        case 6: fish.kind = fishingtexts::Tai(); base = 25; break;
-        case 7: fish.kind = fishingtexts::Konoshiro(); base = 20; break;
-        case 8: case 9: case 10: fish.kind = fishingtexts::Fugu(); base = 10; break;
-        default: break;
+        case 1: case 2: case 3: fish.kind = daylog::Fish::Mullet; base = 38; break;
+        case 4: fish.kind = daylog::Fish::Ainame; base = 18; break;
+        case 5: fish.kind = daylog::Fish::Aji; base = 17; break;
+        case 6: fish.kind = daylog::Fish::Tai; base = 25; break;
+        case 7: fish.kind = daylog::Fish::Konoshiro; base = 20; break;
+        case 8: case 9: case 10: fish.kind = daylog::Fish::Fugu; base = 10; break;
+        default: return std::nullopt; // the draw is 1..10: no fish for any other
         }
         fish.length = base + in.v5 * in.v6;
         return fish;
     }
     if (in.targetCode == 2) {
         if (in.tick5 >= 1 && in.tick5 <= 3)
-            return Fish{fishingtexts::Mullet(), in.tick4 + 30};
+            return Fish{daylog::Fish::Mullet, in.tick4 + 30};
         if (in.tick5 == 4 || in.tick5 == 5)
-            return Fish{fishingtexts::Mullet(), in.tick4 + 40};
-        return Fish{fishingtexts::Mullet(), 0};
+            return Fish{daylog::Fish::Mullet, in.tick4 + 40};
+        return Fish{daylog::Fish::Mullet, 0};
     }
     return std::nullopt;
 }

@@ -1,6 +1,6 @@
 #pragma once
 
-#include <QString>
+#include "daylog/ids.h"
 
 #include <functional>
 #include <optional>
@@ -11,7 +11,7 @@ namespace fishchoice {
 
 struct Fish
 {
-    QString kind;
+    daylog::Fish kind = daylog::Fish::Chinu;
     int length = 0;
     bool operator==(const Fish &) const = default;
 };
@@ -44,7 +44,7 @@ Fish tryLargeChinu(const Input &in);
 // reach): never above 66 cm.
 int adjustChinuLength(int length, const Input &in);
 // A bait stealer or mullet (chinu target), or the struck mullet (mullet
-// target); none for any other target.
+// target); none for any other target or a V7 outside 1..10.
 std::optional<Fish> chooseOtherFish(const Input &in);
 
 } // namespace fishchoice
