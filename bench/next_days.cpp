@@ -8,7 +8,6 @@
 #include "app/screens.h"
 #include "mainscreen/form1.h"
 #include "prep/form3.h"
-#include "prep/rigtexts.h"
 #include "records/dayend.h"
 #include "records/form5.h"
 
@@ -66,7 +65,7 @@ int main(int argc, char **argv)
         settings.Combo2->setCurrentIndex(0);
         settings.CrossToRaft();
         Form1 &f = screens.form1();
-        f.setRig(rigtexts::chinuLeaders().value(1), rigtexts::chinuHooks().value(1), rigtexts::baits().value(3));
+        f.setRig(daylog::Leader::No2, daylog::Hook::No4, daylog::Bait::Okiami);
         f.StartDay();
         // The angler drops and breaks whenever he can and strikes when the
         // tip is held down, a tenth of a second at a time, until the boatman.

@@ -72,7 +72,7 @@ void HeadlessRun::setUp()
     const QString endTime = endTimeFor(m_config.endHour);
     s.AnglerName = QStringLiteral("sim");
     s.SpotNo = m_config.raft;
-    s.TargetFish = m_config.target;
+    s.TargetFish = daylog::fishFromCaption(m_config.target);
     s.DayMinutes = settings::dayMinutesFor(endTime);
     s.AppDir = m_platform.dirs.dataRoot;
     s.EndHour = settings::endHourOf(endTime);
@@ -97,7 +97,8 @@ void HeadlessRun::setUp()
     };
     // The main screen opens at the raft, the rig is made, the day starts.
     m_engine->PrepareDay();
-    m_engine->setRig(m_config.leader, m_config.hook, m_config.bait);
+    m_engine->setRig(daylog::leaderFromCaption(m_config.leader), daylog::hookFromCaption(m_config.hook),
+                     daylog::baitFromCaption(m_config.bait));
     m_engine->StartDay();
 }
 

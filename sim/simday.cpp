@@ -148,7 +148,7 @@ void DayRun::setUp()
     // The settings screen as the angler leaves it: raft, target and end time.
     s.AnglerName = QStringLiteral("sim");
     s.SpotNo = m_config.raft;
-    s.TargetFish = m_config.target;
+    s.TargetFish = daylog::fishFromCaption(m_config.target);
     s.DayMinutes = settings::dayMinutesFor(endTime);
     Form3 &settingsScreen = m_game->screens().form3();
     settingsScreen.Label1->setText(rafts::name(m_config.raft));
@@ -165,11 +165,11 @@ void DayRun::setUp()
     if (f.Label46)
         f.Label46->setText(s.EndHour + settingstexts::EndHourSuffix());
     // The rig as the rig screen writes it.
-    s.Leader = m_config.leader;
-    s.Hook = m_config.hook;
-    s.Bait = m_config.bait;
+    s.Leader = daylog::leaderFromCaption(m_config.leader);
+    s.Hook = daylog::hookFromCaption(m_config.hook);
+    s.Bait = daylog::baitFromCaption(m_config.bait);
     f.setRig(s.Leader, s.Hook, s.Bait);
-    f.Label4(0)->setText(s.TargetFish);
+    f.showTarget();
     f.StartDay();
 }
 

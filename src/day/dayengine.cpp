@@ -264,7 +264,7 @@ daylog::DayEvent DayEngine::event(EventKind kind, Reason reason) const
     e.tideLevel = clocktide::roundedWidth(d.tideBarWidth);
     e.tideDirection = tideWord(d.tide);
     e.raft = m_state.SpotNo;
-    e.targetFish = m_state.TargetFish;
+    e.targetFish = m_state.TargetFish ? daylog::displayName(*m_state.TargetFish) : QString();
     e.leader = leaderCaption(d);
     e.hook = hookCaption(d);
     e.bait = baitCaption(d);
@@ -306,12 +306,13 @@ QString leaderCaption(const Day &day) { return rigCaption(day, day.leader); }
 QString hookCaption(const Day &day) { return rigCaption(day, day.hook); }
 QString baitCaption(const Day &day) { return rigCaption(day, day.bait); }
 
-void DayEngine::setRig(const QString &leader, const QString &hook, const QString &bait)
+void DayEngine::setRig(std::optional<daylog::Leader> leader, std::optional<daylog::Hook> hook,
+                       std::optional<daylog::Bait> bait)
 {
     m_day.rigMade = true;
-    m_day.leader = daylog::leaderFromCaption(leader);
-    m_day.hook = daylog::hookFromCaption(hook);
-    m_day.bait = daylog::baitFromCaption(bait);
+    m_day.leader = leader;
+    m_day.hook = hook;
+    m_day.bait = bait;
 }
 
 void DayEngine::PrepareDay()
@@ -337,8 +338,7 @@ void DayEngine::StartDay()
     if (d.ending)
         return; // one run is one day
     musicTimer(true);
-    daystart::applyClasses(
-        {rafts::byNumber(m_state.SpotNo), m_state.TargetFish, leaderCaption(d), hookCaption(d), baitCaption(d)}, m_state);
+    daystart::applyClasses({rafts::byNumber(m_state.SpotNo), m_state.TargetFish}, m_state);
     d.controls.startMenuEnabled = false;
     m_screen.showRod(0);
     Timer時間管理->setEnabled(true);
@@ -349,7 +349,7 @@ void DayEngine::StartDay()
     daylog::LoggedDay header;
     header.angler = m_state.AnglerName;
     header.raft = m_state.SpotNo;
-    header.targetFish = m_state.TargetFish;
+    header.targetFish = m_state.TargetFish ? daylog::displayName(*m_state.TargetFish) : QString();
     header.date = m_platform.clock.now().date().toString(QStringLiteral("yyyy-MM-dd"));
     header.endHour = m_state.EndHour;
     header.firstHigh = d.firstHigh;
@@ -1207,9 +1207,9 @@ void DayEngine::MulletFightTick()
 
 // ---- bait change -------------------------------------------------------------------
 
-void DayEngine::ChangeBaitTo(const QString &bait)
+void DayEngine::ChangeBaitTo(std::optional<daylog::Bait> bait)
 {
-    m_day.bait = daylog::baitFromCaption(bait);
+    m_day.bait = bait;
     report(EventKind::BaitChanged);
 }
 

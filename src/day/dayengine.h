@@ -136,9 +136,10 @@ public:
     void Strike();           // Command3
     void CloseLandedChinu(); // Command4
     // The bait list's choice: the new bait goes on the hook.
-    void ChangeBaitTo(const QString &bait);
-    // The rig the rig screen made, from its captions.
-    void setRig(const QString &leader, const QString &hook, const QString &bait);
+    void ChangeBaitTo(std::optional<daylog::Bait> bait);
+    // The rig the rig screen made (the mullet rig has no bait).
+    void setRig(std::optional<daylog::Leader> leader, std::optional<daylog::Hook> hook,
+                std::optional<daylog::Bait> bait);
 
     // ---- the steps the timers drive ----
     void BallTimeUp();       // Timerダンゴ管理: the ball breaks by itself

@@ -35,11 +35,11 @@ Density chinuDensity(rafts::Level chinu)
     return Density{level, 4 - level};
 }
 
-std::optional<int> targetCode(const QString &targetFish)
+std::optional<int> targetCode(std::optional<daylog::Fish> targetFish)
 {
-    if (targetFish == T::Chinu())
+    if (targetFish == daylog::Fish::Chinu)
         return 1;
-    if (targetFish == T::Mullet())
+    if (targetFish == daylog::Fish::Mullet)
         return 2;
     return std::nullopt;
 }
@@ -60,9 +60,6 @@ void applyClasses(const Outing &outing, GameState &state)
     }
     if (const auto v = targetCode(outing.target))
         state.TargetCode = *v;
-    state.Leader = outing.leader;
-    state.Hook = outing.hook;
-    state.Bait = outing.bait;
 }
 
 QStringList baits()

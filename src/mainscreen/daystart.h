@@ -2,6 +2,8 @@
 
 #include "rafts.h"
 
+#include "daylog/ids.h"
+
 #include <QString>
 #include <QStringList>
 
@@ -28,16 +30,15 @@ struct Density
     int sizeFactor = 0;
 };
 Density chinuDensity(rafts::Level chinu);
-// "チヌ" → 1, "ボラ" → 2.
-std::optional<int> targetCode(const QString &targetFish);
+// チヌ → 1, ボラ → 2; none for any other fish or none chosen.
+std::optional<int> targetCode(std::optional<daylog::Fish> targetFish);
 
-// What the day starts from: the raft (none before one is chosen), the
-// target fish and the rig.
+// What the day starts from: the raft (none before one is chosen) and the
+// target fish.
 struct Outing
 {
     const rafts::Raft *raft = nullptr;
-    QString target;
-    QString leader, hook, bait;
+    std::optional<daylog::Fish> target;
 };
 // Writes the classes into the state; a depth or a target outside a mapping,
 // or no raft, leaves its fields as they were.

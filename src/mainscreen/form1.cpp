@@ -377,11 +377,11 @@ void Form1::buildControls()
     // The bait list opens beside エサの交換.
     List2 = new QListWidget(area);
     List2->setObjectName(QStringLiteral("List2"));
-    // The list shows each bait in the player's language and keeps the
-    // caption the day holds.
+    // The list shows each bait in the player's language and keeps its id.
     for (const QString &bait : T::baits()) {
         auto *item = new QListWidgetItem(daylog::shownCaption(daylog::Vocabulary::Bait, bait), List2);
-        item->setData(Qt::UserRole, bait);
+        const std::optional<daylog::Bait> id = daylog::baitFromCaption(bait);
+        item->setData(Qt::UserRole, id ? int(*id) : -1);
     }
     List2->setGeometry(baitListX, BandTop + 6, baitListW, BandHeight - 12);
     List2->hide();
@@ -518,15 +518,18 @@ void Form1::PressPrompt()
 
 void Form1::showTarget()
 {
-    Label4(0)->setText(daylog::shownCaption(daylog::Vocabulary::Fish, state().TargetFish));
+    const std::optional<daylog::Fish> target = state().TargetFish;
+    Label4(0)->setText(target ? daylog::shownName(*target) : QString());
 }
 
-void Form1::setRig(const QString &leader, const QString &hook, const QString &bait)
+void Form1::setRig(std::optional<daylog::Leader> leader, std::optional<daylog::Hook> hook,
+                   std::optional<daylog::Bait> bait)
 {
     m_engine->setRig(leader, hook, bait);
-    Label42->setText(daylog::shownCaption(daylog::Vocabulary::Leader, leader));
-    Label43->setText(daylog::shownCaption(daylog::Vocabulary::Hook, hook));
-    Label44->setText(daylog::shownCaption(daylog::Vocabulary::Bait, bait));
+    const auto shown = [](const auto &part) { return part ? daylog::shownName(*part) : QString(); };
+    Label42->setText(shown(leader));
+    Label43->setText(shown(hook));
+    Label44->setText(shown(bait));
 }
 
 void Form1::AnimateLandedChinu()
@@ -575,10 +578,10 @@ void Form1::ChangeBait()
     if (EndHourReached())
         return; // nothing to bait once the day is over
     // The list opens on the bait on the hook, so the arrows start from it.
-    const QString onTheHook = baitCaption(day());
-    for (int i = 0; i < List2->count(); ++i)
-        if (List2->item(i)->data(Qt::UserRole).toString() == onTheHook)
-            List2->setCurrentRow(i);
+    if (const std::optional<daylog::Bait> onTheHook = day().bait)
+        for (int i = 0; i < List2->count(); ++i)
+            if (List2->item(i)->data(Qt::UserRole).toInt() == int(*onTheHook))
+                List2->setCurrentRow(i);
     List2->setVisible(true);
     List2->raise();
 }
@@ -586,8 +589,9 @@ void Form1::ChangeBait()
 void Form1::PickBait()
 {
     const QListWidgetItem *item = List2->currentItem();
-    const QString bait = item ? item->data(Qt::UserRole).toString() : QString();
-    Label44->setText(daylog::shownCaption(daylog::Vocabulary::Bait, bait));
+    const int id = item ? item->data(Qt::UserRole).toInt() : -1;
+    const std::optional<daylog::Bait> bait = id >= 0 ? std::optional(daylog::Bait(id)) : std::nullopt;
+    Label44->setText(bait ? daylog::shownName(*bait) : QString());
     m_engine->ChangeBaitTo(bait);
     List2->setVisible(false);
     if (day().controls.dropEnabled)

@@ -51,7 +51,8 @@ public:
     // The installed path of a wave: soundInstallDir + "/NamiyoseV1" + name + ".wav".
     QString wavePath(const QString &name) const;
     // The rig the rig screen made: on the line and on the screen.
-    void setRig(const QString &leader, const QString &hook, const QString &bait);
+    void setRig(std::optional<daylog::Leader> leader, std::optional<daylog::Hook> hook,
+                std::optional<daylog::Bait> bait);
     // The target fish of the outing, in the player's language.
     void showTarget();
 

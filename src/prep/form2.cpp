@@ -146,17 +146,12 @@ QRadioButton *Form2::option(int number) const
     return m_options.at(std::size_t(number));
 }
 
-// Label2 shows the fish in the player's language and keeps the game's name
-// for it, which the rig and the day go by.
-void Form2::showFish(const QString &fish)
+// Label2 shows the fish in the player's language; the rig screen's options
+// go by the fish it shows.
+void Form2::showFish(std::optional<daylog::Fish> fish)
 {
-    Label2->setText(T::shown(fish));
-    Label2->setProperty("fish", fish);
-}
-
-QString Form2::fish() const
-{
-    return Label2->property("fish").toString();
+    m_fish = fish;
+    Label2->setText(fish ? daylog::shownName(*fish) : QString());
 }
 
 QString Form2::part(int number) const
@@ -184,12 +179,13 @@ void Form2::activate()
     Form1 *mainScreen = game().screens().loadedForm1();
     if (!mainScreen || !mainScreen->day().rigAskedFor)
         return;
-    if (fish() == T::Chinu()) {
+    if (fish() == daylog::Fish::Chinu) {
         PreselectRig();
+        const std::optional<daylog::Bait> bait = mainScreen->day().bait;
         for (int i = 7; i <= 12; ++i)
-            if (part(i) == baitCaption(mainScreen->day()))
+            if (bait && daylog::baitFromCaption(part(i)) == bait)
                 selectOption(i);
-    } else if (fish() == T::Mullet()) {
+    } else if (fish() == daylog::Fish::Mullet) {
         PreselectRig();
     }
 }
@@ -219,9 +215,10 @@ void Form2::PreselectRig()
 {
     Form1 &mainScreen = game().screens().form1();
     for (int i = 1; i <= 3; ++i) {
-        if (part(i) == leaderCaption(mainScreen.day()))
+        const Day &day = mainScreen.day();
+        if (day.leader && daylog::leaderFromCaption(part(i)) == day.leader)
             selectOption(i);
-        if (part(i + 3) == hookCaption(mainScreen.day()))
+        if (day.hook && daylog::hookFromCaption(part(i + 3)) == day.hook)
             selectOption(i + 3);
     }
 }
@@ -230,11 +227,11 @@ void Form2::ClickOption(int number)
 {
     const QString caption = part(number);
     if (number <= 3)
-        state().Leader = caption;
+        state().Leader = daylog::leaderFromCaption(caption);
     else if (number <= 6)
-        state().Hook = caption;
+        state().Hook = daylog::hookFromCaption(caption);
     else
-        state().Bait = caption;
+        state().Bait = daylog::baitFromCaption(caption);
 }
 
 void Form2::ShowTargetList()
@@ -244,7 +241,7 @@ void Form2::ShowTargetList()
 
 void Form2::PickTarget()
 {
-    state().TargetFish = Combo1->currentData().toString();
+    state().TargetFish = daylog::fishFromCaption(Combo1->currentData().toString());
     showFish(state().TargetFish);
     for (int i = 1; i <= 12; ++i)
         option(i)->setVisible(true);
@@ -262,9 +259,9 @@ void Form2::CompleteRig()
     Form1 &mainScreen = game().screens().form1();
     mainScreen.setRig(s.Leader, s.Hook, s.Bait);
     mainScreen.showTarget();
-    if (fish() == T::Chinu())
+    if (fish() == daylog::Fish::Chinu)
         s.TargetCode = 1;
-    else if (fish() == T::Mullet())
+    else if (fish() == daylog::Fish::Mullet)
         s.TargetCode = 2;
     closeFromCode();
     mainScreen.day().controls.startMenuEnabled = true;

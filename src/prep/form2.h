@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/gamewindow.h"
+#include "daylog/ids.h"
 
 #include <array>
 
@@ -38,8 +39,8 @@ public:
     void selectOption(int number);
     // The game's name of the rig part on an option, whatever it shows.
     QString part(int number) const;
-    QString fish() const;
-    void showFish(const QString &fish);
+    std::optional<daylog::Fish> fish() const { return m_fish; }
+    void showFish(std::optional<daylog::Fish> fish);
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
@@ -57,4 +58,5 @@ public:
 
 private:
     std::array<QRadioButton *, 13> m_options{}; // index 0 unused
+    std::optional<daylog::Fish> m_fish;         // the fish Label2 shows
 };

@@ -418,14 +418,14 @@ void Form3::ShowTargetList()
     if (!lastFish.isEmpty() && Combo1->findData(lastFish) >= 0)
         offered = lastFish;
     Combo1->setCurrentIndex(Combo1->findData(offered));
-    state().TargetFish = offered;
+    state().TargetFish = daylog::fishFromCaption(offered);
     Combo1->show();
     Combo1->setFocus();
 }
 
 void Form3::PickTarget()
 {
-    state().TargetFish = Combo1->currentData().toString();
+    state().TargetFish = daylog::fishFromCaption(Combo1->currentData().toString());
 }
 
 void Form3::ShowEndTimes()

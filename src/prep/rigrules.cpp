@@ -6,10 +6,10 @@ namespace rigrules {
 
 namespace T = rigtexts;
 
-std::optional<SetUp> setUpFor(const QString &targetFish)
+std::optional<SetUp> setUpFor(std::optional<daylog::Fish> targetFish)
 {
     SetUp setUp;
-    if (targetFish == T::Chinu()) {
+    if (targetFish == daylog::Fish::Chinu) {
         const QStringList leaders = T::chinuLeaders();
         const QStringList hooks = T::chinuHooks();
         const QStringList baits = T::baits();
@@ -21,7 +21,7 @@ std::optional<SetUp> setUpFor(const QString &targetFish)
             setUp.captions.emplace_back(7 + i, baits.at(i));
         return setUp;
     }
-    if (targetFish == T::Mullet()) {
+    if (targetFish == daylog::Fish::Mullet) {
         setUp.captions = {{1, T::mulletLeader()}, {4, T::mulletHook()}};
         setUp.hidden = {2, 3, 5, 6, 7, 8, 9, 10, 11, 12};
         return setUp;
@@ -29,14 +29,14 @@ std::optional<SetUp> setUpFor(const QString &targetFish)
     return std::nullopt;
 }
 
-QString missingChoice(const QString &leader, const QString &hook, const QString &targetFish,
-                      const QString &bait)
+QString missingChoice(std::optional<daylog::Leader> leader, std::optional<daylog::Hook> hook,
+                      std::optional<daylog::Fish> targetFish, std::optional<daylog::Bait> bait)
 {
-    if (leader.isEmpty())
+    if (!leader)
         return T::NoLeader();
-    if (hook.isEmpty())
+    if (!hook)
         return T::NoHook();
-    if (targetFish == T::Chinu() && bait.isEmpty())
+    if (targetFish == daylog::Fish::Chinu && !bait)
         return T::NoBait();
     return QString();
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "daylog/ids.h"
+
 #include <QString>
 
 #include <optional>
@@ -20,11 +22,11 @@ struct SetUp
 // The set-up for a target fish: the chinu rig offers three leaders, three
 // hooks and six baits; the mullet rig one leader, the sucking hook and no
 // bait. Any other target has none.
-std::optional<SetUp> setUpFor(const QString &targetFish);
+std::optional<SetUp> setUpFor(std::optional<daylog::Fish> targetFish);
 
 // What the angler must still choose, as the message that says so; empty
 // when the rig is complete.
-QString missingChoice(const QString &leader, const QString &hook, const QString &targetFish,
-                      const QString &bait);
+QString missingChoice(std::optional<daylog::Leader> leader, std::optional<daylog::Hook> hook,
+                      std::optional<daylog::Fish> targetFish, std::optional<daylog::Bait> bait);
 
 } // namespace rigrules

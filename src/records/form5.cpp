@@ -251,7 +251,7 @@ Form5::SaveResult Form5::SaveToday()
         message(catchtexts::AlreadySaved());
         return SaveResult::AlreadySaved;
     }
-    if (s.TargetFish != catchtexts::Chinu()) {
+    if (s.TargetFish != daylog::Fish::Chinu) {
         message(catchtexts::OnlyChinu());
         return SaveResult::NotChinuDay;
     }

@@ -19,13 +19,14 @@ struct GameState
     QString DataDir;           // AppDir + "/fishingdata"
     QString AnglerName;
     int SpotNo = 0;            // 1..5, 0 before a raft is chosen
-    QString TargetFish;        // "チヌ" or "ボラ"
+    std::optional<daylog::Fish> TargetFish; // チヌ or ボラ, none before it is chosen
     int TargetCode = 0;        // 1 チヌ, 2 ボラ
     QString EndHour;           // "10", "12", "15" or "17"
     int DayMinutes = 0;        // (EndHour - 7) * 60
-    QString Leader;
-    QString Hook;
-    QString Bait;
+    // The rig as the rig screen's options stand: none until a part is picked.
+    std::optional<daylog::Leader> Leader;
+    std::optional<daylog::Hook> Hook;
+    std::optional<daylog::Bait> Bait;
     int DepthLevel = 0;
     int CurrentLevel = 0;
     int StealerLevel = 0;

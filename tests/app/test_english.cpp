@@ -226,7 +226,7 @@ void TestEnglish::everyWindowSpeaksEnglish_data()
         return &f;
     });
     QTest::newRow("rig") << Open([](TestGame &tg) -> QWidget * {
-        tg.state().TargetFish = QStringLiteral("チヌ");
+        tg.state().TargetFish = daylog::Fish::Chinu;
         return &tg.screens().form2();
     });
     QTest::newRow("today's catch") << Open([](TestGame &tg) -> QWidget * { return &tg.screens().form5(); });
@@ -234,7 +234,7 @@ void TestEnglish::everyWindowSpeaksEnglish_data()
     // its end: the fish, the rig and the raft's table in the player's words.
     QTest::newRow("main screen with a rig") << Open([](TestGame &tg) -> QWidget * {
         Form1 &f = crossToRaft2(tg, QStringLiteral("Ken"));
-        f.setRig(QStringLiteral("2号"), QStringLiteral("4号"), QStringLiteral("オキアミ"));
+        f.setRig(daylog::Leader::No2, daylog::Hook::No4, daylog::Bait::Okiami);
         f.showTarget();
         return &f;
     });

@@ -73,7 +73,7 @@ int main(int argc, char *argv[])
     st.SpotNo = 3;
     st.EndHour = QStringLiteral("10");
     st.DayMinutes = 180;
-    st.TargetFish = s("チヌ");
+    st.TargetFish = daylog::Fish::Chinu;
     Form3 &settings = g.screens().form3();
     Day &day = settings.game().day;
     day.firstHigh = 6;
@@ -85,8 +85,8 @@ int main(int argc, char *argv[])
     f.day().goodBaits = {QString(), s("ボケ"), s("エビ"), s("カニ")};
     activate(f);
     save(f, QStringLiteral("main_first_prompt"));
-    f.setRig(s("2号"), s("4号"), s("ボケ"));
-    f.Label4(0)->setText(st.TargetFish);
+    f.setRig(daylog::Leader::No2, daylog::Hook::No4, daylog::Bait::Boke);
+    f.showTarget();
     f.Command6->setText(rigtexts::StartPrompt());
     f.スタート->setEnabled(true);
     save(f, QStringLiteral("main_start_prompt"));

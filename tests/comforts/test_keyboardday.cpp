@@ -61,7 +61,7 @@ void TestKeyboardDay::wholeDayByKeysAlone()
     st.SpotNo = 3;
     st.EndHour = QStringLiteral("10");
     st.DayMinutes = 180;
-    st.TargetFish = s("チヌ");
+    st.TargetFish = daylog::Fish::Chinu;
     Form3 &settings = t.screens().form3();
     Day &day = settings.game().day;
     day.firstHigh = 6;

@@ -130,7 +130,7 @@ int main(int argc, char *argv[])
         g.screens().form4().close();
 
         for (const auto &[fish, name] : {std::pair{"チヌ", "chinu"}, {"ボラ", "mullet"}}) {
-            g.state().TargetFish = QString::fromUtf8(fish);
+            g.state().TargetFish = daylog::fishFromCaption(QString::fromUtf8(fish));
             Form2 &rig = g.screens().form2();
             rig.activate();
             save(rig, QStringLiteral("rig_%1").arg(QLatin1String(name)));

@@ -42,7 +42,7 @@ struct PlayedDay
         s.AppDir = tg.dir();
         s.AnglerName = angler;
         s.SpotNo = 2;
-        s.TargetFish = QStringLiteral("チヌ");
+        s.TargetFish = daylog::Fish::Chinu;
         s.TargetCode = 1;
         form1 = &tg.screens().form1();
         form1->Label8->setText(QStringLiteral("北の離れ"));
@@ -53,7 +53,7 @@ struct PlayedDay
             LoggedDay header;
             header.angler = angler;
             header.raft = 2;
-            header.targetFish = s.TargetFish;
+            header.targetFish = QStringLiteral("チヌ");
             tg.game().dayLog().beginDay(header);
             DayEvent landed;
             landed.kind = EventKind::FishLanded;

@@ -196,7 +196,7 @@ Run runUnderFullDisk(Operation operation, int failAt)
     case Operation::Save: {
         s.AnglerName = angler;
         s.SpotNo = 2;
-        s.TargetFish = QStringLiteral("チヌ");
+        s.TargetFish = daylog::Fish::Chinu;
         s.TargetCode = 1;
         Form1 &form1 = t.screens().form1();
         form1.Label8->setText(QStringLiteral("北の離れ"));

@@ -43,7 +43,9 @@ public:
         s.SizeFactor = 1;
         s.AverageSize = QStringLiteral("25");
         s.FavourableTide = QStringLiteral("引き潮");
-        form.setRig(targetCode == 2 ? QStringLiteral("3号") : QStringLiteral("2号"), targetCode == 2 ? QStringLiteral("吸い込み針") : QStringLiteral("4号"), targetCode == 2 ? QString() : QStringLiteral("オキアミ"));
+        const bool mullet = targetCode == 2;
+        form.setRig(mullet ? daylog::Leader::No3 : daylog::Leader::No2, mullet ? daylog::Hook::Suikomi : daylog::Hook::No4,
+                    mullet ? std::nullopt : std::optional(daylog::Bait::Okiami));
         form.day().goodBaits = {QString(), QStringLiteral("ボケ"), QStringLiteral("カニ"), QStringLiteral("サナギ")};
         form.day().ebbShown = true;
         form.day().floodShown = false;

@@ -1095,7 +1095,7 @@ void FishingActionTest::baitChange()
     QFETCH(int, cls);
     Pond p;
     Form1 &f = p.form;
-    p.state().Bait = s("オキアミ");
+    p.state().Bait = daylog::Bait::Okiami;
     QVERIFY(f.List2->isHidden());
     f.Command5->click();
     QVERIFY(!f.List2->isHidden());
@@ -1104,7 +1104,7 @@ void FishingActionTest::baitChange()
     QCOMPARE(f.Label44->text(), bait);
     QVERIFY(f.List2->isHidden());
     QVERIFY(p.hasFocus(f.Command1));
-    QCOMPARE(p.state().Bait, s("オキアミ"));
+    QVERIFY(p.state().Bait == daylog::Bait::Okiami);
 
     Pond::Tick d;
     d.t8 = 1;

@@ -47,7 +47,7 @@ public:
         st.SpotNo = 3;
         st.EndHour = QStringLiteral("10");
         st.DayMinutes = 180;
-        st.TargetFish = mullet ? s("ボラ") : s("チヌ");
+        st.TargetFish = mullet ? daylog::Fish::Mullet : daylog::Fish::Chinu;
         Form3 &settings = game.screens().form3();
         Day &day = settings.game().day;
         day.firstHigh = 6;
@@ -57,8 +57,9 @@ public:
         form = &game.screens().form1();
         form->day().goodBaits = {QString(), s("ボケ"), s("エビ"), s("カニ")};
         // The rig as the rig screen writes it.
-        form->setRig(mullet ? s("3号") : s("2号"), mullet ? s("吸い込み針") : s("4号"), mullet ? QString() : s("ボケ"));
-        form->Label4(0)->setText(st.TargetFish);
+        form->setRig(mullet ? daylog::Leader::No3 : daylog::Leader::No2, mullet ? daylog::Hook::Suikomi : daylog::Hook::No4,
+                     mullet ? std::nullopt : std::optional(daylog::Bait::Boke));
+        form->showTarget();
         st.TargetCode = mullet ? 2 : 1;
         form->StartDay();
         start = game.scheduler.now();

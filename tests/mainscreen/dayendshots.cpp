@@ -76,14 +76,14 @@ int main(int argc, char *argv[])
     GameState &s = game.state;
     s.SpotNo = 3;
     s.AnglerName = QStringLiteral("浜田");
-    s.TargetFish = T::Chinu();
+    s.TargetFish = daylog::Fish::Chinu;
     s.EndHour = QStringLiteral("10");
     s.DayMinutes = 180;
     for (int k : {2, 3, 5})
         random.pushDraw(k, 6); // today's good baits: ボケ, エビ, カニ
     Form1 &f = screens.form1();
     f.Label46->setText(s.EndHour + T::EndTimeSuffix());
-    f.setRig(QStringLiteral("2号"), QStringLiteral("4号"), QStringLiteral("ボケ"));
+    f.setRig(daylog::Leader::No2, daylog::Hook::No4, daylog::Bait::Boke);
     s.TargetCode = 1;
     f.move(0, 0);
     screens.show(f);

@@ -111,7 +111,7 @@ int main(int argc, char *argv[])
     GameState &s = game.state;
     s.SpotNo = 2;
     s.AnglerName = QStringLiteral("浜田");
-    s.TargetFish = T::Chinu();
+    s.TargetFish = daylog::Fish::Chinu;
     s.EndHour = QStringLiteral("15");
     s.DayMinutes = 480;
     for (int k : {2, 5, 6})

@@ -45,7 +45,7 @@ Form1 &cross(TestGame &t, const Crossing &c = {})
     GameState &s = t.state();
     s.SpotNo = c.spot;
     s.AnglerName = QStringLiteral("浜田");
-    s.TargetFish = T::Chinu();
+    s.TargetFish = daylog::Fish::Chinu;
     s.EndHour = c.endHour;
     s.DayMinutes = (c.endHour.toInt() - 7) * 60;
     for (int k : c.baits)
@@ -59,7 +59,7 @@ Form1 &cross(TestGame &t, const Crossing &c = {})
 Form1 &startedDay(TestGame &t, const Crossing &c = {})
 {
     Form1 &f = cross(t, c);
-    f.setRig(QStringLiteral("2号"), QStringLiteral("4号"), T::baits().at(1));
+    f.setRig(daylog::Leader::No2, daylog::Hook::No4, daylog::Bait::Boke);
     f.StartDay();
     t.sound.clearLog();
     return f;
@@ -212,8 +212,8 @@ void TestMainScreen::promptOpensTheRigScreenThenStartsTheDay()
     QVERIFY(f.Image5->isHidden());
     QCOMPARE(f.Image1->pictureName(), f.Picture3(0)->pictureName());
     const GameState &s = t.state();
-    QCOMPARE(s.Leader, T::NotSet());
-    QCOMPARE(s.Bait, T::NotSet());
+    QCOMPARE(leaderCaption(f.day()), T::NotSet());
+    QCOMPARE(baitCaption(f.day()), T::NotSet());
     QCOMPARE(s.TargetCode, 1);
     // 鴨の越し: 13 m, normal current, some stealers, many chinu of 25 cm, on the falling tide.
     QCOMPARE((QList<int>{s.DepthLevel, s.CurrentLevel, s.StealerLevel, s.ChinuDensity, s.SizeFactor}),
@@ -237,7 +237,7 @@ void TestMainScreen::startAfterACompletedRig()
 
     f.スタート->trigger();
     QVERIFY(f.Timer時間管理->isEnabled());
-    QCOMPARE(t.state().Bait, T::baits().at(3));
+    QVERIFY(f.day().bait == daylog::Bait::Okiami);
     t.advance(3000);
     QCOMPARE(f.Label10->text(), QStringLiteral("7") + T::ClockColon() + QStringLiteral("03"));
 

@@ -80,30 +80,26 @@ void TestMainScreenRules::raftConditionsBecomeClasses()
     QVERIFY(raft);
     const std::array<QString, 7> shown = raft->cells();
     QCOMPARE(QStringList(shown.begin() + 1, shown.end()), cells);
-    const daystart::Outing outing{raft, T::Mullet(), QStringLiteral("2号"), QStringLiteral("4号"), T::baits().at(2)};
+    const daystart::Outing outing{raft, daylog::Fish::Mullet};
     GameState st;
     daystart::applyClasses(outing, st);
     QCOMPARE((QList<int>{st.DepthLevel, st.CurrentLevel, st.StealerLevel, st.ChinuDensity, st.SizeFactor}), classes);
     QCOMPARE(st.TargetCode, 2);
     QCOMPARE(st.AverageSize, cells[4]);
     QCOMPARE(st.FavourableTide, cells[5]);
-    QCOMPARE((QStringList{st.Leader, st.Hook, st.Bait}), (QStringList{outing.leader, outing.hook, outing.bait}));
 }
 
 // Before a raft is chosen, and for a target outside the mapping, the classes
-// keep what they held; the rig is copied whatever it says. A depth the table
-// does not know has no class.
+// keep what they held. A depth the table does not know has no class.
 void TestMainScreenRules::unknownTextsLeaveClassesAlone()
 {
     GameState st;
     st.DepthLevel = st.CurrentLevel = st.StealerLevel = st.ChinuDensity = st.SizeFactor = st.TargetCode = 9;
-    daystart::Outing outing;
-    outing.leader = outing.hook = outing.bait = T::NotSet();
-    daystart::applyClasses(outing, st);
+    daystart::applyClasses({}, st);
+    QCOMPARE(st.TargetCode, 9);
+    daystart::applyClasses({nullptr, daylog::Fish::Fugu}, st);
     QCOMPARE((QList<int>{st.DepthLevel, st.CurrentLevel, st.StealerLevel, st.ChinuDensity, st.SizeFactor, st.TargetCode}),
              (QList<int>{9, 9, 9, 9, 9, 9}));
-    QCOMPARE(st.Leader, T::NotSet());
-    QCOMPARE(st.Bait, T::NotSet());
     QCOMPARE(st.FavourableTide, QString());
     QCOMPARE(daystart::depthLevel(12), std::nullopt);
 }

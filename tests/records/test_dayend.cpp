@@ -50,7 +50,7 @@ struct PlayedDay
         s.AppDir = tg.dir();
         s.AnglerName = angler;
         s.SpotNo = 2;
-        s.TargetFish = target;
+        s.TargetFish = daylog::fishFromCaption(target);
         s.TargetCode = target == QStringLiteral("チヌ") ? 1 : 2;
         form1 = &tg.screens().form1();
         form1->Label8->setText(QStringLiteral("北の離れ"));
