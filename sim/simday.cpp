@@ -150,8 +150,7 @@ void DayRun::setUp()
     s.SpotNo = m_config.raft;
     s.TargetFish = daylog::fishFromCaption(m_config.target);
     s.DayMinutes = settings::dayMinutesFor(endTime);
-    Form3 &settingsScreen = m_game->screens().form3();
-    settingsScreen.Label1->setText(rafts::name(m_config.raft));
+    m_game->screens().form3();
     s.EndHour = settings::endHourOf(endTime);
 
     Form1 &f = m_game->screens().form1();
@@ -162,8 +161,7 @@ void DayRun::setUp()
         catchUp();
         heard(kind, text);
     };
-    if (f.Label46)
-        f.Label46->setText(s.EndHour + settingstexts::EndHourSuffix());
+    f.showEndHour();
     // The rig as the rig screen writes it.
     s.Leader = daylog::leaderFromCaption(m_config.leader);
     s.Hook = daylog::hookFromCaption(m_config.hook);

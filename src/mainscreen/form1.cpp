@@ -516,6 +516,12 @@ void Form1::PressPrompt()
         StartDay();
 }
 
+void Form1::showEndHour()
+{
+    if (Label46) // the controls arrive with the window's first showing
+        Label46->setText(state().EndHour + T::EndTimeSuffix());
+}
+
 void Form1::showTarget()
 {
     const std::optional<daylog::Fish> target = state().TargetFish;

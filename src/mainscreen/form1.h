@@ -55,6 +55,8 @@ public:
                 std::optional<daylog::Bait> bait);
     // The target fish of the outing, in the player's language.
     void showTarget();
+    // The hour the boatman comes, beside the clock.
+    void showEndHour();
 
     // ---- handlers of the main screen's own controls ----
     void OpenRigScreen();      // menu 仕掛けを作る

@@ -372,11 +372,16 @@ void Form3::OpenRaftChoice()
     Command6->setEnabled(true);
     // The map comes with the last crossing's raft offered, and the focus on
     // the raft chosen (the first one while none is).
-    if (Label1->text().isEmpty())
+    if (!raftChosen())
         if (QRadioButton *last = option(game().lastOuting.raft))
             last->setChecked(true);
     QRadioButton *chosen = option(state().SpotNo);
     (chosen ? chosen : Option1)->setFocus();
+}
+
+bool Form3::raftChosen() const
+{
+    return rafts::byNumber(state().SpotNo) != nullptr;
 }
 
 void Form3::ChooseRaft(int spotNo)
@@ -407,7 +412,7 @@ void Form3::ShowSpotDetails()
 
 void Form3::ShowTargetList()
 {
-    if (Label1->text().isEmpty()) {
+    if (!raftChosen()) {
         message(settingstexts::MsgChooseSpot());
         Combo3->setFocus();
         return;
@@ -430,7 +435,7 @@ void Form3::PickTarget()
 
 void Form3::ShowEndTimes()
 {
-    if (Label1->text().isEmpty()) {
+    if (!raftChosen()) {
         message(settingstexts::MsgChooseSpot());
         Combo3->setFocus();
         return;
@@ -471,11 +476,11 @@ void Form3::QuitFishing()
 
 void Form3::CrossToRaft()
 {
-    const QString refusal = settings::crossingRefusal(Label1->text(), Combo1->currentText(), Combo2->currentText(),
+    const QString refusal = settings::crossingRefusal(state().SpotNo, Combo1->currentText(), Combo2->currentText(),
                                                       Combo3->currentText());
     if (!refusal.isEmpty()) {
         message(refusal);
-        if (!Label1->text().isEmpty() && !Combo1->currentText().isEmpty() && !Combo2->currentText().isEmpty()) {
+        if (raftChosen() && !Combo1->currentText().isEmpty() && !Combo2->currentText().isEmpty()) {
             // The name was refused: put the angler back in the name box.
             Combo3->setFocus();
             Combo3->lineEdit()->selectAll();
@@ -490,8 +495,7 @@ void Form3::CrossToRaft()
 
     Screens &screens = game().screens();
     Form1 &mainScreen = screens.form1();
-    if (mainScreen.Label46)
-        mainScreen.Label46->setText(state().EndHour + settingstexts::EndHourSuffix());
+    mainScreen.showEndHour();
     RegisterAngler();
     const comforts::LastOuting outing{ name, state().SpotNo, Combo1->currentData().toString(),
                                        Combo2->currentData().toString() };

@@ -41,6 +41,8 @@ public:
 
     // The option of a raft 1..5, looked up by its name "Option" + number.
     QRadioButton *option(int spotNo) const;
+    // A raft of the bay has been chosen for the day.
+    bool raftChosen() const;
     // The window's two sizes: the name and menu column alone, and with the
     // bay map and the panel beside it.
     bool isWide() const { return m_wide; }

@@ -143,10 +143,10 @@ QString nameProblemMessage(const NameCheck &check)
     return {};
 }
 
-QString crossingRefusal(const QString &raft, const QString &targetFish, const QString &endTime,
+QString crossingRefusal(int spotNo, const QString &targetFish, const QString &endTime,
                         const QString &anglerName)
 {
-    if (raft.isEmpty())
+    if (spotNo < 1 || spotNo > 5)
         return settingstexts::MsgChooseSpot();
     if (targetFish.isEmpty())
         return settingstexts::MsgChooseFish();

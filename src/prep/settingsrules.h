@@ -69,7 +69,7 @@ QString nameProblemMessage(const NameCheck &check);
 // The first refusal of a crossing to the raft, in the game's order: no raft,
 // no target fish, no end time, then the angler's name. Empty when the angler
 // may cross.
-QString crossingRefusal(const QString &raft, const QString &targetFish, const QString &endTime,
+QString crossingRefusal(int spotNo, const QString &targetFish, const QString &endTime,
                         const QString &anglerName);
 
 } // namespace settings

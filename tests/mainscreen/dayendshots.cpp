@@ -67,7 +67,6 @@ int main(int argc, char *argv[])
 
     // 大浜 until 10:00, the tide falling all morning (its favourable tide).
     Form3 &settings = screens.form3();
-    settings.Label1->setText(rafts::name(3));
     Day &day = settings.game().day;
     day.firstHigh = 6;
     day.secondHigh = 18;
@@ -82,7 +81,7 @@ int main(int argc, char *argv[])
     for (int k : {2, 3, 5})
         random.pushDraw(k, 6); // today's good baits: ボケ, エビ, カニ
     Form1 &f = screens.form1();
-    f.Label46->setText(s.EndHour + T::EndTimeSuffix());
+    f.showEndHour();
     f.setRig(daylog::Leader::No2, daylog::Hook::No4, daylog::Bait::Boke);
     s.TargetCode = 1;
     f.move(0, 0);

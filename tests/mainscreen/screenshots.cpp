@@ -102,8 +102,7 @@ int main(int argc, char *argv[])
     Screens &screens = game.screens();
 
     // Crossing to 北の離れ for a 15時まで day, low water at 4:00 and 16:00.
-    Form3 &settings = screens.form3();
-    settings.Label1->setText(rafts::name(2));
+    screens.form3();
     game.day.firstHigh = 10;
     game.day.secondHigh = 22;
     game.day.earlierLow = 4;
@@ -117,7 +116,7 @@ int main(int argc, char *argv[])
     for (int k : {2, 5, 6})
         random.pushDraw(k, 6);
     Form1 &f = screens.form1();
-    f.Label46->setText(s.EndHour + T::EndTimeSuffix());
+    f.showEndHour();
     f.move(0, 0);
     screens.show(f);
     save(f, QStringLiteral("main_before_rig"));

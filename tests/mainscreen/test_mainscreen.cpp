@@ -34,8 +34,7 @@ struct Crossing
 // angler, chinu, the end hour and today's tides on the settings screen.
 Form1 &cross(TestGame &t, const Crossing &c = {})
 {
-    Form3 &settings = t.screens().form3();
-    settings.Label1->setText(rafts::name(c.spot));
+    t.screens().form3(); // it draws today's tides as it opens; the crossing sets its own
     const int low = c.earlierLow.toInt();
     Day &day = t.game().day;
     day.firstHigh = (low + 6) % 24;
@@ -51,7 +50,7 @@ Form1 &cross(TestGame &t, const Crossing &c = {})
     for (int k : c.baits)
         t.random.pushDraw(k, 6);
     Form1 &f = t.screens().form1();
-    f.Label46->setText(c.endHour + T::EndTimeSuffix());
+    f.showEndHour();
     return f;
 }
 

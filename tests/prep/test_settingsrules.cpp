@@ -72,18 +72,19 @@ void TestSettingsRules::endTimeGivesHourAndMinutes()
 
 void TestSettingsRules::crossingIsRefusedInOrder_data()
 {
-    QTest::addColumn<QString>("raft");
+    QTest::addColumn<int>("spotNo");
     QTest::addColumn<QString>("fish");
     QTest::addColumn<QString>("endTime");
     QTest::addColumn<QString>("name");
     QTest::addColumn<QString>("message");
-    const QString raft = settingstexts::rafts().at(2), fish = settingstexts::fish().at(0),
+    const int raft = 3;
+    const QString fish = settingstexts::fish().at(0),
                   end = settingstexts::endTimes().at(2);
     const QString name = QStringLiteral("taro");
     const QString bad = QStringLiteral("a/b");
-    QTest::newRow("nothing chosen") << QString() << QString() << QString() << bad
+    QTest::newRow("nothing chosen") << 0 << QString() << QString() << bad
                                     << QStringLiteral("場所を選択してください。");
-    QTest::newRow("raft missing") << QString() << fish << end << name << QStringLiteral("場所を選択してください。");
+    QTest::newRow("raft missing") << 0 << fish << end << name << QStringLiteral("場所を選択してください。");
     QTest::newRow("fish missing") << raft << QString() << QString() << bad
                                   << QStringLiteral("狙う魚を選択してください。");
     QTest::newRow("end time missing") << raft << fish << QString() << bad
@@ -97,12 +98,12 @@ void TestSettingsRules::crossingIsRefusedInOrder_data()
 
 void TestSettingsRules::crossingIsRefusedInOrder()
 {
-    QFETCH(QString, raft);
+    QFETCH(int, spotNo);
     QFETCH(QString, fish);
     QFETCH(QString, endTime);
     QFETCH(QString, name);
     QFETCH(QString, message);
-    QCOMPARE(settings::crossingRefusal(raft, fish, endTime, name), message);
+    QCOMPARE(settings::crossingRefusal(spotNo, fish, endTime, name), message);
 }
 
 void TestSettingsRules::anglerNames_data()
