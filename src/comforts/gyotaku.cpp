@@ -28,7 +28,6 @@
 #include <QPdfWriter>
 #include <QPushButton>
 #include <QRandomGenerator>
-#include <QRegularExpression>
 #include <QVBoxLayout>
 
 #ifdef NAMIYOSE_HAVE_PRINT
@@ -410,16 +409,6 @@ bool saveGyotakuPdf(const GyotakuRecord &record, const QString &path)
 
 // ---- where a 魚拓 comes from ----------------------------------------------
 
-namespace {
-
-int leadingNumber(const QString &text)
-{
-    const QRegularExpressionMatch m = QRegularExpression(QStringLiteral("(\\d+)")).match(text);
-    return m.hasMatch() ? m.captured(1).toInt() : 0;
-}
-
-} // namespace
-
 GyotakuRecord gyotakuOfToday(Form5 &form)
 {
     GyotakuRecord r;
@@ -445,7 +434,7 @@ GyotakuRecord gyotakuOfSavedDay(BrowserPane &pane)
 {
     GyotakuRecord r;
     r.angler = pane.Combo2->currentText();
-    r.lengthCm = leadingNumber(pane.Label12->text());
+    r.lengthCm = pane.figures().longestCm;
     const int row = pane.List1->currentRow();
     if (row >= 0 && row < pane.FileNames().size()) {
         // The day file's name holds the date and the raft; its lines hold

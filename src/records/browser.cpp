@@ -64,6 +64,8 @@ DayFigures FiguresOf(const QStringList &dayLines)
         figures.total = T::Unreadable();
         return figures;
     }
+    if (dayLines.size() > 1)
+        figures.longestCm = int(longest);
     figures.longest = (dayLines.size() > 1 ? QString::number(longest) : QString()) + T::Cm();
     figures.total = numberformat::Format(total, u"#,###") + T::Cm();
     return figures;

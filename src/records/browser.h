@@ -22,6 +22,7 @@ struct DayFigures
     QString longest; // "52cm"
     QString count; // "3枚"
     QString total; // "1,234cm"
+    int longestCm = 0; // the longest as a number; 0 for no chinu or an unreadable day
 };
 
 // The longest chinu a day file may hold, in cm; anything longer is damage.

@@ -130,6 +130,7 @@ QString BrowserPane::selectedItemText() const
 
 void BrowserPane::clearFigures()
 {
+    m_figures = {};
     Label31->clear();
     Label12->clear();
     Label13->clear();
@@ -175,22 +176,22 @@ void BrowserPane::ShowDayFigures()
     const QString text = selectedItemText();
     if (!text.isEmpty()) {
         List2->clear();
+        m_dayLines.clear();
         if (row >= 0 && row < m_fileNames.size()) {
             // A day deleted from outside since the listing is simply not read.
             const datafiles::DayFile day
                 = datafiles::ReadDayFile(m_game.platform.files, dataDir(), Combo2->currentText(), m_fileNames.at(row));
-            if (day.found)
+            if (day.found) {
+                m_dayLines = day.lines;
                 List2->addItems(day.lines);
+            }
         }
         Label31->setText(text);
     }
-    QStringList lines;
-    for (int i = 0; i < List2->count(); ++i)
-        lines << List2->item(i)->text();
-    const browser::DayFigures figures = browser::FiguresOf(lines);
-    Label12->setText(figures.longest);
-    Label13->setText(figures.count);
-    Label15->setText(figures.total);
+    m_figures = browser::FiguresOf(m_dayLines);
+    Label12->setText(m_figures.longest);
+    Label13->setText(m_figures.count);
+    Label15->setText(m_figures.total);
     Command5->setEnabled(true);
     Command6->setEnabled(true);
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/dialogs.h"
+#include "records/browser.h"
 
 #include <QObject>
 #include <QSize>
@@ -58,6 +59,8 @@ public:
 
     // The file name of each List1 item, by row.
     const QStringList &FileNames() const { return m_fileNames; }
+    // The figures of the day last shown.
+    const browser::DayFigures &figures() const { return m_figures; }
 
 private:
     QString dataDir() const;
@@ -67,5 +70,7 @@ private:
     Game &m_game;
     Ask m_ask;
     QStringList m_fileNames;
+    QStringList m_dayLines; // the lines of the day shown in List2
+    browser::DayFigures m_figures;
     bool m_filling = false;
 };

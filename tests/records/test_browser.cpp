@@ -75,6 +75,8 @@ void TestBrowser::figures()
     QCOMPARE(f.longest, longest);
     QCOMPARE(f.count, count);
     QCOMPARE(f.total, total);
+    // The 魚拓 of a saved day takes the number: the figure shown, or none.
+    QCOMPARE(f.longestCm, longest.endsWith(QStringLiteral("cm")) ? longest.chopped(2).toInt() : 0);
 }
 
 QTEST_GUILESS_MAIN(TestBrowser)
