@@ -2,6 +2,7 @@
 // the chosen saved day, by mouse or by keys.
 #include "app/game.h"
 #include "app/screens.h"
+#include "comforts/gyotaku.h"
 #include "daylog/store.h"
 #include "prep/anglerlist.h"
 #include "rankings/form6.h"
@@ -99,6 +100,10 @@ void TestBrowserButtons::theChosenDaysPicturesOpen()
     QCOMPARE(pane.List1->currentRow(), 0);
     QVERIFY(gyotaku->isEnabled());
     QVERIFY(dayLog->isEnabled());
+    // The 魚拓 is of the day chosen: its angler, longest chinu, raft and date.
+    const comforts::GyotakuRecord record = comforts::gyotakuOfSavedDay(pane);
+    QCOMPARE((QList<QVariant>{record.angler, record.lengthCm, record.raft, record.date}),
+             (QList<QVariant>{A, 45, QStringLiteral("大浜"), QDate(2002, 10, 5)}));
 
     dayLog->click();
     QWidget *log = topLevel(QStringLiteral("釣行記録"));
