@@ -704,7 +704,7 @@ void DayEngine::RodTipTick()
     s.BiteRolls[8] = r.draw(5);
 
     if (s.HookPhase == 0) {
-        const biterules::TideCheck check = biterules::checkTide(tideWord(d.tide), s.FavourableTide, densityDraw());
+        const biterules::TideCheck check = biterules::checkTide(d.tide, s.FavourableTide, densityDraw());
         if (check.tideMatch)
             d.tideMatch = *check.tideMatch;
         if (check.runGate && !d.ending) // no bite once the day is over
@@ -1221,7 +1221,7 @@ fishchoice::Input DayEngine::fishChoiceInput() const
     fishchoice::Input in;
     in.stealerLevel = s.StealerLevel;
     in.sizeFactor = s.SizeFactor;
-    in.averageSize = s.AverageSize.toInt();
+    in.averageSize = s.AverageSize;
     in.tideMatch = m_day.tideMatch;
     in.targetCode = s.TargetCode;
     in.v1 = s.BiteRolls[1];

@@ -54,9 +54,8 @@ void applyClasses(const Outing &outing, GameState &state)
         const Density density = chinuDensity(raft->chinu);
         state.ChinuDensity = density.density;
         state.SizeFactor = density.sizeFactor;
-        // The fishing reads these two as the spot's data shows them.
-        state.FavourableTide = rafts::aimWord(raft->aim);
-        state.AverageSize = QString::number(raft->averageCm);
+        state.FavourableTide = raft->aim;
+        state.AverageSize = raft->averageCm;
     }
     if (const auto v = targetCode(outing.target))
         state.TargetCode = *v;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "day/day.h"
 #include "daylog/ids.h"
 
 #include <QString>
@@ -32,8 +33,8 @@ struct GameState
     int StealerLevel = 0;
     int ChinuDensity = 0;
     int SizeFactor = 0;
-    QString AverageSize;       // "20", "25" or "30" as the raft table shows it
-    QString FavourableTide;    // "満ち潮" or "引き潮"
+    int AverageSize = 0;       // the raft's average chinu: 20, 25 or 30 cm
+    TideDirection FavourableTide = TideDirection::Unknown; // the tide the raft fishes best on
 
     // Current bite and fight
     int HookPhase = 0;         // 0 nothing pending, 1 a fish holds the bait, 2 bait taken without hook-up

@@ -41,8 +41,8 @@ public:
         s.StealerLevel = 1;
         s.ChinuDensity = 3;
         s.SizeFactor = 1;
-        s.AverageSize = QStringLiteral("25");
-        s.FavourableTide = QStringLiteral("引き潮");
+        s.AverageSize = 25;
+        s.FavourableTide = TideDirection::Ebb;
         const bool mullet = targetCode == 2;
         form.setRig(mullet ? daylog::Leader::No3 : daylog::Leader::No2, mullet ? daylog::Hook::Suikomi : daylog::Hook::No4,
                     mullet ? std::nullopt : std::optional(daylog::Bait::Okiami));

@@ -120,12 +120,14 @@ void BiteRulesTest::gatePassesDrawsFromOneToTheLimit()
 
 void BiteRulesTest::tideChecks_data()
 {
-    QTest::addColumn<QString>("tideNow");
-    QTest::addColumn<QString>("favourable");
+    QTest::addColumn<TideDirection>("tideNow");
+    QTest::addColumn<TideDirection>("favourable");
     QTest::addColumn<int>("n");
     QTest::addColumn<int>("tideMatch"); // -1: left as it was
     QTest::addColumn<bool>("gate");
-    const QString ebb = s("引"), flood = s("満"), ebbTide = s("引き潮"), floodTide = s("満ち潮");
+    const TideDirection ebb = TideDirection::Ebb, flood = TideDirection::Flood, unknown = TideDirection::Unknown;
+    // The raft's favourable tide, as its data says it.
+    const TideDirection ebbTide = ebb, floodTide = flood;
     QTest::newRow("falling on a falling-tide raft: every draw") << ebb << ebbTide << 16 << 1 << true;
     QTest::newRow("falling on a rising-tide raft, n 1") << ebb << floodTide << 1 << 0 << true;
     QTest::newRow("falling on a rising-tide raft, n 5") << ebb << floodTide << 5 << 0 << true;
@@ -133,14 +135,14 @@ void BiteRulesTest::tideChecks_data()
     QTest::newRow("rising on a falling-tide raft, n 5") << flood << ebbTide << 5 << 0 << true;
     QTest::newRow("rising on a falling-tide raft, n 6") << flood << ebbTide << 6 << 0 << false;
     QTest::newRow("rising on a rising-tide raft: every draw") << flood << floodTide << 12 << 1 << true;
-    QTest::newRow("no tide yet") << QString() << floodTide << 1 << -1 << false;
-    QTest::newRow("unknown favourable tide") << flood << QString() << 1 << -1 << false;
+    QTest::newRow("no tide yet") << unknown << floodTide << 1 << -1 << false;
+    QTest::newRow("unknown favourable tide") << flood << unknown << 1 << -1 << false;
 }
 
 void BiteRulesTest::tideChecks()
 {
-    QFETCH(QString, tideNow);
-    QFETCH(QString, favourable);
+    QFETCH(TideDirection, tideNow);
+    QFETCH(TideDirection, favourable);
     QFETCH(int, n);
     QFETCH(int, tideMatch);
     QFETCH(bool, gate);

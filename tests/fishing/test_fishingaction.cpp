@@ -315,8 +315,8 @@ void FishingActionTest::pendingBaitLossEndsTheCycleOnTheNextTick()
 
 void FishingActionTest::biteComesWhereTideGateAndClassAllow_data()
 {
-    QTest::addColumn<QString>("tideNow");
-    QTest::addColumn<QString>("favourable");
+    QTest::addColumn<TideDirection>("tideNow");
+    QTest::addColumn<TideDirection>("favourable");
     QTest::addColumn<int>("density");
     QTest::addColumn<QString>("leader");
     QTest::addColumn<int>("depth");
@@ -324,7 +324,9 @@ void FishingActionTest::biteComesWhereTideGateAndClassAllow_data()
     QTest::addColumn<int>("n");
     QTest::addColumn<int>("cls");
     QTest::addColumn<int>("tideMatch");
-    const QString ebb = s("引"), flood = s("満"), ebbTide = s("引き潮"), floodTide = s("満ち潮");
+    const TideDirection ebb = TideDirection::Ebb, flood = TideDirection::Flood, unknown = TideDirection::Unknown;
+    // The raft's favourable tide, as its data says it.
+    const TideDirection ebbTide = ebb, floodTide = flood;
     const QString l1 = s("1号"), l3 = s("3号");
     // Matching tide, many chinu, figure 3: every draw passes the gate.
     for (int n = 1; n <= 8; ++n)
@@ -342,13 +344,13 @@ void FishingActionTest::biteComesWhereTideGateAndClassAllow_data()
     QTest::newRow("figure 7, n 5") << ebb << ebbTide << 3 << l3 << 3 << false << 5 << 0 << 1;
     QTest::newRow("figure 7, good bait, n 4") << ebb << ebbTide << 3 << l3 << 3 << true << 4 << 2 << 1;
     QTest::newRow("no rig") << ebb << ebbTide << 3 << s("未設定") << 1 << false << 3 << 0 << 1;
-    QTest::newRow("no tide") << QString() << ebbTide << 3 << l1 << 1 << false << 3 << 0 << -1;
+    QTest::newRow("no tide") << unknown << ebbTide << 3 << l1 << 1 << false << 3 << 0 << -1;
 }
 
 void FishingActionTest::biteComesWhereTideGateAndClassAllow()
 {
-    QFETCH(QString, tideNow);
-    QFETCH(QString, favourable);
+    QFETCH(TideDirection, tideNow);
+    QFETCH(TideDirection, favourable);
     QFETCH(int, density);
     QFETCH(QString, leader);
     QFETCH(int, depth);
@@ -358,7 +360,7 @@ void FishingActionTest::biteComesWhereTideGateAndClassAllow()
     QFETCH(int, tideMatch);
     Pond p;
     GameState &st = p.state();
-    p.form.day().tide = tideFromWord(tideNow);
+    p.form.day().tide = tideNow;
     st.FavourableTide = favourable;
     st.ChinuDensity = density;
     st.DepthLevel = depth;

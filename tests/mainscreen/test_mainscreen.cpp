@@ -217,8 +217,8 @@ void TestMainScreen::promptOpensTheRigScreenThenStartsTheDay()
     // 鴨の越し: 13 m, normal current, some stealers, many chinu of 25 cm, on the falling tide.
     QCOMPARE((QList<int>{s.DepthLevel, s.CurrentLevel, s.StealerLevel, s.ChinuDensity, s.SizeFactor}),
              (QList<int>{3, 2, 2, 3, 1}));
-    QCOMPARE(s.AverageSize, rafts::byNumber(5)->cells()[5]);
-    QCOMPARE(s.FavourableTide, rafts::byNumber(5)->cells()[6]);
+    QCOMPARE(QString::number(s.AverageSize), rafts::byNumber(5)->cells()[5]);
+    QCOMPARE(rafts::aimWord(s.FavourableTide), rafts::byNumber(5)->cells()[6]);
 }
 
 void TestMainScreen::startAfterACompletedRig()

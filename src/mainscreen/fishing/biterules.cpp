@@ -1,6 +1,5 @@
 #include "biterules.h"
 
-#include "fishingtexts.h"
 
 namespace biterules {
 
@@ -23,15 +22,15 @@ bool passesGate(int n, int limit)
     return n >= 1 && n <= limit;
 }
 
-TideCheck checkTide(const QString &tideNow, const QString &favourableTide, int n)
+TideCheck checkTide(TideDirection tideNow, TideDirection favourableTide, int n)
 {
     // Off the favourable tide only the low draws (5 in the draw's range)
     // get as far as the gate.
     const bool offTideChance = n >= 1 && n <= 5;
-    const bool favoursEbb = favourableTide == fishingtexts::EbbTide();
-    const bool favoursFlood = favourableTide == fishingtexts::FloodTide();
+    const bool favoursEbb = favourableTide == TideDirection::Ebb;
+    const bool favoursFlood = favourableTide == TideDirection::Flood;
     TideCheck check;
-    if (tideNow == fishingtexts::Ebb()) {
+    if (tideNow == TideDirection::Ebb) {
         if (favoursEbb) {
             check.tideMatch = 1;
             check.runGate = true;
@@ -40,7 +39,7 @@ TideCheck checkTide(const QString &tideNow, const QString &favourableTide, int n
             check.runGate = offTideChance;
         }
     }
-    if (tideNow == fishingtexts::Flood()) {
+    if (tideNow == TideDirection::Flood) {
         if (favoursEbb) {
             check.tideMatch = 0;
             check.runGate = offTideChance;

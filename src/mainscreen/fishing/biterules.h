@@ -1,5 +1,7 @@
 #pragma once
 
+#include "day/day.h"
+
 #include <QString>
 
 #include <array>
@@ -24,7 +26,7 @@ struct TideCheck
     std::optional<int> tideMatch;
     bool runGate = false;
 };
-TideCheck checkTide(const QString &tideNow, const QString &favourableTide, int n);
+TideCheck checkTide(TideDirection tideNow, TideDirection favourableTide, int n);
 
 // The bait on the hook is good when it is one of today's three (slots 1..3).
 bool isGoodBait(const QString &bait, const std::array<QString, 4> &goodBaits);
