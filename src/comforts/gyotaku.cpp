@@ -234,14 +234,10 @@ GyotakuWriting gyotakuWriting()
 
 namespace {
 
-// The tide word a record keeps, as the player's language says it.
-QString shownTide(const QString &tide)
+// The tide of the record, as the player's language says it.
+QString shownTide(TideDirection tide)
 {
-    if (tide == QStringLiteral("満ち潮"))
-        return T::GyotakuFloodTide();
-    if (tide == QStringLiteral("引き潮"))
-        return T::GyotakuEbbTide();
-    return tide;
+    return tide == TideDirection::Flood ? T::GyotakuFloodTide() : T::GyotakuEbbTide();
 }
 
 } // namespace
@@ -258,10 +254,10 @@ QStringList gyotakuLines(const GyotakuRecord &record, GyotakuWriting writing)
     lines << T::GyotakuRaft().arg(record.raft);
     if (record.date.isValid())
         lines << digits(record.date.toString(T::GyotakuDate()));
-    if (!record.tide.isEmpty())
+    if (record.tide != TideDirection::Unknown)
         lines << T::GyotakuTide().arg(shownTide(record.tide));
-    if (!record.bait.isEmpty())
-        lines << T::GyotakuBait().arg(daylog::shownCaption(daylog::Vocabulary::Bait, record.bait));
+    if (record.bait)
+        lines << T::GyotakuBait().arg(daylog::shownName(*record.bait));
     return lines;
 }
 

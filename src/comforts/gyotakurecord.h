@@ -1,20 +1,25 @@
 #pragma once
 
+#include "day/day.h"
+#include "daylog/ids.h"
+
 #include <QDate>
 #include <QString>
+
+#include <optional>
 
 namespace comforts {
 
 // What a 魚拓 shows: the day's longest chinu and what is known of its day.
-// Empty texts (the tide and bait of a day saved without them) are left off.
+// What is not known (the tide and bait of a day saved without them) is left off.
 struct GyotakuRecord
 {
     QString angler;
     int lengthCm = 0;
     QString raft;
     QDate date;
-    QString tide; // "満ち潮" or "引き潮"
-    QString bait;
+    TideDirection tide = TideDirection::Unknown;
+    std::optional<daylog::Bait> bait;
     bool operator==(const GyotakuRecord &) const = default;
 };
 

@@ -319,13 +319,11 @@ QString dayOverPicture(const QString &endHour)
 void MainScreenComforts::noteCatch(const daylog::DayEvent &landed)
 {
     // The longest chinu of the day, with the bait and the tide it came on.
-    if (landed.fish != QStringLiteral("チヌ") || landed.length <= m_longest.lengthCm)
+    if (landed.fish != daylog::displayName(daylog::Fish::Chinu) || landed.length <= m_longest.lengthCm)
         return;
     m_longest.lengthCm = landed.length;
-    m_longest.bait = landed.bait;
-    m_longest.tide = landed.tideDirection == QStringLiteral("引") ? QStringLiteral("引き潮")
-        : landed.tideDirection == QStringLiteral("満")            ? QStringLiteral("満ち潮")
-                                                                  : QString();
+    m_longest.bait = daylog::baitFromCaption(landed.bait);
+    m_longest.tide = tideFromWord(landed.tideDirection);
 }
 
 bool MainScreenComforts::isPinkButton(const QObject *watched) const

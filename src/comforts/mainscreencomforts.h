@@ -1,11 +1,15 @@
 #pragma once
 
+#include "day/day.h"
 #include "daylog/dayevent.h"
+#include "daylog/ids.h"
 
 #include <QObject>
 #include <QPointer>
 #include <QRect>
 #include <QString>
+
+#include <optional>
 
 class Form1;
 class Game;
@@ -51,8 +55,8 @@ public:
     struct Landed
     {
         int lengthCm = 0;
-        QString bait;
-        QString tide;
+        std::optional<daylog::Bait> bait;
+        TideDirection tide = TideDirection::Unknown;
     };
     Landed longestChinu() const { return m_longest; }
 

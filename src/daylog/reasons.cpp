@@ -122,7 +122,7 @@ QString statusText(const DayEvent &e)
             return QCoreApplication::translate("Reasons", "あわせは空振りでした。");
         }
     case EventKind::FishLanded:
-        if (e.fish == QStringLiteral("チヌ") && e.band > 0)
+        if (e.fish == displayName(Fish::Chinu) && e.band > 0)
             return QCoreApplication::translate("Reasons", "%1 %2センチ：糸の負荷 %3、ばれる確率 %4 を乗り切りました。")
                 .arg(shownFish(e))
                 .arg(e.length)

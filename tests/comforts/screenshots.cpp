@@ -144,13 +144,13 @@ int main(int argc, char *argv[])
     activate(hints);
     save(hints, QStringLiteral("hints_with_controls"));
 
-    const comforts::GyotakuRecord fish{s("波寄 太郎"), 50, s("北の離れ"), QDate(2026, 12, 10), s("引き潮"), s("ボケ")};
+    const comforts::GyotakuRecord fish{s("波寄 太郎"), 50, s("北の離れ"), QDate(2026, 12, 10), TideDirection::Ebb, daylog::Bait::Boke};
     comforts::saveGyotakuPng(fish, QDir(out).filePath(QStringLiteral("gyotaku_50cm_print.png")));
     // The longest names and the shortest record the lettering must hold.
-    const comforts::GyotakuRecord big{s("Christopher Montgomery"), 65, s("湾入り口"), QDate(2026, 9, 30), s("満ち潮"),
-                                      s("アケミ貝")};
+    const comforts::GyotakuRecord big{s("Christopher Montgomery"), 65, s("湾入り口"), QDate(2026, 9, 30), TideDirection::Flood,
+                                      daylog::Bait::Akemigai};
     comforts::renderGyotaku(big, 100).save(QDir(out).filePath(QStringLiteral("gyotaku_65cm_long_name.png")));
-    const comforts::GyotakuRecord saved{s("Hana"), 34, s("大浜"), QDate(2025, 5, 3), QString(), QString()};
+    const comforts::GyotakuRecord saved{s("Hana"), 34, s("大浜"), QDate(2025, 5, 3), TideDirection::Unknown, std::nullopt};
     comforts::renderGyotaku(saved, 100).save(QDir(out).filePath(QStringLiteral("gyotaku_34cm_saved_day.png")));
     comforts::saveGyotakuPdf(fish, QDir(out).filePath(QStringLiteral("gyotaku_50cm_print.pdf")));
     comforts::GyotakuWindow window(fish);

@@ -904,15 +904,15 @@ void TestComforts::gyotakuImage_data()
     QTest::addColumn<comforts::GyotakuRecord>("record");
     QTest::addColumn<QStringList>("lines");
     QTest::newRow("today's catch")
-        << comforts::GyotakuRecord{s("波寄 太郎"), 50, s("北の離れ"), QDate(2026, 12, 10), s("引き潮"), s("ボケ")}
+        << comforts::GyotakuRecord{s("波寄 太郎"), 50, s("北の離れ"), QDate(2026, 12, 10), TideDirection::Ebb, daylog::Bait::Boke}
         << QStringList{s("チヌ　５０センチ"), s("波寄 太郎　釣"), s("北の離れ"), s("２０２６年１２月１０日"),
                        s("潮　引き潮"), s("餌　ボケ")};
     QTest::newRow("the longest chinu of all")
-        << comforts::GyotakuRecord{s("Ken"), 65, s("湾入り口"), QDate(2026, 7, 1), s("満ち潮"), s("カニ")}
+        << comforts::GyotakuRecord{s("Ken"), 65, s("湾入り口"), QDate(2026, 7, 1), TideDirection::Flood, daylog::Bait::Kani}
         << QStringList{s("チヌ　６５センチ"), s("Ken　釣"), s("湾入り口"), s("２０２６年７月１日"), s("潮　満ち潮"),
                        s("餌　カニ")};
     QTest::newRow("a saved day: tide and bait unknown")
-        << comforts::GyotakuRecord{s("Hana"), 34, s("大浜"), QDate(2025, 5, 3), QString(), QString()}
+        << comforts::GyotakuRecord{s("Hana"), 34, s("大浜"), QDate(2025, 5, 3), TideDirection::Unknown, std::nullopt}
         << QStringList{s("チヌ　３４センチ"), s("Hana　釣"), s("大浜"), s("２０２５年５月３日")};
 }
 
@@ -960,7 +960,7 @@ void TestComforts::gyotakuLetteringRunsAsTheLanguageIsWritten_data()
     QTest::addColumn<bool>("english");
     QTest::addColumn<comforts::GyotakuRecord>("record");
     QTest::addColumn<QStringList>("lines");
-    const comforts::GyotakuRecord today{s("波寄 太郎"), 50, s("北の離れ"), QDate(2026, 12, 10), s("引き潮"), s("ボケ")};
+    const comforts::GyotakuRecord today{s("波寄 太郎"), 50, s("北の離れ"), QDate(2026, 12, 10), TideDirection::Ebb, daylog::Bait::Boke};
     QTest::newRow("Japanese: columns") << false << today
                                        << QStringList{s("チヌ　５０センチ"), s("波寄 太郎　釣"), s("北の離れ"),
                                                       s("２０２６年１２月１０日"), s("潮　引き潮"), s("餌　ボケ")};
@@ -970,11 +970,11 @@ void TestComforts::gyotakuLetteringRunsAsTheLanguageIsWritten_data()
     QTest::newRow("English: a long name steps down")
         << true
         << comforts::GyotakuRecord{s("Christopher Montgomery-Fairweather"), 65, s("湾入り口"), QDate(2026, 9, 30),
-                                   s("満ち潮"), s("アケミ貝")}
+                                   TideDirection::Flood, daylog::Bait::Akemigai}
         << QStringList{s("Chinu 65 cm"), s("Caught by Christopher Montgomery-Fairweather"), s("Raft: 湾入り口"),
                        s("30 September 2026"), s("Flood tide"), s("Bait: Clam")};
     QTest::newRow("English: a saved day")
-        << true << comforts::GyotakuRecord{s("Hana"), 34, s("大浜"), QDate(2025, 5, 3), QString(), QString()}
+        << true << comforts::GyotakuRecord{s("Hana"), 34, s("大浜"), QDate(2025, 5, 3), TideDirection::Unknown, std::nullopt}
         << QStringList{s("Chinu 34 cm"), s("Caught by Hana"), s("Raft: 大浜"), s("3 May 2025")};
 }
 
@@ -1046,7 +1046,7 @@ void TestComforts::gyotakuOfTodayTakesTheLongestChinu()
     st.LongestChinu = 47;
     Form5 &today = day.game.screens().form5();
     const comforts::GyotakuRecord r = comforts::gyotakuOfToday(today);
-    QCOMPARE(r, (comforts::GyotakuRecord{s("Taro"), 47, s("大浜"), QDate(2026, 12, 10), s("引き潮"), s("カニ")}));
+    QCOMPARE(r, (comforts::GyotakuRecord{s("Taro"), 47, s("大浜"), QDate(2026, 12, 10), TideDirection::Ebb, daylog::Bait::Kani}));
 }
 
 QTEST_MAIN(TestComforts)
