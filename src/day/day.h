@@ -81,10 +81,9 @@ struct Day
     // The day is over: the boatman came (or 納竿).
     bool ending = false;
 
-    // Today's six baits and the three that work, drawn at the start.
-    std::array<QString, 7> dayBaits;
-    std::array<int, 4> dayBaitPicks{};
-    std::array<QString, 4> goodBaits;
+    // Today's three baits that work, drawn as the day is prepared; none
+    // before the draw.
+    std::array<std::optional<daylog::Bait>, 3> goodBaits;
 
     // The fishing cycle.
     int tideMatch = 0;

@@ -366,13 +366,9 @@ void DayEngine::ChooseDayBaits()
 {
     Day &d = m_day;
     const QStringList baits = daystart::baits();
-    for (int i = 1; i <= 6; ++i)
-        d.dayBaits[std::size_t(i)] = baits.at(i - 1);
     const std::array<int, 3> picks = daystart::drawGoodBaits(random());
-    for (std::size_t i = 1; i <= 3; ++i) {
-        d.dayBaitPicks[i] = picks[i - 1];
-        d.goodBaits[i] = d.dayBaits[std::size_t(picks[i - 1])];
-    }
+    for (std::size_t i = 0; i < 3; ++i)
+        d.goodBaits[i] = daylog::baitFromCaption(baits.at(picks[i] - 1));
 }
 
 // ---- clock and tide ----------------------------------------------------------------
@@ -495,9 +491,9 @@ void DayEngine::EndDay()
     c.rigMenuEnabled = false;
     c.startMenuEnabled = false;
     m_screen.dayClosed();
-    const auto bait = [](const QString &caption) { return daylog::shownCaption(daylog::Vocabulary::Bait, caption); };
+    const auto bait = [](std::optional<daylog::Bait> b) { return b ? daylog::shownName(*b) : QString(); };
     message(DayMessage::BoatmanTimeUp, T::BoatmanTimeUp() + QStringLiteral("\n\n")
-            + T::BoatmanBaits(bait(d.goodBaits[1]), bait(d.goodBaits[2]), bait(d.goodBaits[3])));
+            + T::BoatmanBaits(bait(d.goodBaits[0]), bait(d.goodBaits[1]), bait(d.goodBaits[2])));
     if (!d.catches.empty())
         c.saveMenuEnabled = true;
 }
@@ -726,7 +722,7 @@ void DayEngine::BiteGate()
 
 void DayEngine::ChooseBiteClass()
 {
-    const bool good = biterules::isGoodBait(baitCaption(m_day), m_day.goodBaits);
+    const bool good = biterules::isGoodBait(m_day.bait, m_day.goodBaits);
     const int cls = biterules::biteClass(densityDraw(), good);
     if (cls == 0)
         return;

@@ -82,7 +82,7 @@ int main(int argc, char *argv[])
     day.laterLow = 24;
     save(settings, QStringLiteral("settings_screen"));
     Form1 &f = g.screens().form1();
-    f.day().goodBaits = {QString(), s("ボケ"), s("エビ"), s("カニ")};
+    f.day().goodBaits = {daylog::Bait::Boke, daylog::Bait::Ebi, daylog::Bait::Kani};
     activate(f);
     save(f, QStringLiteral("main_first_prompt"));
     f.setRig(daylog::Leader::No2, daylog::Hook::No4, daylog::Bait::Boke);

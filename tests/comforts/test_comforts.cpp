@@ -57,7 +57,7 @@ public:
         day.earlierLow = 12;
         day.laterLow = 24;
         form = &game.screens().form1();
-        form->day().goodBaits = {QString(), s("ボケ"), s("エビ"), s("カニ")};
+        form->day().goodBaits = {daylog::Bait::Boke, daylog::Bait::Ebi, daylog::Bait::Kani};
         form->setRig(mullet ? daylog::Leader::No3 : daylog::Leader::No2, mullet ? daylog::Hook::Suikomi : daylog::Hook::No4,
                      mullet ? std::nullopt : std::optional(daylog::Bait::Boke));
         form->showTarget();

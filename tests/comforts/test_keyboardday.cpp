@@ -69,7 +69,7 @@ void TestKeyboardDay::wholeDayByKeysAlone()
     day.earlierLow = 12;
     day.laterLow = 24;
     Form1 &f = t.screens().form1();
-    f.day().goodBaits = {QString(), s("ボケ"), s("エビ"), s("カニ")};
+    f.day().goodBaits = {daylog::Bait::Boke, daylog::Bait::Ebi, daylog::Bait::Kani};
     t.screens().show(f);
     QVERIFY(activate(&f));
 

@@ -46,7 +46,7 @@ public:
         const bool mullet = targetCode == 2;
         form.setRig(mullet ? daylog::Leader::No3 : daylog::Leader::No2, mullet ? daylog::Hook::Suikomi : daylog::Hook::No4,
                     mullet ? std::nullopt : std::optional(daylog::Bait::Okiami));
-        form.day().goodBaits = {QString(), QStringLiteral("ボケ"), QStringLiteral("カニ"), QStringLiteral("サナギ")};
+        form.day().goodBaits = {daylog::Bait::Boke, daylog::Bait::Kani, daylog::Bait::Sanagi};
         form.day().ebbShown = true;
         form.day().floodShown = false;
         form.day().tide = TideDirection::Ebb;

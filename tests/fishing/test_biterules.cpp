@@ -30,7 +30,7 @@ private slots:
     void tideChecks();
     void biteClassTable_data();
     void biteClassTable();
-    void goodBaitIsOneOfTodaysThreeByExactText();
+    void goodBaitIsOneOfTodaysThree();
     void biteOpeningTable_data();
     void biteOpeningTable();
 
@@ -178,14 +178,17 @@ void BiteRulesTest::biteClassTable()
             QCOMPARE(firstTipPicture(cls), cls == 2 ? 3 : cls == 3 ? 5 : 7);
 }
 
-void BiteRulesTest::goodBaitIsOneOfTodaysThreeByExactText()
+void BiteRulesTest::goodBaitIsOneOfTodaysThree()
 {
-    const std::array<QString, 4> today{QString(), s("ボケ"), s("カニ"), s("サナギ")};
-    QVERIFY(isGoodBait(s("ボケ"), today));
-    QVERIFY(isGoodBait(s("サナギ"), today));
-    QVERIFY(!isGoodBait(s("エビ"), today));
-    QVERIFY(!isGoodBait(s("ボケ "), today));
-    QVERIFY(!isGoodBait(QString(), today)); // slot 0 holds nothing and counts for nothing
+    using daylog::Bait;
+    const std::array<std::optional<Bait>, 3> today{Bait::Boke, Bait::Kani, Bait::Sanagi};
+    QVERIFY(isGoodBait(Bait::Boke, today));
+    QVERIFY(isGoodBait(Bait::Sanagi, today));
+    QVERIFY(!isGoodBait(Bait::Ebi, today));
+    QVERIFY(!isGoodBait(std::nullopt, today)); // the mullet rig's bare hook
+    // Before the day's baits are drawn no bait is good, nor a bare hook.
+    QVERIFY(!isGoodBait(Bait::Boke, {}));
+    QVERIFY(!isGoodBait(std::nullopt, {}));
 }
 
 void BiteRulesTest::biteOpeningTable_data()

@@ -1,5 +1,7 @@
 #include "biterules.h"
 
+#include <algorithm>
+
 
 namespace biterules {
 
@@ -51,9 +53,9 @@ TideCheck checkTide(TideDirection tideNow, TideDirection favourableTide, int n)
     return check;
 }
 
-bool isGoodBait(const QString &bait, const std::array<QString, 4> &goodBaits)
+bool isGoodBait(std::optional<daylog::Bait> bait, const std::array<std::optional<daylog::Bait>, 3> &goodBaits)
 {
-    return bait == goodBaits[1] || bait == goodBaits[2] || bait == goodBaits[3];
+    return bait && std::find(goodBaits.begin(), goodBaits.end(), bait) != goodBaits.end();
 }
 
 int biteClass(int n, bool goodBait)

@@ -28,8 +28,8 @@ struct TideCheck
 };
 TideCheck checkTide(TideDirection tideNow, TideDirection favourableTide, int n);
 
-// The bait on the hook is good when it is one of today's three (slots 1..3).
-bool isGoodBait(const QString &bait, const std::array<QString, 4> &goodBaits);
+// The bait on the hook is good when it is one of today's three.
+bool isGoodBait(std::optional<daylog::Bait> bait, const std::array<std::optional<daylog::Bait>, 3> &goodBaits);
 // Bite class 2 (slight), 3 (medium), 4 (strong), or 0 for no bite.
 int biteClass(int n, bool goodBait);
 // The rod-tip element shown when a bite of the class starts: 3, 5 or 7.
