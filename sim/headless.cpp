@@ -80,10 +80,7 @@ void HeadlessRun::setUp()
     // The settings screen draws today's tide hours as it opens.
     m_random.reseed(quint64(m_sim.clock.now().toMSecsSinceEpoch()));
     const settings::TideHours tides = settings::drawTideHours(m_random);
-    m_day.firstHigh = tides.firstHigh;
-    m_day.secondHigh = tides.secondHigh;
-    m_day.earlierLow = tides.earlierLow;
-    m_day.laterLow = tides.laterLow;
+    m_day.tides = tides;
 
     DayEngine::Options options;
     options.sound = false;

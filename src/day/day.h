@@ -1,6 +1,7 @@
 #pragma once
 
 #include "daylog/ids.h"
+#include "prep/settingsrules.h"
 
 #include <QString>
 
@@ -63,7 +64,7 @@ struct Day
     bool rigAskedFor = false; // the rig menu has been used: its caption changed
 
     // Today's tide hours as the settings screen drew them.
-    int firstHigh = 0, secondHigh = 0, earlierLow = 0, laterLow = 0;
+    settings::TideHours tides;
 
     // The clock and the bars.
     int clockHour = 7;

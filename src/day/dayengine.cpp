@@ -352,10 +352,10 @@ void DayEngine::StartDay()
     header.targetFish = m_state.TargetFish ? daylog::displayName(*m_state.TargetFish) : QString();
     header.date = m_platform.clock.now().date().toString(QStringLiteral("yyyy-MM-dd"));
     header.endHour = m_state.EndHour;
-    header.firstHigh = d.firstHigh;
-    header.secondHigh = d.secondHigh;
-    header.earlierLow = d.earlierLow;
-    header.laterLow = d.laterLow;
+    header.firstHigh = d.tides.firstHigh;
+    header.secondHigh = d.tides.secondHigh;
+    header.earlierLow = d.tides.earlierLow;
+    header.laterLow = d.tides.laterLow;
     if (onDayBegun)
         onDayBegun(header);
     m_endReported = false;
@@ -376,7 +376,7 @@ void DayEngine::ChooseDayBaits()
 void DayEngine::InitTide()
 {
     clocktide::Tide tide = tideOf(m_day);
-    if (!clocktide::initTide(tide, QString::number(m_day.earlierLow), Day::BarFullWidth))
+    if (!clocktide::initTide(tide, QString::number(m_day.tides.earlierLow), Day::BarFullWidth))
         return;
     keepTide(m_day, tide);
     m_screen.showTideBar();

@@ -217,10 +217,10 @@ void Form4::ShowSpotTable()
     // Today's tide hours, once the settings screen has drawn them into the day.
     if (game().screens().loadedForm3()) {
         const Day &day = game().day;
-        Label16->setText(QString::number(day.firstHigh));
-        Label17->setText(QString::number(day.secondHigh));
-        Label18->setText(QString::number(day.earlierLow));
-        Label19->setText(QString::number(day.laterLow));
+        Label16->setText(QString::number(day.tides.firstHigh));
+        Label17->setText(QString::number(day.tides.secondHigh));
+        Label18->setText(QString::number(day.tides.earlierLow));
+        Label19->setText(QString::number(day.tides.laterLow));
     }
 }
 

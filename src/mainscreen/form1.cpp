@@ -462,10 +462,10 @@ void Form1::load()
     showTarget();
     Label8->setText(rafts::shownName(s.SpotNo));
     // Today's tide hours, as the settings screen drew them into the day.
-    Label22->setText(QString::number(d.firstHigh));
-    Label24->setText(QString::number(d.secondHigh));
-    Label26->setText(QString::number(d.earlierLow));
-    Label28->setText(QString::number(d.laterLow));
+    Label22->setText(QString::number(d.tides.firstHigh));
+    Label24->setText(QString::number(d.tides.secondHigh));
+    Label26->setText(QString::number(d.tides.earlierLow));
+    Label28->setText(QString::number(d.tides.laterLow));
     m_engine->PrepareDay(); // the clock at 7:00, the bars, the tide and the day's baits
     Command6->setText(T::FirstPrompt());
     showControls();

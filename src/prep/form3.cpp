@@ -299,10 +299,7 @@ void Form3::load()
     Label8->setText(QString::number(tides.laterLow));
     // Today's tides belong to the day: the main screen and the log take them from there.
     Day &day = game().day;
-    day.firstHigh = tides.firstHigh;
-    day.secondHigh = tides.secondHigh;
-    day.earlierLow = tides.earlierLow;
-    day.laterLow = tides.laterLow;
+    day.tides = tides;
 
     const QString dataDir = datafiles::DataDirectory(state().AppDir);
     state().AnglerNames = readAnglerNames(platform.files, dataDir);

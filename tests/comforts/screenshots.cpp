@@ -76,10 +76,10 @@ int main(int argc, char *argv[])
     st.TargetFish = daylog::Fish::Chinu;
     Form3 &settings = g.screens().form3();
     Day &day = settings.game().day;
-    day.firstHigh = 6;
-    day.secondHigh = 18;
-    day.earlierLow = 12;
-    day.laterLow = 24;
+    day.tides.firstHigh = 6;
+    day.tides.secondHigh = 18;
+    day.tides.earlierLow = 12;
+    day.tides.laterLow = 24;
     save(settings, QStringLiteral("settings_screen"));
     Form1 &f = g.screens().form1();
     f.day().goodBaits = {daylog::Bait::Boke, daylog::Bait::Ebi, daylog::Bait::Kani};

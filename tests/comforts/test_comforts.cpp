@@ -52,10 +52,10 @@ public:
         st.TargetFish = mullet ? daylog::Fish::Mullet : daylog::Fish::Chinu;
         Form3 &settings = game.screens().form3();
         Day &day = settings.game().day;
-        day.firstHigh = 6;
-        day.secondHigh = 18;
-        day.earlierLow = 12;
-        day.laterLow = 24;
+        day.tides.firstHigh = 6;
+        day.tides.secondHigh = 18;
+        day.tides.earlierLow = 12;
+        day.tides.laterLow = 24;
         form = &game.screens().form1();
         form->day().goodBaits = {daylog::Bait::Boke, daylog::Bait::Ebi, daylog::Bait::Kani};
         form->setRig(mullet ? daylog::Leader::No3 : daylog::Leader::No2, mullet ? daylog::Hook::Suikomi : daylog::Hook::No4,

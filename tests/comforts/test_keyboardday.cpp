@@ -64,10 +64,10 @@ void TestKeyboardDay::wholeDayByKeysAlone()
     st.TargetFish = daylog::Fish::Chinu;
     Form3 &settings = t.screens().form3();
     Day &day = settings.game().day;
-    day.firstHigh = 6;
-    day.secondHigh = 18;
-    day.earlierLow = 12;
-    day.laterLow = 24;
+    day.tides.firstHigh = 6;
+    day.tides.secondHigh = 18;
+    day.tides.earlierLow = 12;
+    day.tides.laterLow = 24;
     Form1 &f = t.screens().form1();
     f.day().goodBaits = {daylog::Bait::Boke, daylog::Bait::Ebi, daylog::Bait::Kani};
     t.screens().show(f);

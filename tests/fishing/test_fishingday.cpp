@@ -50,10 +50,10 @@ public:
         st.TargetFish = mullet ? daylog::Fish::Mullet : daylog::Fish::Chinu;
         Form3 &settings = game.screens().form3();
         Day &day = settings.game().day;
-        day.firstHigh = 6;
-        day.secondHigh = 18;
-        day.earlierLow = 12;
-        day.laterLow = 24;
+        day.tides.firstHigh = 6;
+        day.tides.secondHigh = 18;
+        day.tides.earlierLow = 12;
+        day.tides.laterLow = 24;
         form = &game.screens().form1();
         form->day().goodBaits = {daylog::Bait::Boke, daylog::Bait::Ebi, daylog::Bait::Kani};
         // The rig as the rig screen writes it.

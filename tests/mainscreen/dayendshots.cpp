@@ -68,10 +68,10 @@ int main(int argc, char *argv[])
     // 大浜 until 10:00, the tide falling all morning (its favourable tide).
     Form3 &settings = screens.form3();
     Day &day = settings.game().day;
-    day.firstHigh = 6;
-    day.secondHigh = 18;
-    day.earlierLow = 12;
-    day.laterLow = 24;
+    day.tides.firstHigh = 6;
+    day.tides.secondHigh = 18;
+    day.tides.earlierLow = 12;
+    day.tides.laterLow = 24;
     GameState &s = game.state;
     s.SpotNo = 3;
     s.AnglerName = QStringLiteral("浜田");

@@ -103,10 +103,10 @@ int main(int argc, char *argv[])
 
     // Crossing to 北の離れ for a 15時まで day, low water at 4:00 and 16:00.
     screens.form3();
-    game.day.firstHigh = 10;
-    game.day.secondHigh = 22;
-    game.day.earlierLow = 4;
-    game.day.laterLow = 16;
+    game.day.tides.firstHigh = 10;
+    game.day.tides.secondHigh = 22;
+    game.day.tides.earlierLow = 4;
+    game.day.tides.laterLow = 16;
     GameState &s = game.state;
     s.SpotNo = 2;
     s.AnglerName = QStringLiteral("浜田");

@@ -37,10 +37,10 @@ Form1 &cross(TestGame &t, const Crossing &c = {})
     t.screens().form3(); // it draws today's tides as it opens; the crossing sets its own
     const int low = c.earlierLow.toInt();
     Day &day = t.game().day;
-    day.firstHigh = (low + 6) % 24;
-    day.secondHigh = (low + 18) % 24;
-    day.earlierLow = low;
-    day.laterLow = low + 12;
+    day.tides.firstHigh = (low + 6) % 24;
+    day.tides.secondHigh = (low + 18) % 24;
+    day.tides.earlierLow = low;
+    day.tides.laterLow = low + 12;
     GameState &s = t.state();
     s.SpotNo = c.spot;
     s.AnglerName = QStringLiteral("浜田");
