@@ -73,7 +73,7 @@ struct Day
     bool hourTurned = false;
     float timeBarWidth = 0; // Label15, a fraction of a pixel kept
     float tideBarWidth = 0; // Label16
-    int tideHours = 0;
+    int tideHours = 0; // hours to the tide's next turn
     float tideBarRest = 0;
     qint16 tideBarFull = 0;
     TideDirection tide = TideDirection::Unknown; // the tide as the last drop found it
