@@ -29,7 +29,7 @@ SimAngler::Sight SimAngler::sight() const
 SimAngler::Fish SimAngler::fish() const
 {
     const GameState &s = engine().state();
-    return {s.BiteClass, s.FishKind ? daylog::displayName(*s.FishKind) : QString(), s.FishLength};
+    return {s.BiteClass, daylog::displayName(s.FishKind), s.FishLength};
 }
 
 bool SimAngler::dayMoves() const

@@ -244,7 +244,7 @@ void DayEngine::openStrikeWindow()
 void DayEngine::baitGone()
 {
     daylog::DayEvent e = event(EventKind::BaitTaken, daylog::baitGoneReason(strikeWindowOpen(), m_state.HookPhase));
-    e.fish = fishCaption();
+    e.fish = daylog::displayName(m_state.FishKind);
     e.length = m_state.FishLength;
     report(e);
     m_state.HookPhase = 0;
@@ -264,7 +264,7 @@ daylog::DayEvent DayEngine::event(EventKind kind, Reason reason) const
     e.tideLevel = clocktide::roundedWidth(d.tideBarWidth);
     e.tideDirection = tideWord(d.tide);
     e.raft = m_state.SpotNo;
-    e.targetFish = m_state.TargetFish ? daylog::displayName(*m_state.TargetFish) : QString();
+    e.targetFish = daylog::displayName(m_state.TargetFish);
     e.leader = leaderCaption(d);
     e.hook = hookCaption(d);
     e.bait = baitCaption(d);
@@ -282,7 +282,7 @@ void DayEngine::reportStrike(EventKind kind, Reason reason)
 {
     daylog::DayEvent e = event(kind, reason);
     if (kind == EventKind::StrikeHooked) {
-        e.fish = fishCaption();
+        e.fish = daylog::displayName(m_state.FishKind);
         e.length = m_state.FishLength;
     }
     report(e);
@@ -297,7 +297,7 @@ QString rigCaption(const Day &day, const std::optional<Part> &part)
 {
     if (!day.rigMade)
         return mainscreentexts::NotSet();
-    return part ? daylog::displayName(*part) : QString();
+    return daylog::displayName(part);
 }
 
 } // namespace
@@ -349,7 +349,7 @@ void DayEngine::StartDay()
     daylog::LoggedDay header;
     header.angler = m_state.AnglerName;
     header.raft = m_state.SpotNo;
-    header.targetFish = m_state.TargetFish ? daylog::displayName(*m_state.TargetFish) : QString();
+    header.targetFish = daylog::displayName(m_state.TargetFish);
     header.date = m_platform.clock.now().date().toString(QStringLiteral("yyyy-MM-dd"));
     header.endHour = m_state.EndHour;
     header.firstHigh = d.tides.firstHigh;
@@ -491,9 +491,10 @@ void DayEngine::EndDay()
     c.rigMenuEnabled = false;
     c.startMenuEnabled = false;
     m_screen.dayClosed();
-    const auto bait = [](std::optional<daylog::Bait> b) { return b ? daylog::shownName(*b) : QString(); };
-    message(DayMessage::BoatmanTimeUp, T::BoatmanTimeUp() + QStringLiteral("\n\n")
-            + T::BoatmanBaits(bait(d.goodBaits[0]), bait(d.goodBaits[1]), bait(d.goodBaits[2])));
+    message(DayMessage::BoatmanTimeUp,
+            T::BoatmanTimeUp() + QStringLiteral("\n\n")
+                + T::BoatmanBaits(daylog::shownName(d.goodBaits[0]), daylog::shownName(d.goodBaits[1]),
+                                  daylog::shownName(d.goodBaits[2])));
     if (!d.catches.empty())
         c.saveMenuEnabled = true;
 }
@@ -745,7 +746,7 @@ void DayEngine::StartBiteSequence()
     const biterules::Opening opening = biterules::opening(s.BiteClass, s.BiteRolls[3]);
     const int pattern = biterules::bitePattern(s.BiteClass, opening);
     daylog::DayEvent bite = event(EventKind::Bite, daylog::openingReason(opening));
-    bite.fish = fishCaption();
+    bite.fish = daylog::displayName(m_state.FishKind);
     bite.length = s.FishLength;
     report(bite);
     switch (opening) {
@@ -923,11 +924,6 @@ void DayEngine::StrikeFailed()
     c.startMenuEnabled = false;
 }
 
-QString DayEngine::fishCaption() const
-{
-    return m_state.FishKind ? daylog::displayName(*m_state.FishKind) : QString();
-}
-
 CaughtFish DayEngine::landedFish() const
 {
     // The fish choice names only fish the game knows.
@@ -977,7 +973,7 @@ void DayEngine::FightTick()
         const bool lost = d.fishLost == 1;
         daylog::DayEvent e =
             event(lost ? EventKind::FishLost : EventKind::FishLanded, lost ? Reason::LineParted : Reason::None);
-        e.fish = fishCaption();
+        e.fish = daylog::displayName(m_state.FishKind);
         e.length = s.FishLength;
         e.lineStrain = m_lineStrain;
         e.draw = m_lossDraw;
@@ -1167,7 +1163,7 @@ void DayEngine::MulletFightTick()
     {
         daylog::DayEvent e =
             event(lost ? EventKind::FishLost : EventKind::FishLanded, lost ? Reason::HookPulled : Reason::None);
-        e.fish = fishCaption();
+        e.fish = daylog::displayName(m_state.FishKind);
         e.length = s.FishLength;
         e.draw = s.TickRolls[5];
         // No strain table decides a mullet: its last pull's draw does.

@@ -216,8 +216,6 @@ private:
     void listFish();
     // The fish on the line, as the catch keeps it.
     CaughtFish landedFish() const;
-    // The fish at the bait as the log writes it (empty before the first bite).
-    QString fishCaption() const;
     void reportStrike(daylog::EventKind kind, daylog::Reason reason);
     fishchoice::Input fishChoiceInput() const;
     void setFish(const std::optional<fishchoice::Fish> &fish);

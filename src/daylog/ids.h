@@ -34,6 +34,18 @@ QString shownName(Tide tide);
 QString shownName(Leader leader);
 QString shownName(Hook hook);
 QString shownName(Bait bait);
+// The same for a part that may be missing (no fish yet, the mullet rig's
+// bait): empty when it is.
+template <typename Id>
+QString displayName(const std::optional<Id> &id)
+{
+    return id ? displayName(*id) : QString();
+}
+template <typename Id>
+QString shownName(const std::optional<Id> &id)
+{
+    return id ? shownName(*id) : QString();
+}
 // A kept caption (a fish, tide word or rig part as the files and the log
 // hold it) as a screen shows it; a caption this version does not know is
 // shown as it is.

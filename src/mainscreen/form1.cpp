@@ -524,18 +524,16 @@ void Form1::showEndHour()
 
 void Form1::showTarget()
 {
-    const std::optional<daylog::Fish> target = state().TargetFish;
-    Label4(0)->setText(target ? daylog::shownName(*target) : QString());
+    Label4(0)->setText(daylog::shownName(state().TargetFish));
 }
 
 void Form1::setRig(std::optional<daylog::Leader> leader, std::optional<daylog::Hook> hook,
                    std::optional<daylog::Bait> bait)
 {
     m_engine->setRig(leader, hook, bait);
-    const auto shown = [](const auto &part) { return part ? daylog::shownName(*part) : QString(); };
-    Label42->setText(shown(leader));
-    Label43->setText(shown(hook));
-    Label44->setText(shown(bait));
+    Label42->setText(daylog::shownName(leader));
+    Label43->setText(daylog::shownName(hook));
+    Label44->setText(daylog::shownName(bait));
 }
 
 void Form1::AnimateLandedChinu()
@@ -597,7 +595,7 @@ void Form1::PickBait()
     const QListWidgetItem *item = List2->currentItem();
     const int id = item ? item->data(Qt::UserRole).toInt() : -1;
     const std::optional<daylog::Bait> bait = id >= 0 ? std::optional(daylog::Bait(id)) : std::nullopt;
-    Label44->setText(bait ? daylog::shownName(*bait) : QString());
+    Label44->setText(daylog::shownName(bait));
     m_engine->ChangeBaitTo(bait);
     List2->setVisible(false);
     if (day().controls.dropEnabled)

@@ -151,7 +151,7 @@ QRadioButton *Form2::option(int number) const
 void Form2::showFish(std::optional<daylog::Fish> fish)
 {
     m_fish = fish;
-    Label2->setText(fish ? daylog::shownName(*fish) : QString());
+    Label2->setText(daylog::shownName(fish));
 }
 
 QString Form2::part(int number) const

@@ -1,5 +1,6 @@
 #include "settingsrules.h"
 
+#include "mainscreen/rafts.h"
 #include "platform/random.h"
 #include "platform/textfiles.h"
 #include "settingstexts.h"
@@ -146,7 +147,7 @@ QString nameProblemMessage(const NameCheck &check)
 QString crossingRefusal(int spotNo, const QString &targetFish, const QString &endTime,
                         const QString &anglerName)
 {
-    if (spotNo < 1 || spotNo > 5)
+    if (!rafts::byNumber(spotNo))
         return settingstexts::MsgChooseSpot();
     if (targetFish.isEmpty())
         return settingstexts::MsgChooseFish();

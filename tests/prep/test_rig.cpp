@@ -22,8 +22,7 @@ namespace {
 // The leader, hook and bait the rig screen's options stand at, by caption.
 QStringList picked(const GameState &s)
 {
-    const auto caption = [](const auto &part) { return part ? daylog::displayName(*part) : QString(); };
-    return {caption(s.Leader), caption(s.Hook), caption(s.Bait)};
+    return {daylog::displayName(s.Leader), daylog::displayName(s.Hook), daylog::displayName(s.Bait)};
 }
 
 // The main screen after crossing with the given target, and the rig screen

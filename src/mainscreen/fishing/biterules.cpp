@@ -2,7 +2,6 @@
 
 #include <algorithm>
 
-
 namespace biterules {
 
 int rigFigure(int leader, int depthLevel, int currentLevel)

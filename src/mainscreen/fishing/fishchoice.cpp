@@ -1,6 +1,5 @@
 #include "fishchoice.h"
 
-
 namespace fishchoice {
 
 namespace {
